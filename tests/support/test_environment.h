@@ -1,0 +1,5 @@
+#pragma once
+
+// Points HOME and XDG_CONFIG_HOME at a private temporary folder for this process,
+// so no test ever touches a real user's settings. Call before creating the application.
+void isolateTestEnvironment();
