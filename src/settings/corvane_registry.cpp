@@ -1,0 +1,151 @@
+#include "settings/corvane_registry.h"
+
+#include "settings/registry_file_store.h"
+
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+std::shared_ptr<RegistryStore> &installedStore()
+{
+    static std::shared_ptr<RegistryStore> store;
+    return store;
+}
+
+void writeToStderr(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+std::function<void(const QString &)> &installedNoticeHandler()
+{
+    static std::function<void(const QString &)> handler = writeToStderr;
+    return handler;
+}
+
+bool isDwordInteger(QMetaType::Type type)
+{
+    switch (type) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<RegistryData> dataFor(const QVariant &value)
+{
+    const auto type = static_cast<QMetaType::Type>(value.typeId());
+    if (type == QMetaType::Bool)
+        return quint32(value.toBool() ? 1 : 0);
+    if (type == QMetaType::UInt)
+        return quint32(value.toUInt());
+    if (isDwordInteger(type))
+        return quint32(qint32(value.toInt()));
+    if (type == QMetaType::QString)
+        return value.toString();
+    return std::nullopt;
+}
+
+RegistryError invalidType(const QString &name)
+{
+    return RegistryError(QStringLiteral("Invalid data type for '%1'").arg(name));
+}
+
+} // namespace
+
+quint32 effectiveRootKey(quint32 RootKey)
+{
+    return RootKey >= HKEY_CLASSES_ROOT && RootKey <= HKEY_DYN_DATA ? RootKey : HKEY_CURRENT_USER;
+}
+
+QString rootKeyName(quint32 root)
+{
+    static const char *const names[] = {"HKEY_CLASSES_ROOT",     "HKEY_CURRENT_USER",
+                                        "HKEY_LOCAL_MACHINE",    "HKEY_USERS",
+                                        "HKEY_PERFORMANCE_DATA", "HKEY_CURRENT_CONFIG",
+                                        "HKEY_DYN_DATA"};
+    return QString::fromLatin1(names[effectiveRootKey(root) - HKEY_CLASSES_ROOT]);
+}
+
+QString normalizedKeyPath(const QString &key)
+{
+    return key.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
+}
+
+void TCorvaneRegistry::WriteValue(quint32 RootKey, const QString &Key, const QString &ValueName,
+                                  const QVariant &Value)
+{
+    const std::optional<RegistryData> data = dataFor(Value);
+    if (!data)
+        return;
+    try {
+        store()->write(effectiveRootKey(RootKey), normalizedKeyPath(Key), ValueName, *data);
+    } catch (const RegistryError &error) {
+        throw RegistryError(
+            QStringLiteral("Failed to set data for '%1': %2").arg(ValueName, error.message()));
+    }
+}
+
+QVariant TCorvaneRegistry::ReadValue(quint32 RootKey, const QString &Key,
+                                     const QString &ValueName, const QVariant &Default)
+{
+    const std::optional<RegistryValue> stored =
+        store()->read(effectiveRootKey(RootKey), normalizedKeyPath(Key), ValueName);
+    if (!stored)
+        return Default;
+    const auto type = static_cast<QMetaType::Type>(Default.typeId());
+    const bool isDword = stored->type == RegistryValue::Type::Dword;
+    if (type == QMetaType::Bool) {
+        if (!isDword)
+            throw invalidType(ValueName);
+        return stored->dword != 0;
+    }
+    if (isDwordInteger(type)) {
+        if (!isDword)
+            throw invalidType(ValueName);
+        return int(qint32(stored->dword));
+    }
+    if (type == QMetaType::QString) {
+        if (stored->type != RegistryValue::Type::String &&
+            stored->type != RegistryValue::Type::ExpandString)
+            throw invalidType(ValueName);
+        return stored->text;
+    }
+    return Default;
+}
+
+void TCorvaneRegistry::setStore(std::shared_ptr<RegistryStore> store)
+{
+    installedStore() = std::move(store);
+}
+
+std::shared_ptr<RegistryStore> TCorvaneRegistry::store()
+{
+    std::shared_ptr<RegistryStore> &store = installedStore();
+    if (!store)
+        store = std::make_shared<RegistryFileStore>(defaultRegistryFilePath());
+    return store;
+}
+
+void TCorvaneRegistry::setNoticeHandler(std::function<void(const QString &)> handler)
+{
+    installedNoticeHandler() = handler ? std::move(handler) : writeToStderr;
+}
+
+std::function<void(const QString &)> TCorvaneRegistry::noticeHandler()
+{
+    return installedNoticeHandler();
+}
+
+void TCorvaneRegistry::notify(const QString &text)
+{
+    installedNoticeHandler()(text);
+}

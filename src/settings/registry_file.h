@@ -1,1 +1,47 @@
 #pragma once
+
+#include "settings/corvane_registry.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The registry export text format as a value: parse bytes into a document, change values,
+// serialize it back. Entries read from a file keep their exact text, so whatever the
+// program does not know survives a rewrite.
+
+struct RegFileEntry {
+    bool comment = false; // a ";" line, kept where it was
+    QString name;         // empty for the default value "@"
+    RegistryValue value;
+    QString verbatim;     // the text as read (continuation lines joined by '\n'); empty once set
+};
+
+struct RegFileKey {
+    QString path; // full path with the root name, as written
+    QList<RegFileEntry> entries;
+};
+
+struct RegFileDocument {
+    QStringList preamble; // comments before the first key
+    QList<RegFileKey> keys;
+
+    // keyPath includes the root name; keys and value names compare case-insensitively.
+    const RegistryValue *find(const QString &keyPath, const QString &name) const;
+    void set(const QString &keyPath, const QString &name, const RegistryData &data);
+};
+
+struct RegFileParseResult {
+    RegFileDocument document;
+    int errorLine = 0; // 1-based; 0 when the text parsed
+    QString error;
+
+    bool ok() const { return errorLine == 0; }
+};
+
+RegFileParseResult parseRegistryFile(const QByteArray &bytes);
+QByteArray serializeRegistryFile(const RegFileDocument &document);
+
+// Whether a key path or value name can be written into a file line at all.
+bool isStorableRegistryName(const QString &name);

@@ -1,1 +1,53 @@
 #pragma once
+
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <variant>
+
+// The 22 settings, in this order, named after their registry values. The four editor
+// fields start at the preferences defaults so that an empty store never gives black text
+// on a black editor; the others start as stored-nothing implies.
+struct SettingsFields {
+    bool Splash = false, AppMaxi = false, NewDoc = false, DocMaxi = false, MinDoc = false,
+         ShowComp = false;
+    quint32 TextCol = 0x000000, BGCol = 0xFFFFFF;
+    QString StdFont = QStringLiteral("Courier New");
+    qint32 StdFontSize = 10;
+    quint32 Text = 0, Links = 0, Images = 0, Other = 0;
+    QString ExtBrowser, Author, EMail;
+    bool UseNetscapeExt = false;
+    QString Host, Username, Password, InitDir;
+};
+
+// Follows the order of the field types in SettingEntry::field.
+enum class SettingKind { Boolean, Colour, Integer, Text };
+
+inline constexpr char kSettingsStem[] = "Software\\Corvane\\Pagewick\\Settings";
+
+// Where one setting is kept, which field holds it, and what the preferences window shows
+// while the store holds nothing.
+struct SettingEntry {
+    const char *subKey; // below the stem; "" is the stem key itself
+    const char *valueName;
+    std::variant<bool SettingsFields::*, quint32 SettingsFields::*, qint32 SettingsFields::*,
+                 QString SettingsFields::*>
+        field;
+    quint32 dialogNumber;   // Boolean 0/1, colour or size
+    const char *dialogText; // text settings
+
+    SettingKind kind() const { return SettingKind(field.index()); }
+    // As the program passes it: "...\\Settings\\General", or "...\\Settings\\" for the stem.
+    QString keyPath() const;
+    // bool, int or QString, matching kind().
+    QVariant dialogDefault() const;
+};
+
+const std::array<SettingEntry, 22> &settingsTable();
+
+// One ReadValue per setting in table order, each defaulting to the field's current value.
+// A wrongly typed value throws RegistryError and leaves the later fields untouched.
+void loadSettingsFields(SettingsFields &fields);
+
+// The editor's font size: a stored size below 1 falls back to 10.
+int effectiveFontSize(qint32 stored);
