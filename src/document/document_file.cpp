@@ -15,14 +15,12 @@ namespace {
 constexpr char utf8Bom[] = "\xEF\xBB\xBF";
 constexpr qsizetype utf8BomSize = 3;
 
-bool startsWithBom(QByteArrayView bytes)
-{
+bool startsWithBom(QByteArrayView bytes) {
     return bytes.startsWith(QByteArrayView(utf8Bom, utf8BomSize));
 }
 
 // The first line break of the bytes, and whether another style follows it.
-void detectLineBreak(QByteArrayView bytes, FileFormat &format)
-{
+void detectLineBreak(QByteArrayView bytes, FileFormat &format) {
     bool seen[3] = {false, false, false};
     int kinds = 0;
     const char *p = bytes.data();
@@ -50,8 +48,7 @@ void detectLineBreak(QByteArrayView bytes, FileFormat &format)
 
 // Turns every CR LF and lone CR of text[0, length) into '\n' in place. A CR at the end sets
 // pendingCR so that an LF opening the next piece is dropped. Returns the text that remains.
-QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR)
-{
+QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR) {
     const qsizetype start = pendingCR && text[0] == u'\n' ? 1 : 0;
     pendingCR = false;
     const qsizetype firstCR = QStringView(text + start, length - start).indexOf(u'\r');
@@ -74,15 +71,13 @@ QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR)
 }
 
 // Grows bytes by n and returns where the new bytes go.
-char *extend(QByteArray &bytes, qsizetype n)
-{
+char *extend(QByteArray &bytes, qsizetype n) {
     const qsizetype used = bytes.size();
     bytes.resize(used + n);
     return bytes.data() + used;
 }
 
-QByteArray startOutput(const LineSource &lines, bool bom)
-{
+QByteArray startOutput(const LineSource &lines, bool bom) {
     QByteArray bytes;
     const qsizetype hint = lines.characterCountHint();
     // Room for wider line breaks and some multi-byte characters; growth covers the rest.
@@ -92,8 +87,7 @@ QByteArray startOutput(const LineSource &lines, bool bom)
     return bytes;
 }
 
-QByteArray encodeUtf8(const QByteArray &lineBreak, bool bom, LineSource &lines)
-{
+QByteArray encodeUtf8(const QByteArray &lineBreak, bool bom, LineSource &lines) {
     QByteArray bytes = startOutput(lines, bom);
     QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
     QString line;
@@ -107,8 +101,7 @@ QByteArray encodeUtf8(const QByteArray &lineBreak, bool bom, LineSource &lines)
 }
 
 // False as soon as a line holds a character the code page lacks.
-bool encodeWindows1252Lines(const QByteArray &lineBreak, LineSource &lines, QByteArray &bytes)
-{
+bool encodeWindows1252Lines(const QByteArray &lineBreak, LineSource &lines, QByteArray &bytes) {
     bytes = startOutput(lines, false);
     QString line;
     for (bool first = true; lines.next(line); first = false) {
@@ -120,16 +113,14 @@ bool encodeWindows1252Lines(const QByteArray &lineBreak, LineSource &lines, QByt
     return true;
 }
 
-QString fileError(const char *action, const QString &path, const QString &reason)
-{
+QString fileError(const char *action, const QString &path, const QString &reason) {
     return QStringLiteral("Cannot %1 file \"%2\". %3")
         .arg(QLatin1String(action), QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace
 
-bool isValidUtf8(QByteArrayView bytes)
-{
+bool isValidUtf8(QByteArrayView bytes) {
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const auto *end = p + bytes.size();
     while (p < end) {
@@ -155,7 +146,7 @@ bool isValidUtf8(QByteArrayView bytes)
             trail = 1;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             trail = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80; // no overlong forms
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
             high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
         } else if (lead >= 0xF0 && lead <= 0xF4) {
             trail = 3;
@@ -175,8 +166,7 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
-FileFormat detectFileFormat(const QByteArray &bytes)
-{
+FileFormat detectFileFormat(const QByteArray &bytes) {
     FileFormat format;
     QByteArrayView text(bytes);
     if (startsWithBom(text)) {
@@ -189,8 +179,7 @@ FileFormat detectFileFormat(const QByteArray &bytes)
     return format;
 }
 
-QString lineBreakText(LineBreak lineBreak)
-{
+QString lineBreakText(LineBreak lineBreak) {
     switch (lineBreak) {
     case LineBreak::LF:
         return QStringLiteral("\n");
@@ -203,8 +192,7 @@ QString lineBreakText(LineBreak lineBreak)
 }
 
 FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringView)> &sink,
-                      qsizetype chunkBytes)
-{
+                      qsizetype chunkBytes) {
     const FileFormat format = detectFileFormat(bytes);
     QByteArrayView input(bytes);
     if (format.bom)
@@ -236,8 +224,7 @@ FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringV
 }
 
 LoadResult loadTextFile(const QString &path, const std::function<void(QStringView)> &sink,
-                        qsizetype chunkBytes)
-{
+                        qsizetype chunkBytes) {
     LoadResult result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -259,8 +246,7 @@ LoadResult loadTextFile(const QString &path, const std::function<void(QStringVie
     return result;
 }
 
-QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switchedToUtf8)
-{
+QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switchedToUtf8) {
     const QByteArray lineBreak = lineBreakText(format.lineBreak).toLatin1();
     bool switched = false;
     QByteArray bytes;
@@ -277,8 +263,7 @@ QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switche
     return bytes;
 }
 
-SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSource &lines)
-{
+SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSource &lines) {
     SaveResult result;
     const QByteArray bytes = encodeText(format, lines, &result.switchedToUtf8);
     result.format = format;
@@ -305,21 +290,18 @@ SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSourc
 
 StringListLineSource::StringListLineSource(QStringList lines) : m_lines(std::move(lines)) {}
 
-void StringListLineSource::rewind()
-{
+void StringListLineSource::rewind() {
     m_next = 0;
 }
 
-bool StringListLineSource::next(QString &line)
-{
+bool StringListLineSource::next(QString &line) {
     if (m_next >= m_lines.size())
         return false;
     line = m_lines.at(m_next++);
     return true;
 }
 
-qsizetype StringListLineSource::characterCountHint() const
-{
+qsizetype StringListLineSource::characterCountHint() const {
     qsizetype count = m_lines.size();
     for (const QString &line : m_lines)
         count += line.size();

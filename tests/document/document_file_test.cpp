@@ -1,0 +1,468 @@
+#include "document/document_file.h"
+#include "document/windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <ostream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+static void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toUtf8().toPercentEncoding(" <>/=&;").constData() << '"';
+}
+
+static void PrintTo(const QByteArray &bytes, std::ostream *os) {
+    *os << '"' << bytes.toPercentEncoding(" <>/=&;").constData() << '"';
+}
+
+namespace {
+
+QString fixturePath(const char *name) {
+    return QStringLiteral(PAGEWICK_FIXTURES "/") + QLatin1String(name);
+}
+
+QByteArray readBytes(const QString &path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Joins the pieces and checks that no piece is empty.
+struct Collector {
+    QString text;
+    int pieces = 0;
+    std::function<void(QStringView)> sink() {
+        return [this](QStringView piece) {
+            EXPECT_FALSE(piece.isEmpty());
+            text += piece;
+            ++pieces;
+        };
+    }
+};
+
+QString decodeAll(const QByteArray &bytes, qsizetype chunkBytes, FileFormat *format = nullptr) {
+    Collector collector;
+    const FileFormat found = decodeText(bytes, collector.sink(), chunkBytes);
+    if (format)
+        *format = found;
+    return collector.text;
+}
+
+QByteArray encodeLines(const FileFormat &format, const QStringList &lines,
+                       bool *switched = nullptr) {
+    StringListLineSource source(lines);
+    return encodeText(format, source, switched);
+}
+
+constexpr FileFormat utf8Crlf{};
+constexpr FileFormat windows1252Crlf{.encoding = TextEncoding::Windows1252};
+
+// --- Windows-1252 table ---
+
+TEST(Windows1252Test, DecodesCodePageCharacters) {
+    EXPECT_EQ(windows1252ToUnicode(0x41), QChar(u'A'));
+    EXPECT_EQ(windows1252ToUnicode(0x80), QChar(u'\u20AC'));
+    EXPECT_EQ(windows1252ToUnicode(0x8A), QChar(u'\u0160'));
+    EXPECT_EQ(windows1252ToUnicode(0x92), QChar(u'\u2019'));
+    EXPECT_EQ(windows1252ToUnicode(0x9F), QChar(u'\u0178'));
+    EXPECT_EQ(windows1252ToUnicode(0xA0), QChar(u'\u00A0'));
+    EXPECT_EQ(windows1252ToUnicode(0xE9), QChar(u'\u00E9'));
+    EXPECT_EQ(windows1252ToUnicode(0xFF), QChar(u'\u00FF'));
+}
+
+TEST(Windows1252Test, UndefinedBytesMapToControlsOfSameValue) {
+    for (uchar byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(windows1252ToUnicode(byte).unicode(), byte);
+        EXPECT_EQ(unicodeToWindows1252(byte), byte);
+    }
+}
+
+TEST(Windows1252Test, EveryByteRoundTripsThroughDistinctCharacters) {
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all.append(char(byte));
+    const QString text = decodeWindows1252(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(QSet<QChar>(text.begin(), text.end()).size(), 256);
+    bool ok = false;
+    EXPECT_EQ(encodeWindows1252(text, &ok), all);
+    EXPECT_TRUE(ok);
+}
+
+TEST(Windows1252Test, ReportsCharactersTheCodePageLacks) {
+    // U+0080 is not the euro sign's byte: the code page gives 0x80 to U+20AC.
+    EXPECT_EQ(unicodeToWindows1252(0x0080), -1);
+    EXPECT_EQ(unicodeToWindows1252(0x0151), -1);
+    EXPECT_EQ(unicodeToWindows1252(0x20AC), 0x80);
+    bool ok = true;
+    EXPECT_EQ(encodeWindows1252(u"a\u20AC\u0151", &ok), QByteArray("a\x80?"));
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(encodeWindows1252(u"caf\u00E9 \u2122", &ok), QByteArray("caf\xE9 \x99"));
+    EXPECT_TRUE(ok);
+}
+
+// --- format detection ---
+
+TEST(DocumentFileFormatTest, DetectsEncoding) {
+    const struct {
+        QByteArray bytes;
+        TextEncoding encoding;
+        bool bom;
+    } cases[] = {
+        {"", TextEncoding::Utf8, false},
+        {"plain ascii", TextEncoding::Utf8, false},
+        {"\xEF\xBB\xBF", TextEncoding::Utf8, true},
+        {"\xEF\xBB\xBF\xE9", TextEncoding::Utf8, true},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9D\x84\x9E", TextEncoding::Utf8, false},
+        {"caf\xE9", TextEncoding::Windows1252, false},
+        {"aaaaaaaaaaaaaaaaaaaaaaaa\x80", TextEncoding::Windows1252, false},
+        {"\xC0\xAF", TextEncoding::Windows1252, false},         // overlong
+        {"\xE0\x80\xAF", TextEncoding::Windows1252, false},     // overlong
+        {"\xED\xA0\x80", TextEncoding::Windows1252, false},     // surrogate
+        {"\xF4\x90\x80\x80", TextEncoding::Windows1252, false}, // past U+10FFFF
+        {"ab\xE2\x82", TextEncoding::Windows1252, false},       // cut short
+        {"\xC3\x28", TextEncoding::Windows1252, false},         // bad trail byte
+    };
+    for (const auto &c : cases) {
+        const FileFormat format = detectFileFormat(c.bytes);
+        EXPECT_EQ(format.encoding, c.encoding) << c.bytes.toHex().constData();
+        EXPECT_EQ(format.bom, c.bom) << c.bytes.toHex().constData();
+    }
+}
+
+TEST(DocumentFileFormatTest, FirstLineBreakWinsAndMixingIsFlagged) {
+    const struct {
+        QByteArray bytes;
+        LineBreak lineBreak;
+        bool mixed;
+    } cases[] = {
+        {"", LineBreak::CRLF, false},
+        {"no break", LineBreak::CRLF, false},
+        {"a\r\nb\r\n\r\n", LineBreak::CRLF, false},
+        {"a\nb\n", LineBreak::LF, false},
+        {"a\rb\r\r", LineBreak::CR, false},
+        {"a\nb\r\nc", LineBreak::LF, true},
+        {"a\r\nb\n", LineBreak::CRLF, true},
+        {"a\r\r\n", LineBreak::CR, true},
+        {"\xEF\xBB\xBF\n\r", LineBreak::LF, true},
+    };
+    for (const auto &c : cases) {
+        const FileFormat format = detectFileFormat(c.bytes);
+        EXPECT_EQ(format.lineBreak, c.lineBreak) << c.bytes.toHex().constData();
+        EXPECT_EQ(format.mixedLineBreaks, c.mixed) << c.bytes.toHex().constData();
+    }
+}
+
+TEST(DocumentFileFormatTest, LineBreakText) {
+    EXPECT_EQ(lineBreakText(LineBreak::CRLF), QStringLiteral("\r\n"));
+    EXPECT_EQ(lineBreakText(LineBreak::LF), QStringLiteral("\n"));
+    EXPECT_EQ(lineBreakText(LineBreak::CR), QStringLiteral("\r"));
+}
+
+// --- decoding in pieces ---
+
+TEST(DocumentFileDecodeTest, CrLfSplitByEveryChunkBoundaryIsOneBreak) {
+    const QByteArray bytes("ab\r\ncd\r\n\r\nef\r\n");
+    for (qsizetype chunk = 1; chunk <= bytes.size(); ++chunk) {
+        const QString text = decodeAll(bytes, chunk);
+        EXPECT_EQ(text, QStringLiteral("ab\ncd\n\nef\n")) << "chunk " << chunk;
+        EXPECT_EQ(text.split(u'\n'), QStringList({"ab", "cd", "", "ef", ""}));
+    }
+}
+
+TEST(DocumentFileDecodeTest, LoneCrAtEveryChunkBoundaryStaysABreak) {
+    const QByteArray bytes("a\rb\r\rc\r");
+    for (qsizetype chunk = 1; chunk <= bytes.size(); ++chunk)
+        EXPECT_EQ(decodeAll(bytes, chunk), QStringLiteral("a\nb\n\nc\n")) << "chunk " << chunk;
+}
+
+TEST(DocumentFileDecodeTest, Utf8CharacterSplitByEveryChunkBoundaryDecodesWhole) {
+    const QString expected = QStringLiteral("x\u00E9\u20AC") + QString::fromUcs4(U"\U0001D11E") +
+                             QStringLiteral("\ny\u0151");
+    const QByteArray bytes = "x\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\r\ny\xC5\x91";
+    for (qsizetype chunk = 1; chunk <= bytes.size(); ++chunk) {
+        FileFormat format;
+        EXPECT_EQ(decodeAll(bytes, chunk, &format), expected) << "chunk " << chunk;
+        EXPECT_EQ(format.encoding, TextEncoding::Utf8);
+    }
+}
+
+TEST(DocumentFileDecodeTest, Windows1252DecodesInPiecesOfChunkSize) {
+    const QByteArray bytes = QByteArray(1000, '\xE9') + QByteArray(1000, 'a');
+    Collector collector;
+    decodeText(bytes, collector.sink(), 500);
+    EXPECT_EQ(collector.pieces, 4);
+    EXPECT_EQ(collector.text, QString(1000, QChar(0xE9)) + QString(1000, u'a'));
+}
+
+TEST(DocumentFileDecodeTest, SecondByteOrderMarkIsText) {
+    FileFormat format;
+    EXPECT_EQ(decodeAll("\xEF\xBB\xBF\xEF\xBB\xBF"
+                        "A",
+                        1 << 20, &format),
+              QStringLiteral("\uFEFFA"));
+    EXPECT_TRUE(format.bom);
+}
+
+// --- golden files: load, save, compare bytes ---
+
+struct Golden {
+    const char *file;
+    FileFormat format;
+    const char16_t *text;
+};
+
+void PrintTo(const Golden &golden, std::ostream *os) {
+    *os << golden.file;
+}
+
+class DocumentFileGoldenTest : public ::testing::TestWithParam<Golden> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(DocumentFileGoldenTest, LoadsAndSavesTheSameBytes) {
+    const Golden &golden = GetParam();
+    const QString original = fixturePath(golden.file);
+    const QString expectedText = QStringView(golden.text).toString();
+
+    Collector collector;
+    const LoadResult loaded = loadTextFile(original, collector.sink());
+    ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
+    EXPECT_EQ(loaded.format, golden.format);
+    EXPECT_EQ(collector.text, expectedText);
+
+    Collector smallPieces;
+    EXPECT_TRUE(loadTextFile(original, smallPieces.sink(), 3).ok);
+    EXPECT_EQ(smallPieces.text, expectedText);
+
+    const QByteArray bytes = readBytes(original);
+    const QStringList lines = collector.text.split(u'\n');
+    bool switched = true;
+    EXPECT_EQ(encodeLines(loaded.format, lines, &switched), bytes);
+    EXPECT_FALSE(switched);
+
+    StringListLineSource source(lines);
+    const QString copy = dir.filePath(QLatin1String(golden.file));
+    const SaveResult saved = saveTextFile(copy, loaded.format, source);
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    EXPECT_FALSE(saved.switchedToUtf8);
+    EXPECT_EQ(saved.format, golden.format);
+    EXPECT_EQ(readBytes(copy), bytes);
+}
+
+constexpr FileFormat lf{.lineBreak = LineBreak::LF};
+
+INSTANTIATE_TEST_SUITE_P(
+    DocumentFileFixtures, DocumentFileGoldenTest,
+    ::testing::Values(
+        Golden{"utf8.htm", utf8Crlf, u"<P>Gr\u00FC\u00DFe</P>\n<P>na\u00EFve \u0151 \u20AC</P>\n"},
+        Golden{"utf8_bom.htm", {.bom = true}, u"<HTML>\n<BODY>\u00C4</BODY>\n</HTML>\n"},
+        Golden{"bom_twice.htm", {.bom = true, .lineBreak = LineBreak::LF}, u"\uFEFFA\n"},
+        Golden{"windows1252.htm", windows1252Crlf, u"<P>caf\u00E9 \u20AC 5</P>\n"},
+        Golden{"windows1252_undefined.htm", windows1252Crlf,
+               u"\u0081\u008D\u008F\u0090\u009D\n\u20AC\u0081\n"},
+        Golden{"crlf.htm", utf8Crlf, u"<P>one</P>\n<P>two</P>\n"},
+        Golden{"lf.htm", lf, u"<P>one</P>\n<P>two</P>\n"},
+        Golden{"cr.htm", {.lineBreak = LineBreak::CR}, u"<P>one</P>\n<P>two</P>\n"},
+        Golden{"no_final_break.htm", utf8Crlf, u"<P>a</P>\n\n<P>b</P>"},
+        Golden{"empty.htm", utf8Crlf, u""},
+        Golden{"nbsp_utf8.htm", utf8Crlf, u"A\u00A0B\u00A0\u00A0C\n"},
+        Golden{"nbsp_windows1252.htm", windows1252Crlf, u"A\u00A0B \u00E9\n"}),
+    [](const ::testing::TestParamInfo<Golden> &info) {
+        std::string name = info.param.file;
+        name.resize(name.find('.'));
+        return name;
+    });
+
+// --- encoding ---
+
+TEST(DocumentFileEncodeTest, JoinsLinesWithTheFormatsBreakAndNoneAfterTheLast) {
+    EXPECT_EQ(encodeLines(utf8Crlf, {"a", "b"}), QByteArray("a\r\nb"));
+    EXPECT_EQ(encodeLines(utf8Crlf, {"a", ""}), QByteArray("a\r\n"));
+    EXPECT_EQ(encodeLines(lf, {"", "", ""}), QByteArray("\n\n"));
+    EXPECT_EQ(encodeLines({.lineBreak = LineBreak::CR}, {"a", "b"}), QByteArray("a\rb"));
+    EXPECT_EQ(encodeLines(utf8Crlf, {}), QByteArray());
+    EXPECT_EQ(encodeLines(utf8Crlf, {""}), QByteArray());
+    EXPECT_EQ(encodeLines({.bom = true}, {""}), QByteArray("\xEF\xBB\xBF"));
+    EXPECT_EQ(encodeLines({.bom = true}, {"\u00E9"}), QByteArray("\xEF\xBB\xBF\xC3\xA9"));
+}
+
+TEST(DocumentFileEncodeTest, StartsAgainFromTheFirstLine) {
+    StringListLineSource source({"a", "b"});
+    QString line;
+    ASSERT_TRUE(source.next(line));
+    EXPECT_EQ(encodeText(utf8Crlf, source), QByteArray("a\r\nb"));
+    EXPECT_EQ(encodeText(utf8Crlf, source), QByteArray("a\r\nb"));
+}
+
+TEST(DocumentFileEncodeTest, Windows1252DocumentGainingEuroStaysWindows1252) {
+    bool switched = true;
+    EXPECT_EQ(encodeLines(windows1252Crlf, {u"caf\u00E9"_qs, u"\u20AC 5"_qs}, &switched),
+              QByteArray("caf\xE9\r\n\x80 5"));
+    EXPECT_FALSE(switched);
+}
+
+TEST(DocumentFileEncodeTest, CharacterOutsideWindows1252MakesTheWholeFileUtf8) {
+    bool switched = false;
+    EXPECT_EQ(encodeLines(windows1252Crlf, {u"caf\u00E9"_qs, u"\u20AC \u0151"_qs}, &switched),
+              QByteArray("caf\xC3\xA9\r\n\xE2\x82\xAC \xC5\x91"));
+    EXPECT_TRUE(switched);
+}
+
+TEST(DocumentFileEncodeTest, LongNonAsciiTextOutgrowsTheReservedBuffer) {
+    QStringList lines(2000, QString(50, QChar(0x20AC)));
+    const QByteArray bytes = encodeLines(lf, lines);
+    EXPECT_EQ(bytes.size(), 2000 * 150 + 1999);
+    EXPECT_EQ(decodeAll(bytes, 4096).split(u'\n'), lines);
+}
+
+// --- saving ---
+
+class DocumentFileSaveTest : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    static QString quoted(const QString &file) {
+        return u'"' + QDir::toNativeSeparators(file) + u'"';
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DocumentFileSaveTest, SwitchToUtf8IsReportedAndWritten) {
+    StringListLineSource source({u"\u0151"_qs, ""});
+    const SaveResult saved = saveTextFile(path("x.htm"), windows1252Crlf, source);
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    EXPECT_TRUE(saved.switchedToUtf8);
+    EXPECT_EQ(saved.format, utf8Crlf);
+    EXPECT_EQ(readBytes(path("x.htm")), QByteArray("\xC5\x91\r\n"));
+}
+
+TEST_F(DocumentFileSaveTest, UnifiesMixedLineBreaksWithTheFirstStyle) {
+    Collector collector;
+    const LoadResult loaded = loadTextFile(fixturePath("mixed.htm"), collector.sink());
+    ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.format.lineBreak, LineBreak::LF);
+    EXPECT_TRUE(loaded.format.mixedLineBreaks);
+    EXPECT_EQ(collector.text, QStringLiteral("a\nb\nc\nd\n"));
+
+    StringListLineSource source(collector.text.split(u'\n'));
+    const SaveResult saved = saveTextFile(path("mixed.htm"), loaded.format, source);
+    ASSERT_TRUE(saved.ok);
+    EXPECT_FALSE(saved.format.mixedLineBreaks);
+    EXPECT_EQ(readBytes(path("mixed.htm")), QByteArray("a\nb\nc\nd\n"));
+}
+
+TEST_F(DocumentFileSaveTest, ReplacingAFileKeepsItsPermissions) {
+    writeBytes(path("page.htm"), "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("page.htm")).constData(), 0640), 0);
+    StringListLineSource source({"new"});
+    ASSERT_TRUE(saveTextFile(path("page.htm"), utf8Crlf, source).ok);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path("page.htm")).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("new"));
+}
+
+TEST_F(DocumentFileSaveTest, MissingFolderFailsNamingTheFile) {
+    const QString target = path("missing/page.htm");
+    StringListLineSource source({"text"});
+    const SaveResult saved = saveTextFile(target, utf8Crlf, source);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, "Cannot create file " + quoted(target) + ". No such file or directory");
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(DocumentFileSaveTest, FolderThatIsAFileFailsAndStaysIntact) {
+    writeBytes(path("plain.htm"), "keep me\r\n");
+    const QString target = path("plain.htm/page.htm");
+    StringListLineSource source({"text"});
+    const SaveResult saved = saveTextFile(target, utf8Crlf, source);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, "Cannot create file " + quoted(target) + ". Not a directory");
+    EXPECT_EQ(readBytes(path("plain.htm")), QByteArray("keep me\r\n"));
+}
+
+TEST_F(DocumentFileSaveTest, ReadOnlyFolderLeavesTheOldFileIntact) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    writeBytes(path("page.htm"), "old text");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    StringListLineSource source({"new text"});
+    const SaveResult saved = saveTextFile(path("page.htm"), utf8Crlf, source);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.error.startsWith("Cannot create file " + quoted(path("page.htm")) + ". "));
+    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text"));
+}
+
+// Lowers the file-size limit for the process, as a full disk would stop writing.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+TEST_F(DocumentFileSaveTest, FailedWriteLeavesTheOldFileIntact) {
+    writeBytes(path("page.htm"), "old text\r\n");
+    StringListLineSource source(QStringList(20000, QString(60, u'x')));
+    SaveResult saved;
+    {
+        FileSizeLimit limit(64 * 1024);
+        saved = saveTextFile(path("page.htm"), utf8Crlf, source);
+    }
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.error.startsWith("Cannot write file " + quoted(path("page.htm")) + ". "))
+        << saved.error.toStdString();
+    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
+}
+
+// --- load errors ---
+
+TEST(DocumentFileLoadTest, MissingFileGivesTheSystemsReason) {
+    const QString missing = fixturePath("no_such_file.htm");
+    int pieces = 0;
+    const LoadResult loaded = loadTextFile(missing, [&](QStringView) { ++pieces; });
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.error, "Cannot open file \"" + QDir::toNativeSeparators(missing) +
+                                "\". No such file or directory");
+    EXPECT_EQ(pieces, 0);
+}
+
+TEST(DocumentFileLoadTest, FileHoldingNulBytesIsRefused) {
+    const QString nul = fixturePath("nul.htm");
+    int pieces = 0;
+    const LoadResult loaded = loadTextFile(nul, [&](QStringView) { ++pieces; });
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.error, "Cannot open file \"" + QDir::toNativeSeparators(nul) +
+                                "\". It is not a text file (it holds NUL bytes).");
+    EXPECT_EQ(pieces, 0);
+}
+
+} // namespace
