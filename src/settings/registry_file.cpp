@@ -248,8 +248,9 @@ private:
         QString bytes = data.mid(colon + 1).trimmed();
         while (bytes.endsWith(QLatin1Char('\\'))) {
             bytes.chop(1);
-            if (++m_index >= m_lines.size())
-                fail(QStringLiteral("the file ends inside a continued value"));
+            if (m_index + 1 >= m_lines.size() || m_lines.at(m_index + 1).trimmed().isEmpty())
+                fail(QStringLiteral("a continued value is followed by an empty line"));
+            ++m_index;
             verbatim += QLatin1Char('\n') + m_lines.at(m_index);
             bytes += m_lines.at(m_index).trimmed();
         }

@@ -1,0 +1,145 @@
+#include "settings/registry_file_store.h"
+
+#include "support/temp_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace {
+
+const QString kKey = QStringLiteral("Software\\Corvane\\Pagewick\\Settings\\Misc");
+const QByteArray kDamaged = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n"
+                            "\"A\"=dword:1\n\"B\"=dwrd:2\n";
+
+using RegistryFile = TempSettingsTest;
+
+// Owner, group and other bits; the "user" bits only mirror the owner's.
+QFileDevice::Permissions mode(const QString &path)
+{
+    return QFile::permissions(path) & QFileDevice::Permissions(0x7077);
+}
+
+QStringList damagedCopies(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("Pagewick.reg.damaged-*")}, QDir::Files);
+}
+
+} // namespace
+
+TEST_F(RegistryFile, CreatedPrivateOnFirstWrite)
+{
+    EXPECT_FALSE(QFileInfo::exists(settings.folderPath()));
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("Password"),
+                                 QStringLiteral("secret"));
+
+    EXPECT_EQ(mode(settings.folderPath()),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(mode(settings.filePath()),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("Host"),
+                                 QStringLiteral("ftp."));
+    EXPECT_EQ(mode(settings.filePath()),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_FALSE(QFile::exists(settings.filePath() + QStringLiteral(".lock")));
+}
+
+TEST_F(RegistryFile, KeepsWhatItDoesNotKnow)
+{
+    const QByteArray foreign = "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\UserTags]\n"
+                               "\"Tag1\"=\"<B>\"\n"
+                               "\"Bin\"=hex:00,ff\n";
+    settings.setContents("Windows Registry Editor Version 5.00\n\n" + foreign);
+
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
+                                 QStringLiteral("firefox"));
+
+    EXPECT_TRUE(settings.contents().contains(foreign));
+    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
+                                          QString()),
+              QVariant(QStringLiteral("firefox")));
+}
+
+TEST_F(RegistryFile, DamagedFileIsReportedOnRead)
+{
+    settings.setContents(kDamaged);
+
+    try {
+        TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, QStringLiteral("K"), QStringLiteral("A"),
+                                    0);
+        FAIL() << "no error for a damaged file";
+    } catch (const RegistryError &error) {
+        EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(settings.filePath())))
+            << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains(QStringLiteral("line 5")))
+            << error.message().toStdString();
+    }
+    EXPECT_EQ(settings.contents(), kDamaged);
+}
+
+TEST_F(RegistryFile, DamagedFileIsKeptAsideOnWrite)
+{
+    settings.setContents(kDamaged);
+
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
+                                 QStringLiteral("lynx"));
+
+    const QStringList copies = damagedCopies(settings.folderPath());
+    ASSERT_EQ(copies.size(), 1);
+    const QString keptAs = settings.folderPath() + QLatin1Char('/') + copies.first();
+    QFile kept(keptAs);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), kDamaged);
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().contains(QDir::toNativeSeparators(keptAs)));
+    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
+                                          QString()),
+              QVariant(QStringLiteral("lynx")));
+}
+
+TEST_F(RegistryFile, SecondDamagedFileDoesNotReplaceTheFirst)
+{
+    for (int round = 0; round < 2; ++round) {
+        settings.setContents(kDamaged + QByteArray::number(round));
+        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("V"), round);
+    }
+
+    EXPECT_EQ(damagedCopies(settings.folderPath()).size(), 2);
+    EXPECT_EQ(settings.notices().size(), 2);
+}
+
+TEST_F(RegistryFile, TwoProcessesWritingConcurrentlyKeepEveryValue)
+{
+    constexpr int kCount = 50;
+    QProcess first, second;
+    for (QProcess *process : {&first, &second}) {
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QStringLiteral(REGISTRY_WRITER),
+                       {settings.filePath(), process == &first ? QStringLiteral("a")
+                                                                : QStringLiteral("b"),
+                        QString::number(kCount)});
+    }
+    for (QProcess *process : {&first, &second}) {
+        ASSERT_TRUE(process->waitForFinished(60000));
+        ASSERT_EQ(process->exitStatus(), QProcess::NormalExit);
+        ASSERT_EQ(process->exitCode(), 0);
+    }
+
+    for (int i = 0; i < kCount; ++i) {
+        for (const QString &prefix : {QStringLiteral("a"), QStringLiteral("b")}) {
+            EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER,
+                                                  QStringLiteral("Software\\Race"),
+                                                  prefix + QString::number(i), -1),
+                      QVariant(i))
+                << qPrintable(prefix) << i;
+        }
+    }
+}
+
+TEST(RegistryFileLocation, LivesInTheConfigFolder)
+{
+    EXPECT_TRUE(defaultRegistryFilePath().endsWith(QStringLiteral("/Corvane/Pagewick.reg")));
+    EXPECT_TRUE(defaultRegistryFilePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+}
