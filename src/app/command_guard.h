@@ -1,1 +1,9 @@
 #pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs a command; a CommandError it raises ends the command and is shown in the error box,
+// after which the program goes on.
+void runGuarded(QWidget *parent, const std::function<void()> &command);

@@ -1,0 +1,254 @@
+#include "app/f_main.h"
+
+#include "app/command_guard.h"
+#include "app/file_commands.h"
+#include "controls/glyphs.h"
+#include "document/f_html.h"
+#include "settings/f_prefs.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+TMain *theFrame = nullptr;
+
+using Command = std::function<void(TMain &)>;
+
+struct MenuItem {
+    const char *name;
+    const char *caption; // "-" for a separator
+    QKeySequence shortcut;
+    Command handler; // none: its window arrives with later work, so the item is disabled
+};
+
+struct Menu {
+    const char *name;
+    const char *caption;
+    std::vector<MenuItem> items;
+};
+
+struct SpeedButton {
+    const char *name;
+    int left;
+    Glyph glyph;
+    const char *hint;
+    Command handler;
+};
+
+} // namespace
+
+TMain::TMain(const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent), m_area(new QMdiArea(this)), m_arguments(arguments)
+{
+    theFrame = this;
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Pagewick"));
+    setWindowIcon(glyphIcon(Glyph::AppIcon));
+    m_area->setObjectName(QStringLiteral("MDIArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    OpenDialog1 = createOpenDialog(this);
+    SaveDialog1 = createSaveDialog(this);
+    buildMenus();
+    buildSpeedPanel();
+
+    resize(800, 600);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TMain::~TMain()
+{
+    if (theFrame == this)
+        theFrame = nullptr;
+}
+
+TMain *TMain::instance() { return theFrame; }
+
+void TMain::buildMenus()
+{
+    const Command none;
+    const std::vector<Menu> menus = {
+        {"miFile", "&File",
+         {{"miNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), &TMain::sbNewClick},
+          {"miOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &TMain::sbOpenClick},
+          {"N1", "-", {}, none},
+          {"miSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), &TMain::sbSaveClick},
+          {"miSaveAS", "Save &as...", {}, &TMain::miSaveAsClick},
+          {"N2", "-", {}, none},
+          {"miPrinterSetup", "P&rinter setup...", {}, none},
+          {"miPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), none},
+          {"N3", "-", {}, none},
+          {"miExit", "E&xit", {}, &TMain::sbExitClick}}},
+        {"miEdit", "&Edit",
+         {{"miFind", "F&ind...", {}, none},
+          {"miFindNext", "Find &next", QKeySequence(Qt::Key_F3), none},
+          {"N4", "-", {}, none},
+          {"miReplace", "&Replace...", {}, none}}},
+        {"miTools", "&Tools",
+         {{"miHPWiz", "&Homepage Wizard", {}, none},
+          {"N6", "-", {}, none},
+          {"miUserTags", "User-&Tags", {}, none}}},
+        {"Options1", "&Options", {{"miPrefs", "&Preferences...", {}, none}}},
+        {"miHelp", "&Help", {{"miAbout", "&About...", {}, none}}},
+    };
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    for (const Menu &menu : menus) {
+        QMenu *drop = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        drop->setObjectName(QLatin1String(menu.name));
+        for (const MenuItem &item : menu.items) {
+            const bool separator = qstrcmp(item.caption, "-") == 0;
+            QAction *action =
+                separator ? drop->addSeparator() : drop->addAction(QString::fromUtf8(item.caption));
+            action->setObjectName(QLatin1String(item.name));
+            action->setShortcut(item.shortcut);
+            action->setEnabled(separator || bool(item.handler));
+            if (item.handler) {
+                connect(action, &QAction::triggered, this,
+                        [this, handler = item.handler] { runGuarded(this, [&] { handler(*this); }); });
+            }
+        }
+    }
+}
+
+void TMain::buildSpeedPanel()
+{
+    const std::vector<SpeedButton> buttons = {
+        {"ebNew", 0, Glyph::New, "Create a new HTML-file", &TMain::sbNewClick},
+        {"ebOpen", 48, Glyph::Open, "Open a HTML file", &TMain::sbOpenClick},
+        {"ebSave", 96, Glyph::Save, "Save the current file", &TMain::sbSaveClick},
+        {"ebPrint", 152, Glyph::Print, "Print the current file", Command()},
+        {"ebExit", 208, Glyph::Exit, "Exit the program", &TMain::sbExitClick},
+    };
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("SpeedBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setEnabled(false);
+    bar->setStyleSheet(QStringLiteral("QToolBar { border: 0px; padding: 0px; spacing: 0px; }"));
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    auto *panel = new QWidget(bar);
+    panel->setObjectName(QStringLiteral("SpeedPanel"));
+    panel->setFixedHeight(41);
+    panel->setMinimumWidth(257);
+    panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto *image = new QLabel(panel);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setScaledContents(true);
+    image->setPixmap(toolbarBackground(800, 41));
+    image->setGeometry(0, 0, 4000, 41);
+    for (const SpeedButton &face : buttons) {
+        auto *button = new QToolButton(panel);
+        button->setObjectName(QLatin1String(face.name));
+        button->setGeometry(face.left, 0, 49, 41);
+        button->setAutoRaise(true);
+        button->setIcon(glyphIcon(face.glyph));
+        button->setIconSize(QSize(28, 28));
+        button->setToolTip(QLatin1String(face.hint));
+        button->setAccessibleName(QLatin1String(face.hint));
+        button->setEnabled(bool(face.handler));
+        if (face.handler) {
+            connect(button, &QToolButton::clicked, this,
+                    [this, handler = face.handler] { runGuarded(this, [&] { handler(*this); }); });
+        }
+    }
+    bar->addWidget(panel);
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+THTML *TMain::activeDocument() const
+{
+    QMdiSubWindow *active = m_area->activeSubWindow();
+    if (!active) {
+        const QList<QMdiSubWindow *> windows = m_area->subWindowList();
+        // The frame itself may not be active (a dialog is up); the topmost child still counts.
+        active = windows.isEmpty() ? nullptr : m_area->subWindowList(QMdiArea::StackingOrder).last();
+    }
+    return active ? qobject_cast<THTML *>(active->widget()) : nullptr;
+}
+
+QList<THTML *> TMain::documents() const
+{
+    QList<THTML *> result;
+    for (QMdiSubWindow *window : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto *document = qobject_cast<THTML *>(window->widget()))
+            result.append(document);
+    }
+    return result;
+}
+
+void TMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMain::FormShow()
+{
+    runGuarded(this, [this] {
+        TPrefs prefs;
+        prefs.LoadSettings();
+        if (prefs.AppMaxi)
+            setWindowState(windowState() | Qt::WindowMaximized);
+        if (prefs.NewDoc)
+            sbNewClick();
+    });
+    const QString first = m_arguments.value(0);
+    if (!first.isEmpty() && first.contains(QLatin1String(".htm")))
+        openDocumentWindow(*m_area, first);
+}
+
+THTML *TMain::sbNewClick() { return newDocumentWindow(*m_area); }
+
+void TMain::sbOpenClick()
+{
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+        return;
+    const QString path = OpenDialog1->selectedFiles().constFirst();
+    OpenDialog1->selectFile(path);
+    openDocumentWindow(*m_area, path);
+}
+
+bool TMain::SaveDocument(THTML *document)
+{
+    return document && saveDocument(*document, *SaveDialog1);
+}
+
+void TMain::sbSaveClick() { SaveDocument(activeDocument()); }
+
+void TMain::miSaveAsClick()
+{
+    if (THTML *document = activeDocument())
+        saveDocumentAs(*document, *SaveDialog1);
+}
+
+void TMain::sbExitClick() { close(); }
+
+void TMain::closeEvent(QCloseEvent *event)
+{
+    // Ask every window first; one Cancel keeps them all, including those already asked.
+    const QList<THTML *> open = documents();
+    for (THTML *document : open) {
+        if (!document->FormCloseQuery()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (THTML *document : open)
+        document->approveClose();
+    event->accept();
+}

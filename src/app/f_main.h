@@ -1,1 +1,53 @@
 #pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QFileDialog;
+class QMdiArea;
+class QToolButton;
+class THTML;
+
+// The frame: menus, the file tool bar and the document windows.
+class TMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // arguments: the command line after the program name.
+    explicit TMain(const QStringList &arguments = {}, QWidget *parent = nullptr);
+    ~TMain() override;
+
+    // The one frame, for document windows that need its Save command.
+    static TMain *instance();
+
+    THTML *activeDocument() const;
+    QList<THTML *> documents() const;
+    QMdiArea *mdiArea() const { return m_area; }
+
+    // Settings-driven start-up; runs once, when the frame is first shown.
+    void FormShow();
+
+    THTML *sbNewClick();
+    void sbOpenClick();
+    void sbSaveClick();
+    void miSaveAsClick();
+    void sbExitClick();
+
+    // Save of a given document (the close question uses it); true when written.
+    bool SaveDocument(THTML *document);
+
+    QFileDialog *OpenDialog1;
+    QFileDialog *SaveDialog1;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildSpeedPanel();
+
+    QMdiArea *m_area;
+    QStringList m_arguments;
+    bool m_shown = false;
+};

@@ -1,1 +1,13 @@
-int main() { return 0; }
+#include "app/f_main.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pagewick"));
+    QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    TMain frame(QApplication::arguments().mid(1));
+    frame.show();
+    return app.exec();
+}

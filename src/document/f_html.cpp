@@ -1,0 +1,304 @@
+#include "document/f_html.h"
+
+#include "app/command_error.h"
+#include "app/f_main.h"
+#include "controls/glyphs.h"
+#include "controls/message_box.h"
+#include "document/file_names.h"
+#include "document/skeleton_markup.h"
+#include "document/trecode.h"
+#include "settings/f_prefs.h"
+#include "settings/settings_schema.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct EditButton {
+    const char *name;
+    int left, top;
+    Glyph glyph;
+    const char *hint;
+};
+
+// Their commands arrive with find/replace, the edit commands and the component catalogue.
+const EditButton EditButtons[] = {
+    {"ebSearch", 3, 3, Glyph::Search, "Search"},
+    {"ebReplace", 27, 3, Glyph::Replace, "Replace"},
+    {"ebIndent", 59, 3, Glyph::Indent, "Indent"},
+    {"ebUnIndent", 83, 3, Glyph::UnIndent, "Unindent"},
+    {"ebCopy", 3, 30, Glyph::Copy, "Copy"},
+    {"ebCut", 27, 30, Glyph::Cut, "Cut"},
+    {"ebPase", 51, 30, Glyph::Paste, "Paste"},
+    {"ebUndo", 80, 30, Glyph::Undo, "Undo"},
+    {"ebComponents", 109, 30, Glyph::Components, "Components"},
+};
+
+struct TagPage {
+    const char *name;
+    const char *caption;
+};
+
+const TagPage TagPages[] = {
+    {"General", "General"}, {"tsFont", "Fonts"},     {"tsTables", "Tables"},
+    {"tsForms", "Forms"},   {"tsLists", "Lists"},    {"tsFrames", "Frames"},
+    {"tsSpecial", "Special"}, {"tsUserTags", "User-Tags"},
+};
+
+struct PopupItem {
+    const char *name;
+    const char *caption;
+};
+
+const PopupItem PopupItems[] = {
+    {"miQuickDoc", "Quick &Document"},
+    {"miQuickFont", "Quick &Font"},
+    {"miQuickTable", "Quick &Table"},
+    {"miQuickForm", "Quick F&orm"},
+};
+
+const int StatusWidths[] = {80, 80, 80, 50};
+
+} // namespace
+
+THTML::THTML(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("HTML"));
+    setWindowIcon(glyphIcon(Glyph::DocumentIcon));
+    resize(646, 480);
+
+    buildPanel();
+    RichEdit = new TSRichEdit(this);
+    RichEdit->setObjectName(QStringLiteral("RichEdit"));
+    buildStatusBar();
+    buildPopupMenu();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel1);
+    layout->addWidget(RichEdit, 1);
+    layout->addWidget(StatusBar1);
+
+    connect(RichEdit, &QPlainTextEdit::textChanged, this, &THTML::PosChange);
+    connect(RichEdit, &QPlainTextEdit::cursorPositionChanged, this, &THTML::PosChange);
+    connect(RichEdit, &QPlainTextEdit::modificationChanged, this, &THTML::PosChange);
+    PosChange();
+}
+
+void THTML::buildPanel()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(73);
+
+    Panel4 = new QFrame(Panel1);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel4->setGeometry(8, 8, 137, 57);
+    for (const EditButton &face : EditButtons) {
+        auto *button = new QToolButton(Panel4);
+        button->setObjectName(QLatin1String(face.name));
+        button->setGeometry(face.left, face.top, 25, 25);
+        button->setAutoRaise(true);
+        button->setIcon(glyphIcon(face.glyph));
+        button->setIconSize(QSize(18, 18));
+        button->setToolTip(QLatin1String(face.hint));
+        button->setAccessibleName(QLatin1String(face.hint));
+        button->setEnabled(false);
+    }
+
+    PageControl1 = new QTabWidget(Panel1);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(152, 8, 474, 57);
+    PageControl1->setDocumentMode(false);
+    PageControl1->setUsesScrollButtons(true);
+    for (const TagPage &page : TagPages) {
+        auto *tab = new QWidget;
+        tab->setObjectName(QLatin1String(page.name));
+        PageControl1->addTab(tab, QLatin1String(page.caption));
+    }
+    PageControl1->setCurrentIndex(0);
+}
+
+void THTML::buildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(19);
+    for (int i = 0; i < 4; ++i) {
+        m_panels[i] = new QLabel(StatusBar1);
+        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_panels[i]->setFixedWidth(StatusWidths[i]);
+        m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar1->addWidget(m_panels[i]);
+    }
+}
+
+void THTML::buildPopupMenu()
+{
+    pmHTML = new QMenu(this);
+    pmHTML->setObjectName(QStringLiteral("pmHTML"));
+    // Their dialogs arrive with the generator commands.
+    for (const PopupItem &item : PopupItems) {
+        QAction *action = pmHTML->addAction(QLatin1String(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        action->setEnabled(false);
+    }
+    RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RichEdit, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { pmHTML->popup(RichEdit->viewport()->mapToGlobal(at)); });
+}
+
+void THTML::SetFileName(const QString &Name) { m_fileName = Name; }
+
+void THTML::maximize()
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->showMaximized();
+    else
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void THTML::applyEditorLook(const TPrefs &prefs)
+{
+    RichEdit->applyLook(prefs.StdFont.left(255), effectiveFontSize(prefs.StdFontSize),
+                        prefs.TextCol, prefs.BGCol);
+}
+
+void THTML::finishSetup()
+{
+    RichEdit->setFocus();
+    RichEdit->document()->setModified(false);
+    PosChange();
+}
+
+void THTML::NewDocument(bool SkipSkeleton)
+{
+    setWindowTitle(NoName);
+    TPrefs prefs;
+    prefs.LoadSettings();
+    if (prefs.DocMaxi)
+        maximize();
+    m_format = FileFormat();
+    if (prefs.MinDoc && !SkipSkeleton) {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QLocale locale = QLocale::system();
+        const QStringList lines = skeletonLines(prefs.Author, prefs.EMail,
+                                                regionalDate(now, locale), regionalTime(now, locale));
+        for (const QString &line : lines)
+            AppendLine(line);
+        // A fresh page has nothing to undo.
+        RichEdit->document()->clearUndoRedoStacks();
+    }
+    applyEditorLook(prefs);
+    finishSetup();
+}
+
+void THTML::LoadDocument()
+{
+    TPrefs prefs;
+    prefs.LoadSettings();
+    if (prefs.DocMaxi)
+        maximize();
+    // The look goes on before the text: a font change later would re-lay out every line.
+    applyEditorLook(prefs);
+    const LoadResult loaded = RichEdit->loadFile(m_fileName);
+    if (!loaded.ok)
+        throw CommandError(loaded.error);
+    m_format = loaded.format;
+    setWindowTitle(m_fileName);
+    finishSetup();
+    if (loaded.format.mixedLineBreaks) {
+        ShowInformation(this, QStringLiteral("The file \"%1\" mixes line break styles. Saving it "
+                                             "will write every line break as the first one found.")
+                                  .arg(m_fileName));
+    }
+}
+
+void THTML::WriteFile(const QString &path)
+{
+    const SaveResult saved = RichEdit->saveFile(path, m_format);
+    if (!saved.ok)
+        throw CommandError(saved.error);
+    m_format = saved.format;
+    if (saved.switchedToUtf8) {
+        ShowInformation(this, QStringLiteral("\"%1\" holds characters that Windows-1252 cannot "
+                                             "store, so it was saved as UTF-8.")
+                                  .arg(path));
+    }
+}
+
+void THTML::PosChange()
+{
+    m_panels[0]->setText(QStringLiteral("%1:%2").arg(RichEdit->Col()).arg(RichEdit->Row()));
+    m_panels[1]->setText(isModified() ? QStringLiteral("modified...") : QString());
+}
+
+QString THTML::statusText(int panel) const { return m_panels[panel]->text(); }
+
+bool THTML::isModified() const { return RichEdit->document()->isModified(); }
+
+void THTML::setModified(bool modified)
+{
+    RichEdit->document()->setModified(modified);
+    PosChange();
+}
+
+bool THTML::FormCloseQuery()
+{
+    if (!isModified())
+        return true;
+    const int answer = MessageDlg(this, windowTitle() + QStringLiteral(" is not yet saved! Save ?"),
+                                  MessageType::Confirmation, mbYes | mbNo | mbCancel);
+    if (answer == mrYes) {
+        // Close only when the text is safe on disk.
+        TMain *frame = TMain::instance();
+        return frame && frame->SaveDocument(this);
+    }
+    return answer == mrNo;
+}
+
+void THTML::closeEvent(QCloseEvent *event)
+{
+    if (m_closeApproved || FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void THTML::InsertLine(const QString &Text)
+{
+    RichEdit->editStep([&] { textlines::insertLine(*RichEdit, Text); });
+}
+
+void THTML::AppendLine(const QString &Text)
+{
+    RichEdit->editStep([&] { textlines::appendLine(*RichEdit, Text); });
+}
+
+void THTML::InsertAtCaret(const QString &Text, bool UseOffset, int Offset)
+{
+    RichEdit->editStep([&] { textlines::insertAtCaret(*RichEdit, Text, UseOffset, Offset); });
+}
+
+int THTML::LineCount() const { return RichEdit->lineCount(); }
+
+void THTML::ClearText()
+{
+    RichEdit->editStep([&] {
+        QTextCursor all(RichEdit->document());
+        all.select(QTextCursor::Document);
+        all.removeSelectedText();
+        RichEdit->setTextCursor(all);
+    });
+}

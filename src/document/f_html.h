@@ -1,1 +1,73 @@
 #pragma once
+
+#include "document/document_file.h"
+#include "document/insertion.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTabWidget;
+class QToolButton;
+class TSRichEdit;
+
+// The document window: edits one HTML file as plain text.
+class THTML : public QWidget, public TextInsertion {
+    Q_OBJECT
+
+public:
+    explicit THTML(QWidget *parent = nullptr);
+
+    QString FileName() const { return m_fileName; }
+    void SetFileName(const QString &Name);
+
+    // Both raise CommandError when the settings or the file cannot be read.
+    void NewDocument(bool SkipSkeleton);
+    void LoadDocument();
+
+    // Writes the text to path in the document's file format; raises CommandError on failure.
+    void WriteFile(const QString &path);
+    const FileFormat &fileFormat() const { return m_format; }
+
+    void PosChange();
+    QString statusText(int panel) const;
+
+    // The close question; true when the window may close.
+    bool FormCloseQuery();
+    // The frame has already asked: close without asking again.
+    void approveClose() { m_closeApproved = true; }
+
+    bool isModified() const;
+    void setModified(bool modified);
+
+    void InsertLine(const QString &Text) override;
+    void AppendLine(const QString &Text) override;
+    void InsertAtCaret(const QString &Text, bool UseOffset, int Offset) override;
+    int LineCount() const override;
+    void ClearText() override;
+
+    QFrame *Panel1;
+    QFrame *Panel4;
+    QTabWidget *PageControl1;
+    TSRichEdit *RichEdit;
+    QStatusBar *StatusBar1;
+    QMenu *pmHTML;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildPanel();
+    void buildStatusBar();
+    void buildPopupMenu();
+    void maximize();
+    void applyEditorLook(const class TPrefs &prefs);
+    void finishSetup();
+
+    QString m_fileName;
+    FileFormat m_format;
+    QLabel *m_panels[4] = {};
+    bool m_closeApproved = false;
+};

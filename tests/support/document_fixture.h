@@ -1,1 +1,13 @@
 #pragma once
+
+#include "document/f_html.h"
+
+#include <QString>
+#include <memory>
+
+// A document window on its own, holding text ('\n' between lines) with the caret at
+// line/column, unmodified.
+std::unique_ptr<THTML> makeDocument(const QString &text = {}, int line = 0, int column = 0);
+
+// The whole text of a window's editor, '\n' between lines.
+QString documentText(const THTML &document);

@@ -1,0 +1,120 @@
+#include "support/modal_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+ModalDriver::ModalDriver()
+{
+    m_timer.setInterval(5);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start();
+}
+
+ModalDriver::~ModalDriver() { m_timer.stop(); }
+
+ModalDriver &ModalDriver::then(Handler handler)
+{
+    m_handlers.push_back(std::move(handler));
+    return *this;
+}
+
+ModalDriver &ModalDriver::answer(const QString &buttonLabel)
+{
+    return then([this, buttonLabel](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        ASSERT_NE(box, nullptr) << "expected a message box, got "
+                                << widget->metaObject()->className();
+        m_messages.append(box->windowTitle() + QLatin1Char('|') + box->text());
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == buttonLabel) {
+                button->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button " << buttonLabel.toStdString();
+        box->reject();
+    });
+}
+
+ModalDriver &ModalDriver::chooseFile(const QString &path)
+{
+    return then([path](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        ASSERT_NE(dialog, nullptr) << "expected a file dialog";
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void ModalDriver::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || modal == m_current)
+        return;
+    m_current = modal;
+    if (m_handlers.empty()) {
+        QString what = QString::fromLatin1(modal->metaObject()->className());
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            what += QLatin1Char(' ') + box->text();
+        m_unexpected.append(what);
+        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        return;
+    }
+    Handler handler = std::move(m_handlers.front());
+    m_handlers.pop_front();
+    handler(modal);
+}
+
+QWidget *findControl(QWidget *dialog, const QString &objectName)
+{
+    auto *control = dialog->findChild<QWidget *>(objectName);
+    EXPECT_NE(control, nullptr) << "no control " << objectName.toStdString();
+    return control;
+}
+
+void setControlText(QWidget *dialog, const QString &objectName, const QString &text)
+{
+    QWidget *control = findControl(dialog, objectName);
+    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        edit->selectAll();
+        edit->del();
+        QTest::keyClicks(edit, text);
+    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+        memo->setPlainText(text);
+    } else {
+        ADD_FAILURE() << objectName.toStdString() << " takes no text";
+    }
+}
+
+void setControlChecked(QWidget *dialog, const QString &objectName, bool checked)
+{
+    auto *button = qobject_cast<QAbstractButton *>(findControl(dialog, objectName));
+    ASSERT_NE(button, nullptr);
+    if (button->isChecked() != checked)
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void pressButton(QWidget *dialog, const QString &objectName)
+{
+    auto *button = qobject_cast<QAbstractButton *>(findControl(dialog, objectName));
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void processEvents()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
