@@ -1,265 +1,8 @@
 #include "settings/registry_file.h"
 
-#include <QStringDecoder>
-
 namespace {
 
-const QString kHeader = QStringLiteral("Windows Registry Editor Version 5.00");
 constexpr int kHexLineWidth = 76;
-
-struct ParseFailure {
-    int line;
-    QString message;
-};
-
-bool sameKey(const QString &a, const QString &b)
-{
-    return normalizedKeyPath(a).compare(normalizedKeyPath(b), Qt::CaseInsensitive) == 0;
-}
-
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Splits into lines without their CR/LF; a UTF-16LE file (as the system tool exports) is
-// accepted too.
-QStringList decodeLines(QByteArray bytes)
-{
-    if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder decoder(QStringDecoder::Utf16LE);
-        QString text = decoder(bytes.mid(2));
-        text.remove(QLatin1Char('\r'));
-        return text.split(QLatin1Char('\n'));
-    }
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringList lines;
-    const QList<QByteArray> rawLines = bytes.split('\n');
-    for (QByteArray raw : rawLines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QString line = decoder(raw);
-        if (decoder.hasError())
-            throw ParseFailure{int(lines.size()) + 1, QStringLiteral("the text is not valid UTF-8")};
-        lines.append(line);
-    }
-    return lines;
-}
-
-// Reads the quoted text starting at pos (the opening quote) and leaves pos after its end.
-QString readQuoted(const QString &line, qsizetype &pos, int lineNo)
-{
-    QString text;
-    for (++pos; pos < line.size(); ++pos) {
-        const QChar c = line.at(pos);
-        if (c == QLatin1Char('"')) {
-            ++pos;
-            return text;
-        }
-        if (c == QLatin1Char('\\')) {
-            const QChar next = pos + 1 < line.size() ? line.at(pos + 1) : QChar();
-            if (next != QLatin1Char('\\') && next != QLatin1Char('"'))
-                throw ParseFailure{lineNo, QStringLiteral("a backslash in quotes must be "
-                                                          "followed by \\ or \"")};
-            text.append(next);
-            ++pos;
-        } else {
-            text.append(c);
-        }
-    }
-    throw ParseFailure{lineNo, QStringLiteral("a closing quote is missing")};
-}
-
-void skipSpaces(const QString &line, qsizetype &pos)
-{
-    while (pos < line.size() && line.at(pos).isSpace())
-        ++pos;
-}
-
-QByteArray parseHexBytes(const QString &text, int lineNo)
-{
-    QByteArray bytes;
-    const QStringList tokens = text.split(QLatin1Char(','));
-    for (qsizetype i = 0; i < tokens.size(); ++i) {
-        const QString token = tokens.at(i).trimmed();
-        if (token.isEmpty() && i == tokens.size() - 1)
-            break;
-        bool ok = false;
-        const uint byte = token.toUInt(&ok, 16);
-        if (!ok || token.size() > 2)
-            throw ParseFailure{lineNo, QStringLiteral("\"%1\" is not a hex byte").arg(token)};
-        bytes.append(char(byte));
-    }
-    return bytes;
-}
-
-QString fromUtf16Le(const QByteArray &bytes, int lineNo)
-{
-    if (bytes.size() % 2 != 0)
-        throw ParseFailure{lineNo, QStringLiteral("a text value needs an even number of bytes")};
-    QString text;
-    for (qsizetype i = 0; i < bytes.size(); i += 2)
-        text.append(QChar(char16_t(uchar(bytes.at(i)) | uchar(bytes.at(i + 1)) << 8)));
-    if (text.endsWith(QChar(u'\0')))
-        text.chop(1);
-    return text;
-}
-
-RegistryValue hexValue(int hexType, const QByteArray &bytes, int lineNo)
-{
-    RegistryValue value;
-    if (hexType == 1 || hexType == 2) {
-        value.type = hexType == 1 ? RegistryValue::Type::String : RegistryValue::Type::ExpandString;
-        value.text = fromUtf16Le(bytes, lineNo);
-    } else if (hexType == 4 && bytes.size() == 4) {
-        value.type = RegistryValue::Type::Dword;
-        for (int i = 3; i >= 0; --i)
-            value.dword = value.dword << 8 | uchar(bytes.at(i));
-    }
-    return value;
-}
-
-class Parser {
-public:
-    explicit Parser(QStringList lines) : m_lines(std::move(lines)) {}
-
-    RegFileDocument run()
-    {
-        RegFileDocument document;
-        if (m_lines.join(QString()).trimmed().isEmpty())
-            return document;
-        const QString header = m_lines.first().trimmed();
-        if (header != kHeader && header != QLatin1String("REGEDIT4"))
-            throw ParseFailure{1, QStringLiteral("the first line must be \"%1\"").arg(kHeader)};
-        RegFileKey *key = nullptr;
-        for (m_index = 1; m_index < m_lines.size(); ++m_index) {
-            const QString &raw = m_lines.at(m_index);
-            const QString line = raw.trimmed();
-            if (line.isEmpty())
-                continue;
-            if (line.startsWith(QLatin1Char(';'))) {
-                RegFileEntry comment{true, {}, {}, raw};
-                if (key)
-                    key->entries.append(comment);
-                else
-                    document.preamble.append(raw);
-            } else if (line.startsWith(QLatin1Char('['))) {
-                key = &openKey(document, line);
-            } else if (line.startsWith(QLatin1Char('"')) || line.startsWith(QLatin1Char('@'))) {
-                if (!key)
-                    fail(QStringLiteral("a value comes before the first [key] line"));
-                addValue(*key, parseValue(line));
-            } else {
-                fail(QStringLiteral("the line is neither a [key] nor a \"value\"=... line"));
-            }
-        }
-        return document;
-    }
-
-private:
-    [[noreturn]] void fail(const QString &message) const
-    {
-        throw ParseFailure{lineNo(), message};
-    }
-
-    int lineNo() const { return int(m_index) + 1; }
-
-    RegFileKey &openKey(RegFileDocument &document, const QString &line) const
-    {
-        if (!line.endsWith(QLatin1Char(']')))
-            fail(QStringLiteral("a key line must end with ]"));
-        const QString path = line.mid(1, line.size() - 2);
-        if (normalizedKeyPath(path).isEmpty())
-            fail(QStringLiteral("the key name is empty"));
-        for (RegFileKey &key : document.keys) {
-            if (sameKey(key.path, path))
-                return key;
-        }
-        document.keys.append(RegFileKey{path, {}});
-        return document.keys.last();
-    }
-
-    static void addValue(RegFileKey &key, const RegFileEntry &entry)
-    {
-        for (RegFileEntry &existing : key.entries) {
-            if (!existing.comment && sameName(existing.name, entry.name)) {
-                existing = entry;
-                return;
-            }
-        }
-        key.entries.append(entry);
-    }
-
-    RegFileEntry parseValue(const QString &line)
-    {
-        RegFileEntry entry;
-        entry.verbatim = m_lines.at(m_index);
-        qsizetype pos = 0;
-        if (line.startsWith(QLatin1Char('@')))
-            pos = 1;
-        else
-            entry.name = readQuoted(line, pos, lineNo());
-        skipSpaces(line, pos);
-        if (pos >= line.size() || line.at(pos) != QLatin1Char('='))
-            fail(QStringLiteral("= is missing after the value name"));
-        ++pos;
-        skipSpaces(line, pos);
-        const QString data = line.mid(pos);
-        if (data.startsWith(QLatin1Char('"'))) {
-            qsizetype textPos = pos;
-            entry.value.type = RegistryValue::Type::String;
-            entry.value.text = readQuoted(line, textPos, lineNo());
-            if (textPos != line.size())
-                fail(QStringLiteral("unexpected text after the closing quote"));
-        } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
-            const QString digits = data.mid(6).trimmed();
-            bool ok = false;
-            entry.value.type = RegistryValue::Type::Dword;
-            entry.value.dword = digits.toUInt(&ok, 16);
-            if (!ok || digits.size() > 8)
-                fail(QStringLiteral("dword: needs one to eight hex digits"));
-        } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
-            entry.value = parseHex(data, entry.verbatim);
-        } else if (data != QLatin1String("-")) {
-            fail(QStringLiteral("the value is neither \"text\", dword: nor hex"));
-        }
-        return entry;
-    }
-
-    // hex:..., hex(N):... with "\" continuing the bytes on the next line.
-    RegistryValue parseHex(const QString &data, QString &verbatim)
-    {
-        const int firstLine = lineNo();
-        int hexType = 3;
-        qsizetype colon = data.indexOf(QLatin1Char(':'));
-        if (colon < 0)
-            fail(QStringLiteral("hex needs a : before its bytes"));
-        const QString kind = data.left(colon).toLower();
-        if (kind != QLatin1String("hex")) {
-            bool ok = false;
-            hexType = kind.startsWith(QLatin1String("hex(")) && kind.endsWith(QLatin1Char(')'))
-                          ? kind.mid(4, kind.size() - 5).toInt(&ok, 16)
-                          : 0;
-            if (!ok)
-                fail(QStringLiteral("\"%1\" is not hex or hex(N)").arg(data.left(colon)));
-        }
-        QString bytes = data.mid(colon + 1).trimmed();
-        while (bytes.endsWith(QLatin1Char('\\'))) {
-            bytes.chop(1);
-            if (m_index + 1 >= m_lines.size() || m_lines.at(m_index + 1).trimmed().isEmpty())
-                fail(QStringLiteral("a continued value is followed by an empty line"));
-            ++m_index;
-            verbatim += QLatin1Char('\n') + m_lines.at(m_index);
-            bytes += m_lines.at(m_index).trimmed();
-        }
-        return hexValue(hexType, parseHexBytes(bytes, firstLine), firstLine);
-    }
-
-    QStringList m_lines;
-    qsizetype m_index = 0;
-};
 
 bool fitsOnOneLine(const QString &text)
 {
@@ -318,20 +61,65 @@ QString formatEntry(const RegFileEntry &entry)
     return hexText(name + QLatin1String("hex(1):"), entry.value.text);
 }
 
+// One body for the const and non-const lookups.
+template <typename Key>
+auto *entryIn(Key &key, const QString &name)
+{
+    decltype(&key.entries.first()) found = nullptr;
+    for (auto &candidate : key.entries) {
+        if (!candidate.comment && candidate.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &candidate;
+    }
+    return found;
+}
+
+template <typename Document>
+auto *keyIn(Document &document, const QString &keyPath)
+{
+    const QString wanted = normalizedKeyPath(keyPath);
+    decltype(&document.keys.first()) found = nullptr;
+    for (auto &candidate : document.keys) {
+        if (normalizedKeyPath(candidate.path).compare(wanted, Qt::CaseInsensitive) == 0)
+            return &candidate;
+    }
+    return found;
+}
+
 } // namespace
+
+RegFileEntry *RegFileKey::entry(const QString &name)
+{
+    return entryIn(*this, name);
+}
+
+const RegFileEntry *RegFileKey::entry(const QString &name) const
+{
+    return entryIn(*this, name);
+}
+
+RegFileKey *RegFileDocument::key(const QString &keyPath)
+{
+    return keyIn(*this, keyPath);
+}
+
+const RegFileKey *RegFileDocument::key(const QString &keyPath) const
+{
+    return keyIn(*this, keyPath);
+}
+
+RegFileKey &RegFileDocument::ensureKey(const QString &keyPath)
+{
+    if (RegFileKey *existing = key(keyPath))
+        return *existing;
+    keys.append(RegFileKey{keyPath, {}});
+    return keys.last();
+}
 
 const RegistryValue *RegFileDocument::find(const QString &keyPath, const QString &name) const
 {
-    for (const RegFileKey &key : keys) {
-        if (!sameKey(key.path, keyPath))
-            continue;
-        for (const RegFileEntry &entry : key.entries) {
-            if (!entry.comment && sameName(entry.name, name))
-                return &entry.value;
-        }
-        return nullptr;
-    }
-    return nullptr;
+    const RegFileKey *found = key(keyPath);
+    const RegFileEntry *entry = found ? found->entry(name) : nullptr;
+    return entry ? &entry->value : nullptr;
 }
 
 void RegFileDocument::set(const QString &keyPath, const QString &name, const RegistryData &data)
@@ -344,40 +132,18 @@ void RegFileDocument::set(const QString &keyPath, const QString &name, const Reg
         value.type = RegistryValue::Type::String;
         value.text = std::get<QString>(data);
     }
-    RegFileKey *target = nullptr;
-    for (RegFileKey &key : keys) {
-        if (sameKey(key.path, keyPath))
-            target = &key;
+    RegFileKey &target = ensureKey(normalizedKeyPath(keyPath));
+    if (RegFileEntry *entry = target.entry(name)) {
+        entry->value = value;
+        entry->verbatim.clear();
+    } else {
+        target.entries.append(RegFileEntry{false, name, value, {}});
     }
-    if (!target) {
-        keys.append(RegFileKey{normalizedKeyPath(keyPath), {}});
-        target = &keys.last();
-    }
-    for (RegFileEntry &entry : target->entries) {
-        if (!entry.comment && sameName(entry.name, name)) {
-            entry.value = value;
-            entry.verbatim.clear();
-            return;
-        }
-    }
-    target->entries.append(RegFileEntry{false, name, value, {}});
-}
-
-RegFileParseResult parseRegistryFile(const QByteArray &bytes)
-{
-    RegFileParseResult result;
-    try {
-        result.document = Parser(decodeLines(bytes)).run();
-    } catch (const ParseFailure &failure) {
-        result.errorLine = failure.line;
-        result.error = failure.message;
-    }
-    return result;
 }
 
 QByteArray serializeRegistryFile(const RegFileDocument &document)
 {
-    QStringList lines{kHeader, QString()};
+    QStringList lines{QString::fromLatin1(kRegistryFileHeader), QString()};
     if (!document.preamble.isEmpty())
         lines << document.preamble << QString();
     for (const RegFileKey &key : document.keys) {

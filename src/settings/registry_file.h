@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+inline constexpr char kRegistryFileHeader[] = "Windows Registry Editor Version 5.00";
+
 // The registry export text format as a value: parse bytes into a document, change values,
 // serialize it back. Entries read from a file keep their exact text, so whatever the
 // program does not know survives a rewrite.
@@ -21,13 +23,21 @@ struct RegFileEntry {
 struct RegFileKey {
     QString path; // full path with the root name, as written
     QList<RegFileEntry> entries;
+
+    // A value (not a comment) by its case-insensitive name.
+    RegFileEntry *entry(const QString &name);
+    const RegFileEntry *entry(const QString &name) const;
 };
 
 struct RegFileDocument {
     QStringList preamble; // comments before the first key
     QList<RegFileKey> keys;
 
-    // keyPath includes the root name; keys and value names compare case-insensitively.
+    // Key paths include the root name and compare case-insensitively, ignoring stray
+    // backslashes.
+    RegFileKey *key(const QString &keyPath);
+    const RegFileKey *key(const QString &keyPath) const;
+    RegFileKey &ensureKey(const QString &keyPath);
     const RegistryValue *find(const QString &keyPath, const QString &name) const;
     void set(const QString &keyPath, const QString &name, const RegistryData &data);
 };

@@ -26,13 +26,13 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// Another program may create the folder at the same moment; that is fine too.
 void ensureFolder(const QString &folder)
 {
     if (QFileInfo(folder).isDir())
         return;
-    const QFileInfo info(folder);
-    if (!QDir().mkpath(info.absolutePath()) || !QDir().mkdir(folder) ||
-        !QFile::setPermissions(folder, kOwnerFolder))
+    QDir().mkpath(QFileInfo(folder).absolutePath());
+    if (!QDir().mkdir(folder, kOwnerFolder) && !QFileInfo(folder).isDir())
         throw RegistryError(
             QStringLiteral("the folder %1 cannot be created").arg(nativePath(folder)));
 }
