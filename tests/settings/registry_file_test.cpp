@@ -137,7 +137,7 @@ TEST(RegistryFileFormat, ReadsHandWrittenFiles)
               QStringLiteral("stem"));
 }
 
-TEST(RegistryFileFormat, ReadsUtf16ExportsAndRegedit4)
+TEST(RegistryFileFormat, ReadsUtf16AndVersion4Files)
 {
     const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[%1]\r\n"
                                         "\"A\"=\"ä\"\r\n")
