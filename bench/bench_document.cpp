@@ -54,7 +54,7 @@ QByteArray generatedHtml(int lines)
     for (int i = 0; i < lines; ++i) {
         bytes += "<TR><TD>Row ";
         bytes += QByteArray::number(i);
-        bytes += "</TD><TD>cell text</TD></TR>\r\n";
+        bytes += "</TD><TD>cell</TD></TR>\r\n";
     }
     return bytes;
 }
