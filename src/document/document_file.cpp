@@ -19,33 +19,6 @@ bool startsWithBom(QByteArrayView bytes) {
     return bytes.startsWith(QByteArrayView(utf8Bom, utf8BomSize));
 }
 
-// The first line break of the bytes, and whether another style follows it.
-void detectLineBreak(QByteArrayView bytes, FileFormat &format) {
-    bool seen[3] = {false, false, false};
-    int kinds = 0;
-    const char *p = bytes.data();
-    const char *end = p + bytes.size();
-    for (; p < end && kinds < 2; ++p) {
-        LineBreak found;
-        if (*p == '\n') {
-            found = LineBreak::LF;
-        } else if (*p == '\r') {
-            const bool pair = p + 1 < end && p[1] == '\n';
-            found = pair ? LineBreak::CRLF : LineBreak::CR;
-            p += pair ? 1 : 0;
-        } else {
-            continue;
-        }
-        if (seen[int(found)])
-            continue;
-        if (kinds == 0)
-            format.lineBreak = found;
-        seen[int(found)] = true;
-        ++kinds;
-    }
-    format.mixedLineBreaks = kinds > 1;
-}
-
 // Turns every CR LF and lone CR of text[0, length) into '\n' in place. A CR at the end sets
 // pendingCR so that an LF opening the next piece is dropped. Returns the text that remains.
 QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR) {
@@ -69,6 +42,169 @@ QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR) {
     }
     return QStringView(text + start, write - start);
 }
+
+// How many bytes the UTF-8 sequence led by this byte takes; 0 for a byte that leads none.
+int utf8SequenceLength(uchar lead) {
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// The bytes at the end that start a UTF-8 sequence the next piece has to finish.
+qsizetype unfinishedUtf8Tail(QByteArrayView bytes) {
+    for (qsizetype back = 1; back <= qMin(bytes.size(), qsizetype(3)); ++back) {
+        const uchar byte = uchar(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        return utf8SequenceLength(byte) > back ? back : 0;
+    }
+    return 0;
+}
+
+// Gathers the format of a text handed over in consecutive pieces, so that a file can be
+// judged without holding it whole: BOM, UTF-8 validity, first line break, NUL bytes.
+class FormatScanner {
+public:
+    void feed(QByteArrayView bytes) {
+        if (bytes.contains('\0'))
+            m_nul = true;
+        if (m_head.size() < utf8BomSize) {
+            const qsizetype taken = qMin(bytes.size(), utf8BomSize - m_head.size());
+            m_head.append(bytes.first(taken));
+            bytes = bytes.sliced(taken);
+            if (m_head.size() < utf8BomSize)
+                return;
+            m_format.bom = startsWithBom(m_head);
+            if (!m_format.bom)
+                scan(m_head);
+        }
+        scan(bytes);
+    }
+
+    bool holdsNul() const { return m_nul; }
+
+    // Call once, after the last piece.
+    FileFormat finish() {
+        if (m_head.size() < utf8BomSize) // a text too short for a BOM
+            scan(m_head);
+        if (m_pendingCR)
+            noteLineBreak(LineBreak::CR);
+        if (!m_format.bom && (!m_valid || !m_unfinished.isEmpty()))
+            m_format.encoding = TextEncoding::Windows1252;
+        m_format.mixedLineBreaks = m_kinds > 1;
+        return m_format;
+    }
+
+private:
+    void scan(QByteArrayView bytes) {
+        if (bytes.isEmpty())
+            return;
+        if (!m_format.bom && m_valid)
+            checkUtf8(bytes);
+        scanLineBreaks(bytes);
+    }
+
+    void checkUtf8(QByteArrayView bytes) {
+        if (!m_unfinished.isEmpty()) {
+            const qsizetype wanted = utf8SequenceLength(uchar(m_unfinished[0]));
+            const qsizetype taken = qMin(bytes.size(), wanted - m_unfinished.size());
+            m_unfinished.append(bytes.first(taken));
+            bytes = bytes.sliced(taken);
+            if (m_unfinished.size() < wanted)
+                return;
+            m_valid = isValidUtf8(m_unfinished);
+            m_unfinished.clear();
+        }
+        const qsizetype tail = unfinishedUtf8Tail(bytes);
+        m_valid = m_valid && isValidUtf8(bytes.chopped(tail));
+        m_unfinished = bytes.last(tail).toByteArray();
+    }
+
+    void scanLineBreaks(QByteArrayView bytes) {
+        const char *p = bytes.data();
+        const char *end = p + bytes.size();
+        if (m_pendingCR) {
+            m_pendingCR = false;
+            const bool pair = *p == '\n';
+            noteLineBreak(pair ? LineBreak::CRLF : LineBreak::CR);
+            p += pair ? 1 : 0;
+        }
+        for (; p < end && m_kinds < 2; ++p) {
+            if (*p == '\n') {
+                noteLineBreak(LineBreak::LF);
+            } else if (*p == '\r') {
+                if (p + 1 == end) {
+                    m_pendingCR = true; // the next piece tells CR from CR LF
+                } else {
+                    const bool pair = p[1] == '\n';
+                    noteLineBreak(pair ? LineBreak::CRLF : LineBreak::CR);
+                    p += pair ? 1 : 0;
+                }
+            }
+        }
+    }
+
+    void noteLineBreak(LineBreak found) {
+        if (m_seen[int(found)])
+            return;
+        if (m_kinds == 0)
+            m_format.lineBreak = found;
+        m_seen[int(found)] = true;
+        ++m_kinds;
+    }
+
+    FileFormat m_format;
+    QByteArray m_head; // the first bytes, until the BOM question is settled
+    bool m_nul = false;
+    bool m_valid = true;
+    QByteArray m_unfinished; // a UTF-8 sequence split by the end of the last piece
+    bool m_seen[3] = {false, false, false};
+    int m_kinds = 0;
+    bool m_pendingCR = false;
+};
+
+// Decodes consecutive pieces of a text in a known format and hands out the text, every line
+// break as one '\n', without the BOM.
+class PieceDecoder {
+public:
+    PieceDecoder(const FileFormat &format, const std::function<void(QStringView)> &sink)
+        : m_format(format), m_sink(sink), m_skip(format.bom ? utf8BomSize : 0) {}
+
+    void feed(QByteArrayView chunk) {
+        const qsizetype skipped = qMin(m_skip, chunk.size());
+        m_skip -= skipped;
+        chunk = chunk.sliced(skipped);
+        if (chunk.isEmpty())
+            return;
+        QChar *end;
+        if (m_format.encoding == TextEncoding::Utf8) {
+            m_buffer.resize(m_decoder.requiredSpace(chunk.size()));
+            end = m_decoder.appendToBuffer(m_buffer.data(), chunk);
+        } else {
+            m_buffer.resize(chunk.size());
+            end = decodeWindows1252(chunk, m_buffer.data());
+        }
+        const qsizetype length = end - m_buffer.constData();
+        if (length == 0) // only the start of a character split by the chunk boundary
+            return;
+        const QStringView piece = unifyLineBreaks(m_buffer.data(), length, m_pendingCR);
+        if (!piece.isEmpty())
+            m_sink(piece);
+    }
+
+private:
+    FileFormat m_format;
+    const std::function<void(QStringView)> &m_sink;
+    qsizetype m_skip;
+    // The BOM is already gone; a second one is text and must stay.
+    QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom};
+    QString m_buffer;
+    bool m_pendingCR = false;
+};
 
 // Grows bytes by n and returns where the new bytes go.
 char *extend(QByteArray &bytes, qsizetype n) {
@@ -167,16 +303,9 @@ bool isValidUtf8(QByteArrayView bytes) {
 }
 
 FileFormat detectFileFormat(const QByteArray &bytes) {
-    FileFormat format;
-    QByteArrayView text(bytes);
-    if (startsWithBom(text)) {
-        format.bom = true;
-        text = text.sliced(utf8BomSize);
-    } else if (!isValidUtf8(text)) {
-        format.encoding = TextEncoding::Windows1252;
-    }
-    detectLineBreak(text, format);
-    return format;
+    FormatScanner scanner;
+    scanner.feed(bytes);
+    return scanner.finish();
 }
 
 QString lineBreakText(LineBreak lineBreak) {
@@ -198,28 +327,9 @@ FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringV
     if (format.bom)
         input = input.sliced(utf8BomSize);
     chunkBytes = qMax(chunkBytes, qsizetype(1));
-
-    // The BOM is already gone; a second one is text and must stay.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString buffer;
-    bool pendingCR = false;
-    for (qsizetype pos = 0; pos < input.size(); pos += chunkBytes) {
-        const QByteArrayView chunk = input.sliced(pos, qMin(chunkBytes, input.size() - pos));
-        QChar *end;
-        if (format.encoding == TextEncoding::Utf8) {
-            buffer.resize(decoder.requiredSpace(chunk.size()));
-            end = decoder.appendToBuffer(buffer.data(), chunk);
-        } else {
-            buffer.resize(chunk.size());
-            end = decodeWindows1252(chunk, buffer.data());
-        }
-        const qsizetype length = end - buffer.constData();
-        if (length == 0) // only the start of a character split by the chunk boundary
-            continue;
-        const QStringView piece = unifyLineBreaks(buffer.data(), length, pendingCR);
-        if (!piece.isEmpty())
-            sink(piece);
-    }
+    PieceDecoder decoder({.encoding = format.encoding}, sink);
+    for (qsizetype pos = 0; pos < input.size(); pos += chunkBytes)
+        decoder.feed(input.sliced(pos, qMin(chunkBytes, input.size() - pos)));
     return format;
 }
 
@@ -231,17 +341,39 @@ LoadResult loadTextFile(const QString &path, const std::function<void(QStringVie
         result.error = fileError("open", path, file.errorString());
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = fileError("read", path, file.errorString());
+    QByteArray chunk(qMax(chunkBytes, qsizetype(1)), Qt::Uninitialized);
+    // Reads the file piece by piece; false after a read error.
+    const auto readAll = [&](const auto &take) {
+        for (;;) {
+            const qint64 got = file.read(chunk.data(), chunk.size());
+            if (got < 0) {
+                result.error = fileError("read", path, file.errorString());
+                return false;
+            }
+            if (got == 0)
+                return true;
+            take(QByteArrayView(chunk.constData(), got));
+        }
+    };
+
+    // A first pass settles the format and refuses binary files before any text goes out;
+    // the second decodes. Neither holds the whole file.
+    FormatScanner scanner;
+    if (!readAll([&](QByteArrayView bytes) { scanner.feed(bytes); }))
         return result;
-    }
-    if (bytes.contains('\0')) {
+    if (scanner.holdsNul()) {
         result.error =
             fileError("open", path, QStringLiteral("It is not a text file (it holds NUL bytes)."));
         return result;
     }
-    result.format = decodeText(bytes, sink, chunkBytes);
+    result.format = scanner.finish();
+    if (!file.seek(0)) {
+        result.error = fileError("read", path, file.errorString());
+        return result;
+    }
+    PieceDecoder decoder(result.format, sink);
+    if (!readAll([&](QByteArrayView bytes) { decoder.feed(bytes); }))
+        return result;
     result.ok = true;
     return result;
 }
@@ -280,7 +412,8 @@ SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSourc
         result.error = fileError("create", path, file.errorString());
         return result;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // commit() succeeds even when buffered data never reached the disk; flush() tells.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         result.error = fileError("write", path, file.errorString());
         return result;
     }

@@ -36,9 +36,10 @@ struct LoadResult {
     FileFormat format;
 };
 
-// Reads the file whole and hands its decoded text to sink in consecutive pieces of about
-// chunkBytes input bytes each, every line break as one '\n', without the BOM. A file holding
-// NUL bytes is refused. The error is a complete message naming the file and the reason.
+// Reads the file in pieces of chunkBytes, twice (format first, then text), never whole, and
+// hands its decoded text to sink in consecutive pieces of about chunkBytes input bytes each,
+// every line break as one '\n', without the BOM. A file holding NUL bytes is refused before
+// any text goes out. The error is a complete message naming the file and the reason.
 LoadResult loadTextFile(const QString &path, const std::function<void(QStringView)> &sink,
                         qsizetype chunkBytes = 1 << 20);
 // The same from bytes already in memory.

@@ -443,6 +443,69 @@ TEST_F(DocumentFileSaveTest, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
 }
 
+// --- loading in pieces ---
+
+class DocumentFilePiecewiseLoadTest : public ::testing::Test {
+protected:
+    QString write(const QByteArray &bytes) {
+        const QString path = dir.filePath(QStringLiteral("page.htm"));
+        writeBytes(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DocumentFilePiecewiseLoadTest, FormatIsFoundWhateverTheReadBoundaries) {
+    const struct {
+        QByteArray bytes;
+        FileFormat format;
+        QString text;
+    } cases[] = {
+        {"ab\r\ncd\r\n", utf8Crlf, "ab\ncd\n"},
+        {"a\nb\r\nc", {.lineBreak = LineBreak::LF, .mixedLineBreaks = true}, "a\nb\nc"},
+        {"a\rb\r", {.lineBreak = LineBreak::CR}, "a\nb\n"},
+        {"a\r\r\n", {.lineBreak = LineBreak::CR, .mixedLineBreaks = true}, "a\n\n"},
+        {"\xEF\xBB\xBFx\r\n", {.bom = true}, "x\n"},
+        {"\xEF\xBB", windows1252Crlf, decodeWindows1252("\xEF\xBB")},
+        {"x\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E.", utf8Crlf,
+         u"x\u00E9\u20AC"_qs + QString::fromUcs4(U"\U0001D11E") + u"."_qs},
+        // One bad byte at the very end makes the whole file Windows-1252.
+        {"\xC3\xA9\xC3\xA9\xC3\xA9 \xE9", windows1252Crlf,
+         decodeWindows1252("\xC3\xA9\xC3\xA9\xC3\xA9 \xE9")},
+        {"ab\xE2\x82", windows1252Crlf, decodeWindows1252("ab\xE2\x82")},
+        {"\xE2\x82\x61\xAC", windows1252Crlf, decodeWindows1252("\xE2\x82\x61\xAC")},
+    };
+    for (const auto &c : cases) {
+        const QString path = write(c.bytes);
+        for (qsizetype chunk = 1; chunk <= c.bytes.size(); ++chunk) {
+            Collector collector;
+            const LoadResult loaded = loadTextFile(path, collector.sink(), chunk);
+            ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
+            EXPECT_EQ(loaded.format, c.format) << c.bytes.toHex().constData() << " chunk " << chunk;
+            EXPECT_EQ(collector.text, c.text) << c.bytes.toHex().constData() << " chunk " << chunk;
+        }
+    }
+}
+
+TEST_F(DocumentFilePiecewiseLoadTest, NulFarIntoTheFileIsRefusedBeforeAnyText) {
+    const QString path = write(QByteArray(5000, 'a') + QByteArray(1, '\0') + "b");
+    int pieces = 0;
+    const LoadResult loaded = loadTextFile(
+        path, [&](QStringView) { ++pieces; }, 1024);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_TRUE(loaded.error.endsWith("It is not a text file (it holds NUL bytes)."));
+    EXPECT_EQ(pieces, 0);
+}
+
+TEST_F(DocumentFilePiecewiseLoadTest, HandsOutPiecesOfAboutTheChunkSize) {
+    const QString path = write(QByteArray(10000, 'a'));
+    Collector collector;
+    ASSERT_TRUE(loadTextFile(path, collector.sink(), 1000).ok);
+    EXPECT_EQ(collector.pieces, 10);
+    EXPECT_EQ(collector.text, QString(10000, u'a'));
+}
+
 // --- load errors ---
 
 TEST(DocumentFileLoadTest, MissingFileGivesTheSystemsReason) {
