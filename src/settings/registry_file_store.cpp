@@ -82,7 +82,7 @@ void save(const QString &path, const QByteArray &bytes)
         QFile::exists(path) ? QFile::permissions(path) : kOwnerFile;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(permissions) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+        file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw RegistryError(QStringLiteral("%1 cannot be written: %2")
                                 .arg(nativePath(path), file.errorString()));
 }

@@ -1,0 +1,266 @@
+#include "app/f_main.h"
+#include "app/file_commands.h"
+#include "document/f_html.h"
+#include "document/file_names.h"
+#include "document/trecode.h"
+#include "support/document_fixture.h"
+#include "support/file_size_limit.h"
+#include "support/modal_driver.h"
+#include "support/temp_settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+class FileCommands : public TempSettingsTest {
+protected:
+    void SetUp() override
+    {
+        frame = std::make_unique<TMain>();
+        frame->show();
+        processEvents();
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        processEvents();
+    }
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    THTML *openThroughDialog(const QString &path)
+    {
+        ModalDriver driver;
+        driver.chooseFile(path);
+        frame->sbOpenClick();
+        EXPECT_TRUE(driver.allHandled());
+        return frame->activeDocument();
+    }
+
+    std::unique_ptr<TMain> frame;
+    QTemporaryDir folder;
+};
+
+TEST_F(FileCommands, FixturesOpenAndSaveBackByteForByte)
+{
+    const QStringList fixtures = {"utf8.htm", "utf8_bom.htm", "windows1252.htm",
+                                  "windows1252_undefined.htm", "crlf.htm", "lf.htm", "cr.htm",
+                                  "no_final_break.htm", "empty.htm", "nbsp_utf8.htm",
+                                  "nbsp_windows1252.htm"};
+    for (const QString &name : fixtures) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray original = readAll(QStringLiteral(PAGEWICK_FIXTURES "/") + name);
+        const QString path = writeFile(name, original);
+        THTML *document = openThroughDialog(path);
+        ASSERT_NE(document, nullptr);
+        EXPECT_EQ(document->windowTitle(), path);
+        EXPECT_EQ(document->statusText(1), "");
+        QFile::remove(path);
+        frame->sbSaveClick();
+        EXPECT_EQ(readAll(path), original);
+        document->parentWidget()->close();
+        processEvents();
+    }
+    EXPECT_TRUE(frame->documents().isEmpty());
+}
+
+TEST_F(FileCommands, OpenCancelledChangesNothing)
+{
+    ModalDriver driver;
+    driver.chooseFile({});
+    frame->sbOpenClick();
+    EXPECT_TRUE(frame->documents().isEmpty());
+}
+
+TEST_F(FileCommands, FileWithNulBytesIsRefused)
+{
+    const QString path = writeFile("nul.htm", QByteArray("<HTML>\0</HTML>", 14));
+    ModalDriver driver;
+    driver.chooseFile(path).answer("OK");
+    frame->sbOpenClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_TRUE(driver.messages().value(0).startsWith("Fehler|"));
+    EXPECT_TRUE(driver.messages().value(0).contains("nul.htm"));
+    EXPECT_TRUE(frame->documents().isEmpty());
+}
+
+TEST_F(FileCommands, TypingThenSavingClearsModifiedMark)
+{
+    const QString path = writeFile("page.htm", "abc\r\ndef\r\n");
+    THTML *document = openThroughDialog(path);
+    ASSERT_NE(document, nullptr);
+    QTest::keyClicks(document->RichEdit, "X");
+    EXPECT_EQ(document->statusText(1), "modified...");
+    frame->sbSaveClick();
+    EXPECT_EQ(document->statusText(1), "");
+    EXPECT_EQ(readAll(path), "Xabc\r\ndef\r\n");
+}
+
+TEST_F(FileCommands, SaveOfUntitledAsksForNameAndCancelKeepsItUntitled)
+{
+    THTML *document = frame->sbNewClick();
+    document->InsertAtCaret("text", false, 0);
+    ModalDriver driver;
+    driver.chooseFile({});
+    frame->sbSaveClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(document->FileName(), NoName);
+    EXPECT_EQ(document->windowTitle(), NoName);
+    EXPECT_EQ(document->statusText(1), "modified...");
+}
+
+TEST_F(FileCommands, SaveAsShowsLoweredBareNameAndKeepsThePath)
+{
+    THTML *document = frame->sbNewClick();
+    document->InsertAtCaret("<P>", false, 0);
+    const QString path = folder.filePath("Index.HTM");
+    ModalDriver driver;
+    driver.chooseFile(path);
+    frame->miSaveAsClick();
+    EXPECT_EQ(document->FileName(), path);
+    EXPECT_EQ(document->windowTitle(), "index.htm");
+    EXPECT_EQ(readAll(path), "<P>");
+    EXPECT_FALSE(document->isModified());
+
+    document->InsertAtCaret("x", false, 0);
+    frame->sbSaveClick(); // no dialog: the name is known
+    EXPECT_TRUE(driver.unexpected().isEmpty());
+    EXPECT_EQ(readAll(path), "<P>x");
+}
+
+TEST_F(FileCommands, SaveAsAddsNoExtensionAndReplacesWithoutAsking)
+{
+    const QString path = writeFile("plain", "old contents");
+    THTML *document = frame->sbNewClick();
+    document->InsertAtCaret("new", false, 0);
+    ModalDriver driver;
+    driver.chooseFile(path);
+    frame->miSaveAsClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_TRUE(driver.unexpected().isEmpty());
+    EXPECT_EQ(readAll(path), "new");
+    EXPECT_FALSE(QFile::exists(path + ".htm"));
+}
+
+TEST_F(FileCommands, CaptionAfterOpenThenSaveAs)
+{
+    const QString path = writeFile("First.htm", "a");
+    THTML *document = openThroughDialog(path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->windowTitle(), path);
+    ModalDriver driver;
+    driver.chooseFile(folder.filePath("Second.HTML"));
+    frame->miSaveAsClick();
+    EXPECT_EQ(document->windowTitle(), "second.html");
+}
+
+TEST_F(FileCommands, FailedSaveReportsAndKeepsOldFileAndMark)
+{
+    const QString path = writeFile("keep.htm", "old");
+    THTML *document = openThroughDialog(path);
+    ASSERT_NE(document, nullptr);
+    document->InsertAtCaret(QString(4096, QLatin1Char('x')), false, 0);
+
+    ModalDriver driver;
+    driver.answer("OK");
+    {
+        FileSizeLimit full(1024); // below the write buffer: only the final flush fails
+        frame->sbSaveClick();
+    }
+
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_TRUE(driver.messages().value(0).startsWith("Fehler|"));
+    EXPECT_TRUE(driver.messages().value(0).contains(QDir::toNativeSeparators(path)))
+        << driver.messages().value(0).toStdString();
+    EXPECT_EQ(readAll(path), "old");
+    EXPECT_EQ(document->statusText(1), "modified...");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(FileCommands, SaveIntoMissingFolderFails)
+{
+    THTML *document = frame->sbNewClick();
+    document->InsertAtCaret("text", false, 0);
+    document->SetFileName(folder.filePath("no/such/folder/page.htm"));
+    ModalDriver driver;
+    driver.answer("OK");
+    frame->sbSaveClick();
+    EXPECT_TRUE(driver.messages().value(0).startsWith("Fehler|Cannot create file"));
+    EXPECT_TRUE(document->isModified());
+}
+
+TEST_F(FileCommands, CloseQuestionYesWithCancelledSaveAsKeepsTheWindow)
+{
+    THTML *document = frame->sbNewClick();
+    document->InsertAtCaret("precious", false, 0);
+    ModalDriver driver;
+    driver.answer("&Ja").chooseFile({});
+    document->parentWidget()->close();
+    processEvents();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(driver.messages().value(0), QString("Bestätigen|") + NoName +
+                                              " is not yet saved! Save ?");
+    ASSERT_EQ(frame->documents().size(), 1);
+    EXPECT_EQ(documentText(*document), "precious");
+}
+
+TEST_F(FileCommands, CloseQuestionYesSavesThenCloses)
+{
+    THTML *document = frame->sbNewClick();
+    document->InsertAtCaret("kept", false, 0);
+    const QString path = folder.filePath("kept.htm");
+    ModalDriver driver;
+    driver.answer("&Ja").chooseFile(path);
+    document->parentWidget()->close();
+    processEvents();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_TRUE(frame->documents().isEmpty());
+    EXPECT_EQ(readAll(path), "kept");
+}
+
+TEST_F(FileCommands, NewDocumentsAreSavedAsUtf8WithCrlf)
+{
+    THTML *document = frame->sbNewClick();
+    document->AppendLine("é");
+    document->AppendLine("€");
+    const QString path = folder.filePath("new.htm");
+    ModalDriver driver;
+    driver.chooseFile(path);
+    frame->miSaveAsClick();
+    EXPECT_EQ(readAll(path), "\xC3\xA9\r\n\xE2\x82\xAC\r\n");
+}
+
+TEST_F(FileCommands, Windows1252DocumentGainingForeignCharacterIsSavedAsUtf8)
+{
+    const QString path = writeFile("latin.htm", "caf\xE9");
+    THTML *document = openThroughDialog(path);
+    ASSERT_NE(document, nullptr);
+    document->RichEdit->setCol(99);
+    document->InsertAtCaret(QString::fromUtf8("ő"), false, 0);
+    ModalDriver driver;
+    driver.answer("OK");
+    frame->sbSaveClick();
+    EXPECT_TRUE(driver.messages().value(0).startsWith("Information|"));
+    EXPECT_EQ(readAll(path), "caf\xC3\xA9\xC5\x91");
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "settings/registry_file_store.h"
 
+#include "support/file_size_limit.h"
 #include "support/temp_settings.h"
 
 #include <QDir>
@@ -44,6 +45,20 @@ TEST_F(RegistryFile, CreatedPrivateOnFirstWrite)
     EXPECT_EQ(mode(settings.filePath()),
               QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_FALSE(QFile::exists(settings.filePath() + QStringLiteral(".lock")));
+}
+
+TEST_F(RegistryFile, FullDiskFailsTheWriteAndKeepsTheOldFile)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("Host"),
+                                 QStringLiteral("ftp."));
+    const QByteArray before = settings.contents();
+    {
+        FileSizeLimit full(before.size() + 16);
+        EXPECT_THROW(TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey,
+                                                  QStringLiteral("InitDir"), QString(2000, 'x')),
+                     RegistryError);
+    }
+    EXPECT_EQ(settings.contents(), before);
 }
 
 TEST_F(RegistryFile, KeepsWhatItDoesNotKnow)

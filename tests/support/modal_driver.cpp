@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -51,7 +52,10 @@ ModalDriver &ModalDriver::chooseFile(const QString &path)
             dialog->reject();
             return;
         }
-        dialog->selectFile(path);
+        // Typed into the name box, as a user would; selectFile() skips a focused box.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }
@@ -62,6 +66,13 @@ void ModalDriver::poll()
     if (!modal || modal == m_current)
         return;
     m_current = modal;
+    // A dialog kept by its owner opens again as the same widget: forget it once it closes.
+    if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+        QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog] {
+            if (m_current == dialog)
+                m_current = nullptr;
+        }, Qt::SingleShotConnection);
+    }
     if (m_handlers.empty()) {
         QString what = QString::fromLatin1(modal->metaObject()->className());
         if (auto *box = qobject_cast<QMessageBox *>(modal))
