@@ -1,8 +1,11 @@
 #include "document/trecode.h"
 
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+
+#include <utility>
 
 namespace {
 
@@ -32,8 +35,76 @@ private:
 
 } // namespace
 
+// Moving the caret far makes the editor measure every block between the top of the view and
+// the old and new caret, and measuring a block lays it out: dozens of lines shaped per move,
+// most never shown. While lazy, a block is taken as one line of the caret line's size, which
+// without wrapping is what it is; only the caret's block and a block being changed (measured
+// before and after, to see whether the lines below moved) are measured. Painting lays out
+// what it shows.
+class EditorLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    QRectF blockBoundingRect(const QTextBlock &block) const override
+    {
+        if (m_lazy && block != m_caretBlock && block != m_changedBlock)
+            return m_lineRect;
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    }
+
+    // Lays the block out, if it is not yet, and returns its exact rectangle.
+    QRectF measure(const QTextBlock &block) const
+    {
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    }
+
+    // Measures the caret's lines exactly and takes their size for the other blocks.
+    void followCaret(const QTextCursor &caret)
+    {
+        measure(document()->findBlock(caret.anchor())); // a selection is drawn from both ends
+        m_caretBlock = caret.block();
+        const QRectF exact = measure(m_caretBlock);
+        const int lines = qMax(m_caretBlock.layout()->lineCount(), 1);
+        m_lineRect = QRectF(0, 0, exact.width(), exact.height() / lines);
+    }
+
+    void setLazy(bool lazy) { m_lazy = lazy; }
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override
+    {
+        const QScopedValueRollback changing(m_changedBlock, document()->findBlock(from));
+        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+    }
+
+private:
+    bool m_lazy = false;
+    QTextBlock m_caretBlock;
+    QTextBlock m_changedBlock;
+    QRectF m_lineRect;
+};
+
+TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit) : m_edit(edit)
+{
+    if (m_edit.m_batchDepth++ == 0)
+        m_edit.m_layout->setLazy(true);
+}
+
+TSRichEdit::CaretBatch::~CaretBatch()
+{
+    if (--m_edit.m_batchDepth > 0)
+        return;
+    if (m_edit.m_pendingCaret)
+        m_edit.showCaret(*std::exchange(m_edit.m_pendingCaret, std::nullopt));
+    m_edit.m_layout->setLazy(false);
+}
+
 TSRichEdit::TSRichEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
+    auto *doc = new QTextDocument(this);
+    m_layout = new EditorLayout(doc);
+    doc->setDocumentLayout(m_layout);
+    setDocument(doc);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setWordWrapMode(QTextOption::NoWrap);
     // A fixed bar keeps the viewport width stable while text streams in.
@@ -51,6 +122,7 @@ int TSRichEdit::lineCount() const { return textlines::count(*this); }
 
 void TSRichEdit::editStep(const std::function<void()> &edit)
 {
+    const CaretBatch batch(*this);
     QTextCursor step(document());
     step.beginEditBlock();
     edit();
@@ -105,19 +177,22 @@ int TSRichEdit::blockLength(int block) const
     return document()->findBlockByNumber(block).length() - 1;
 }
 
+QTextCursor TSRichEdit::caret() const { return m_pendingCaret ? *m_pendingCaret : textCursor(); }
+
 int TSRichEdit::caretBlock() const
 {
-    return document()->findBlock(textCursor().selectionStart()).blockNumber();
+    return document()->findBlock(caret().selectionStart()).blockNumber();
 }
 
 int TSRichEdit::caretColumn() const
 {
-    const int start = textCursor().selectionStart();
+    const int start = caret().selectionStart();
     return start - document()->findBlock(start).position();
 }
 
 void TSRichEdit::insertAt(int block, int column, const QString &text)
 {
+    const CaretBatch batch(*this);
     QTextCursor cursor(document());
     cursor.setPosition(document()->findBlockByNumber(block).position() + column);
     cursor.insertText(text);
@@ -126,9 +201,26 @@ void TSRichEdit::insertAt(int block, int column, const QString &text)
 
 void TSRichEdit::setCaret(int block, int column)
 {
+    const CaretBatch batch(*this);
+    const QTextBlock target = document()->findBlockByNumber(block);
+    // Placing a cursor measures its line; lay it out now, as showing the caret will, rather
+    // than have the line analysed twice.
+    m_layout->measure(target);
     QTextCursor cursor(document());
-    cursor.setPosition(document()->findBlockByNumber(block).position() + column);
+    cursor.setPosition(target.position() + column);
     setTextCursor(cursor);
+}
+
+void TSRichEdit::doSetTextCursor(const QTextCursor &cursor)
+{
+    const CaretBatch batch(*this);
+    m_pendingCaret = cursor;
+}
+
+void TSRichEdit::showCaret(const QTextCursor &cursor)
+{
+    m_layout->followCaret(cursor);
+    QPlainTextEdit::doSetTextCursor(cursor);
 }
 
 void TSRichEdit::resizeEvent(QResizeEvent *event)

@@ -4,7 +4,11 @@
 #include "document/text_lines.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <functional>
+#include <optional>
+
+class EditorLayout;
 
 // The editor control: plain text, no wrap, caret in lines and columns.
 class TSRichEdit : public QPlainTextEdit, public LineBuffer {
@@ -21,7 +25,8 @@ public:
     void setCol(int col);
     int lineCount() const;
 
-    // Runs an edit as one undo step.
+    // Runs an edit as one undo step. The caret it sets is shown once, when the step ends;
+    // until then Row, Col and the LineBuffer view see it, textCursor() does not.
     void editStep(const std::function<void()> &edit);
 
     // Whole-control look: one font, one text colour, one background colour (0x00BBGGRR).
@@ -47,4 +52,26 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void doSetTextCursor(const QTextCursor &cursor) override;
+
+private:
+    // Holds the caret back while an operation runs and shows it once at the end, with no
+    // block laid out just to be measured meanwhile.
+    class CaretBatch {
+    public:
+        explicit CaretBatch(TSRichEdit &edit);
+        ~CaretBatch();
+        CaretBatch(const CaretBatch &) = delete;
+        CaretBatch &operator=(const CaretBatch &) = delete;
+
+    private:
+        TSRichEdit &m_edit;
+    };
+
+    QTextCursor caret() const;
+    void showCaret(const QTextCursor &cursor);
+
+    EditorLayout *m_layout;
+    int m_batchDepth = 0;
+    std::optional<QTextCursor> m_pendingCaret;
 };

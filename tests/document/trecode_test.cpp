@@ -5,6 +5,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,21 +100,103 @@ TEST(EditorCaret, LineCountLeavesOutFinalEmptyLine)
     EXPECT_EQ(makeDocument("A\nB")->LineCount(), 2);
 }
 
-TEST(EditorLayout, WidthChangesLeaveTheLayoutWidthAlone)
+TEST(EditorLayout, WidthChangesLeaveLaidOutLinesAlone)
 {
-    // A new layout width re-lays out every line, which costs seconds on a big file.
-    auto document = makeDocument("abc\ndef");
-    auto *layout = qobject_cast<QPlainTextDocumentLayout *>(
-        document->RichEdit->document()->documentLayout());
-    ASSERT_NE(layout, nullptr);
+    // Telling the base class about a new width makes it lay out every line again: seconds and
+    // hundreds of megabytes on a big file, for nothing, as lines never wrap.
+    auto document = makeDocument(QString("<TD>cell</TD>\n").repeated(3000));
     document->show();
-    const qreal width = layout->documentSize().width();
+    QCoreApplication::processEvents();
+    QTextDocument &text = *document->RichEdit->document();
+    const QTextBlock far = text.findBlockByNumber(2500);
+    text.documentLayout()->blockBoundingRect(far);
+    ASSERT_EQ(far.layout()->lineCount(), 1);
+
     document->resize(900, 600);
     QCoreApplication::processEvents();
     document->resize(500, 400);
     QCoreApplication::processEvents();
-    EXPECT_EQ(layout->documentSize().width(), width) << document->RichEdit->viewport()->width();
+    EXPECT_EQ(far.layout()->lineCount(), 1);
     EXPECT_EQ(document->RichEdit->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+class EditorView : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString text = QString("<TD>cell</TD>\n").repeated(5000);
+        text += QString(600, u'x') + u'\n';
+        document = makeDocument(text);
+        document->resize(646, 480);
+        document->show();
+        QCoreApplication::processEvents();
+    }
+
+    TSRichEdit &edit() { return *document->RichEdit; }
+    bool caretShown() { return edit().viewport()->rect().contains(edit().cursorRect()); }
+    int laidOutBetween(int first, int last)
+    {
+        int count = 0;
+        for (int block = first; block <= last; ++block)
+            count += edit().document()->findBlockByNumber(block).layout()->lineCount() > 0;
+        return count;
+    }
+
+    std::unique_ptr<THTML> document;
+};
+
+TEST_F(EditorView, FarCaretMoveLaysOutOnlyTheCaretLine)
+{
+    // Finding out where the caret lands must not shape every line passed on the way.
+    edit().setRow(4000);
+    EXPECT_EQ(edit().Row(), 4000);
+    EXPECT_EQ(laidOutBetween(3800, 4200), 1);
+    EXPECT_EQ(edit().document()->findBlockByNumber(4000).layout()->lineCount(), 1);
+
+    edit().setRow(2000);
+    EXPECT_EQ(laidOutBetween(1800, 2200), 1);
+}
+
+TEST_F(EditorView, EveryOperationLeavesTheCaretInView)
+{
+    edit().setRow(4000);
+    EXPECT_TRUE(caretShown());
+    edit().setRow(1000);
+    EXPECT_TRUE(caretShown());
+    edit().setRow(5000);
+    edit().setCol(550);
+    EXPECT_EQ(edit().Col(), 550);
+    EXPECT_TRUE(caretShown());
+
+    edit().setRow(1000);
+    document->InsertAtCaret("<B></B>", true, 3);
+    EXPECT_EQ(edit().Row(), 1000);
+    EXPECT_TRUE(caretShown());
+    edit().setRow(4990);
+    document->InsertLine("<TR>");
+    EXPECT_TRUE(caretShown());
+    document->AppendLine("</TABLE>");
+    EXPECT_TRUE(caretShown());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(caretShown());
+}
+
+TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
+{
+    auto document = makeDocument("a\nb\nc\nd", 0, 0);
+    TSRichEdit &edit = *document->RichEdit;
+    QSignalSpy moves(&edit, &QPlainTextEdit::cursorPositionChanged);
+    int rowInside = -1;
+    edit.editStep([&] {
+        edit.setRow(1);
+        edit.setRow(3);
+        edit.setCol(1);
+        rowInside = edit.Row();
+    });
+    EXPECT_EQ(rowInside, 3);
+    EXPECT_EQ(moves.count(), 1);
+    EXPECT_EQ(edit.textCursor().blockNumber(), 3);
+    EXPECT_EQ(edit.textCursor().positionInBlock(), 1);
 }
 
 } // namespace
