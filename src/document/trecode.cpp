@@ -63,12 +63,26 @@ public:
     {
         measure(document()->findBlock(caret.anchor())); // a selection is drawn from both ends
         m_caretBlock = caret.block();
+        keepGlyphs(m_caretBlock);
         const QRectF exact = measure(m_caretBlock);
         const int lines = qMax(m_caretBlock.layout()->lineCount(), 1);
         m_lineRect = QRectF(0, 0, exact.width(), exact.height() / lines);
     }
 
     void setLazy(bool lazy) { m_lazy = lazy; }
+
+    // The caret's line is measured over and over while the caret moves; Qt drops a line's
+    // glyphs after each use, so keep them for that one line.
+    void keepGlyphs(const QTextBlock &caretBlock)
+    {
+        if (!m_glyphLine.isNull()) {
+            if (m_glyphLine.block() == caretBlock)
+                return;
+            m_glyphLine.block().layout()->setCacheEnabled(false);
+        }
+        m_glyphLine = QTextCursor(caretBlock);
+        caretBlock.layout()->setCacheEnabled(true);
+    }
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override
@@ -82,12 +96,20 @@ private:
     QTextBlock m_caretBlock;
     QTextBlock m_changedBlock;
     QRectF m_lineRect;
+    // Follows edits: a stored QTextBlock would dangle once its line is deleted.
+    QTextCursor m_glyphLine;
 };
 
 TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit) : m_edit(edit)
 {
-    if (m_edit.m_batchDepth++ == 0)
-        m_edit.m_layout->setLazy(true);
+    if (m_edit.m_batchDepth++ > 0)
+        return;
+    m_edit.m_layout->setLazy(true);
+    // Each caret and line change asks for its own small repaint; merging them into the
+    // pending ones costs more than repainting the view once when the operation ends.
+    m_edit.m_heldRepaints = m_edit.viewport()->updatesEnabled();
+    if (m_edit.m_heldRepaints)
+        m_edit.viewport()->setUpdatesEnabled(false);
 }
 
 TSRichEdit::CaretBatch::~CaretBatch()
@@ -96,6 +118,8 @@ TSRichEdit::CaretBatch::~CaretBatch()
         return;
     if (m_edit.m_pendingCaret)
         m_edit.showCaret(*std::exchange(m_edit.m_pendingCaret, std::nullopt));
+    if (m_edit.m_heldRepaints)
+        m_edit.viewport()->setUpdatesEnabled(true); // repaints the whole view
     m_edit.m_layout->setLazy(false);
 }
 
@@ -205,6 +229,7 @@ void TSRichEdit::setCaret(int block, int column)
     const QTextBlock target = document()->findBlockByNumber(block);
     // Placing a cursor measures its line; lay it out now, as showing the caret will, rather
     // than have the line analysed twice.
+    m_layout->keepGlyphs(target);
     m_layout->measure(target);
     QTextCursor cursor(document());
     cursor.setPosition(target.position() + column);

@@ -73,5 +73,6 @@ private:
 
     EditorLayout *m_layout;
     int m_batchDepth = 0;
+    bool m_heldRepaints = false;
     std::optional<QTextCursor> m_pendingCaret;
 };

@@ -3,6 +3,7 @@
 #include "support/insertion_cases.h"
 #include "support/temp_settings.h"
 
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -179,6 +180,53 @@ TEST_F(EditorView, EveryOperationLeavesTheCaretInView)
     EXPECT_TRUE(caretShown());
     QCoreApplication::processEvents();
     EXPECT_TRUE(caretShown());
+}
+
+// Counts the viewport's paints that cover all of it.
+class FullPaints : public QObject {
+public:
+    explicit FullPaints(QWidget *viewport) : m_viewport(viewport)
+    {
+        viewport->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint &&
+            static_cast<QPaintEvent *>(event)->region().contains(m_viewport->rect()))
+            ++count;
+        return false;
+    }
+
+private:
+    QWidget *m_viewport;
+};
+
+TEST_F(EditorView, AnOperationRepaintsTheView)
+{
+    FullPaints paints(edit().viewport());
+    edit().setRow(3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints.count, 1);
+    document->InsertAtCaret("<B></B>", true, 3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints.count, 2);
+    EXPECT_TRUE(edit().viewport()->updatesEnabled());
+}
+
+TEST_F(EditorView, OnlyTheCaretLineKeepsItsGlyphs)
+{
+    // The caret's line is measured again and again; keeping every visited line's glyphs
+    // would grow memory with each move.
+    QTextDocument &text = *edit().document();
+    edit().setRow(100);
+    EXPECT_TRUE(text.findBlockByNumber(100).layout()->cacheEnabled());
+    edit().setRow(4000);
+    edit().setCol(4);
+    EXPECT_FALSE(text.findBlockByNumber(100).layout()->cacheEnabled());
+    EXPECT_TRUE(text.findBlockByNumber(4000).layout()->cacheEnabled());
 }
 
 TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
