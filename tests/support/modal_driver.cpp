@@ -81,9 +81,18 @@ void ModalDriver::poll()
         QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
         return;
     }
-    Handler handler = std::move(m_handlers.front());
+    // Run the handler outside the timer: a dialog it opens must still be polled, and a timer
+    // is never re-entered while its own slot runs.
+    auto handler = std::make_shared<Handler>(std::move(m_handlers.front()));
     m_handlers.pop_front();
-    handler(modal);
+    QPointer<QWidget> target(modal);
+    QMetaObject::invokeMethod(
+        &m_timer,
+        [handler, target] {
+            if (target)
+                (*handler)(target);
+        },
+        Qt::QueuedConnection);
 }
 
 QWidget *findControl(QWidget *dialog, const QString &objectName)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QBoxLayout;
+class QPushButton;
+
+// The shape every small modal dialog shares: a fixed window with its controls on top and the
+// buttons bbOK (default) and bbCancel (Escape) at the bottom right. Subclasses put their controls
+// into body() and may refuse OK in bbOKClick() (show a message and return false: the dialog stays
+// open).
+class TStdDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TStdDialog(const QString &objectName, const QString &caption, QWidget *parent = nullptr);
+
+    QPushButton *bbOK;
+    QPushButton *bbCancel;
+
+    // Modal result as the commands compare it: 1 OK, 2 Cancel.
+    int ShowModal();
+
+protected:
+    QBoxLayout *body() const { return m_body; }
+    virtual bool bbOKClick() { return true; }
+    // Fixes the size once the controls are in, and centres the dialog on the screen.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QBoxLayout *m_body;
+};
