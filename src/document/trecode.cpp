@@ -158,6 +158,9 @@ void TSRichEdit::applyLook(const QString &fontName, int pointSize, quint32 textC
 {
     QFont look(fontName, pointSize);
     look.setStyleHint(QFont::TypeWriter);
+    // Shaping is much of the cost of laying out a line, and fixed-pitch source text wants no
+    // kerning or ligatures; scripts that need shaping still get it.
+    look.setStyleStrategy(QFont::PreferNoShaping);
     setFont(look);
     QPalette colors = palette();
     colors.setColor(QPalette::Text, colorFromValue(textColor));

@@ -101,6 +101,17 @@ TEST(EditorCaret, LineCountLeavesOutFinalEmptyLine)
     EXPECT_EQ(makeDocument("A\nB")->LineCount(), 2);
 }
 
+TEST(EditorLook, FixedPitchTextSkipsShaping)
+{
+    // Shaping is much of the cost of laying out a line; source text in a fixed-pitch font wants
+    // no kerning or ligatures. Scripts that need shaping still get it.
+    TSRichEdit edit;
+    edit.applyLook("Liberation Mono", 12, 0x000000, 0xFFFFFF);
+    EXPECT_TRUE(edit.font().styleStrategy() & QFont::PreferNoShaping);
+    EXPECT_EQ(edit.font().family(), "Liberation Mono");
+    EXPECT_EQ(edit.font().pointSize(), 12);
+}
+
 TEST(EditorLayout, WidthChangesLeaveLaidOutLinesAlone)
 {
     // Telling the base class about a new width makes it lay out every line again: seconds and
