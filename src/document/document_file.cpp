@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -24,23 +25,45 @@ bool startsWithBom(QByteArrayView bytes) {
 QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR) {
     const qsizetype start = pendingCR && text[0] == u'\n' ? 1 : 0;
     pendingCR = false;
-    const qsizetype firstCR = QStringView(text + start, length - start).indexOf(u'\r');
-    if (firstCR < 0)
-        return QStringView(text + start, length - start);
-    qsizetype write = start + firstCR;
-    for (qsizetype read = write; read < length; ++read) {
-        const QChar c = text[read];
-        if (c != u'\r') {
-            text[write++] = c;
-            continue;
-        }
+    qsizetype read = start;
+    qsizetype write = start;
+    // Whole runs between CRs move at once.
+    for (;;) {
+        const qsizetype cr = QStringView(text + read, length - read).indexOf(u'\r');
+        const qsizetype run = cr < 0 ? length - read : cr;
+        if (write != read)
+            std::memmove(text + write, text + read, run * sizeof(QChar));
+        write += run;
+        read += run;
+        if (read == length)
+            break;
         text[write++] = u'\n';
-        if (read + 1 == length)
+        if (++read == length)
             pendingCR = true;
-        else if (text[read + 1] == u'\n')
+        else if (text[read] == u'\n')
             ++read;
     }
     return QStringView(text + start, write - start);
+}
+
+// The first CR or LF in [p, end), else end. Eight bytes at a time: most bytes are neither.
+const char *findLineBreak(const char *p, const char *end) {
+    static_assert(std::endian::native == std::endian::little);
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, sizeof word);
+        const quint64 cr = word ^ (ones * '\r');
+        const quint64 lf = word ^ (ones * '\n');
+        // The lowest flagged byte is exactly the first zero byte of cr or lf.
+        const quint64 zero = (((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs;
+        if (zero)
+            return p + std::countr_zero(zero) / 8;
+    }
+    while (p < end && *p != '\r' && *p != '\n')
+        ++p;
+    return p;
 }
 
 // How many bytes the UTF-8 sequence led by this byte takes; 0 for a byte that leads none.
@@ -133,7 +156,7 @@ private:
             noteLineBreak(pair ? LineBreak::CRLF : LineBreak::CR);
             p += pair ? 1 : 0;
         }
-        for (; p < end && m_kinds < 2; ++p) {
+        for (; m_kinds < 2 && (p = findLineBreak(p, end)) < end; ++p) {
             if (*p == '\n') {
                 noteLineBreak(LineBreak::LF);
             } else if (*p == '\r') {

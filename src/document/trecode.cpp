@@ -175,8 +175,10 @@ LoadResult TSRichEdit::loadFile(const QString &path)
     doc->clear();
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
-    const LoadResult result =
-        loadTextFile(path, [&cursor](QStringView piece) { cursor.insertText(piece.toString()); });
+    // The document copies each piece into its own buffer: no need for another copy first.
+    const LoadResult result = loadTextFile(path, [&cursor](QStringView piece) {
+        cursor.insertText(QString::fromRawData(piece.data(), piece.size()));
+    });
     cursor.endEditBlock();
     if (!result.ok)
         doc->clear();
