@@ -165,6 +165,22 @@ TEST(DocumentFileFormatTest, FirstLineBreakWinsAndMixingIsFlagged) {
     }
 }
 
+TEST(DocumentFileFormatTest, LineBreaksAreFoundAtAnyOffsetInLongText) {
+    for (int at = 0; at < 40; ++at) {
+        const QByteArray lead(at, 'x');
+        const QByteArray filler(37, 'y');
+        const FileFormat crlfThenLf = detectFileFormat(lead + "\r\n" + filler + "\n" + filler);
+        EXPECT_EQ(crlfThenLf.lineBreak, LineBreak::CRLF) << at;
+        EXPECT_TRUE(crlfThenLf.mixedLineBreaks) << at;
+        const FileFormat lf = detectFileFormat(filler + lead + "\n" + filler);
+        EXPECT_EQ(lf.lineBreak, LineBreak::LF) << at;
+        EXPECT_FALSE(lf.mixedLineBreaks) << at;
+        const FileFormat cr = detectFileFormat(filler + lead + "\r" + filler + "\r");
+        EXPECT_EQ(cr.lineBreak, LineBreak::CR) << at;
+        EXPECT_FALSE(cr.mixedLineBreaks) << at;
+    }
+}
+
 TEST(DocumentFileFormatTest, LineBreakText) {
     EXPECT_EQ(lineBreakText(LineBreak::CRLF), QStringLiteral("\r\n"));
     EXPECT_EQ(lineBreakText(LineBreak::LF), QStringLiteral("\n"));
