@@ -4,7 +4,10 @@
 #include "app/f_main.h"
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
+#include "document/edit_commands.h"
 #include "document/file_names.h"
+#include "document/find_commands.h"
+#include "document/find_dialogs.h"
 #include "document/skeleton_markup.h"
 #include "document/trecode.h"
 #include "settings/f_prefs.h"
@@ -27,19 +30,19 @@ struct EditButton {
     int left, top;
     Glyph glyph;
     const char *hint;
+    void (THTML::*handler)(); // none: connected by the component catalogue
 };
 
-// Their commands arrive with find/replace, the edit commands and the component catalogue.
 const EditButton EditButtons[] = {
-    {"ebSearch", 3, 3, Glyph::Search, "Search"},
-    {"ebReplace", 27, 3, Glyph::Replace, "Replace"},
-    {"ebIndent", 59, 3, Glyph::Indent, "Indent"},
-    {"ebUnIndent", 83, 3, Glyph::UnIndent, "Unindent"},
-    {"ebCopy", 3, 30, Glyph::Copy, "Copy"},
-    {"ebCut", 27, 30, Glyph::Cut, "Cut"},
-    {"ebPase", 51, 30, Glyph::Paste, "Paste"},
-    {"ebUndo", 80, 30, Glyph::Undo, "Undo"},
-    {"ebComponents", 109, 30, Glyph::Components, "Components"},
+    {"ebSearch", 3, 3, Glyph::Search, "Search", &THTML::sbSearchClick},
+    {"ebReplace", 27, 3, Glyph::Replace, "Replace", &THTML::sbReplaceClick},
+    {"ebIndent", 59, 3, Glyph::Indent, "Indent", &THTML::sbIndentClick},
+    {"ebUnIndent", 83, 3, Glyph::UnIndent, "Unindent", &THTML::sbUnIndentClick},
+    {"ebCopy", 3, 30, Glyph::Copy, "Copy", &THTML::sbCopyClick},
+    {"ebCut", 27, 30, Glyph::Cut, "Cut", &THTML::sbCutClick},
+    {"ebPase", 51, 30, Glyph::Paste, "Paste", &THTML::sbPasteClick},
+    {"ebUndo", 80, 30, Glyph::Undo, "Undo", &THTML::sbUndoClick},
+    {"ebComponents", 109, 30, Glyph::Components, "Components", nullptr},
 };
 
 struct TagPage {
@@ -91,6 +94,11 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     connect(RichEdit, &QPlainTextEdit::textChanged, this, &THTML::PosChange);
     connect(RichEdit, &QPlainTextEdit::cursorPositionChanged, this, &THTML::PosChange);
     connect(RichEdit, &QPlainTextEdit::modificationChanged, this, &THTML::PosChange);
+    FindDialog1 = new TFindDialog(this);
+    ReplaceDialog1 = new TReplaceDialog(this);
+    connect(FindDialog1, &TFindDialog::OnFind, this, [this] { Find(FindDialog1); });
+    connect(ReplaceDialog1, &TFindDialog::OnFind, this, [this] { Find(ReplaceDialog1); });
+    connect(ReplaceDialog1, &TReplaceDialog::OnReplace, this, &THTML::Replace);
     PosChange();
 }
 
@@ -113,7 +121,9 @@ void THTML::buildPanel()
         button->setIconSize(QSize(18, 18));
         button->setToolTip(QLatin1String(face.hint));
         button->setAccessibleName(QLatin1String(face.hint));
-        button->setEnabled(false);
+        button->setEnabled(face.handler != nullptr);
+        if (face.handler)
+            connect(button, &QToolButton::clicked, this, face.handler);
     }
 
     PageControl1 = new QTabWidget(Panel1);
@@ -253,6 +263,19 @@ void THTML::setModified(bool modified)
     RichEdit->document()->setModified(modified);
     PosChange();
 }
+
+void THTML::sbSearchClick() { FindDialog1->Execute(); }
+void THTML::sbReplaceClick() { ReplaceDialog1->Execute(); }
+void THTML::Find(TFindDialog *Sender) { findFromDialog(*RichEdit, *Sender, this); }
+void THTML::FindNext() { Find(FindDialog1); }
+void THTML::Replace() { replaceFromDialog(*RichEdit, *ReplaceDialog1, this); }
+
+void THTML::sbIndentClick() { IndentLine(*RichEdit); }
+void THTML::sbUnIndentClick() { UnIndentLine(*RichEdit); }
+void THTML::sbCutClick() { RichEdit->cut(); }
+void THTML::sbCopyClick() { RichEdit->copy(); }
+void THTML::sbPasteClick() { RichEdit->paste(); }
+void THTML::sbUndoClick() { RichEdit->undo(); }
 
 bool THTML::FormCloseQuery()
 {

@@ -11,6 +11,8 @@ class QMenu;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
+class TFindDialog;
+class TReplaceDialog;
 class TSRichEdit;
 
 // The document window: edits one HTML file as plain text.
@@ -41,6 +43,23 @@ public:
 
     bool isModified() const;
     void setModified(bool modified);
+
+    // Find and replace through the window's own modeless dialogs.
+    void sbSearchClick();
+    void sbReplaceClick();
+    void Find(TFindDialog *Sender);
+    void FindNext();
+    void Replace();
+    TFindDialog *FindDialog1;
+    TReplaceDialog *ReplaceDialog1;
+
+    // The edit buttons of Panel4.
+    void sbIndentClick();
+    void sbUnIndentClick();
+    void sbCutClick();
+    void sbCopyClick();
+    void sbPasteClick();
+    void sbUndoClick();
 
     void InsertLine(const QString &Text) override;
     void AppendLine(const QString &Text) override;

@@ -1,0 +1,151 @@
+#include "document/find_dialogs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *addField(QGridLayout *grid, QWidget *parent, const char *objectName,
+                    const QString &caption)
+{
+    const int row = grid->rowCount();
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(objectName));
+    edit->setMinimumWidth(200);
+    auto *label = new QLabel(caption, parent);
+    label->setBuddy(edit);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+template <typename Button>
+Button *namedButton(QWidget *parent, const char *objectName, const QString &caption)
+{
+    auto *button = new Button(caption, parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+} // namespace
+
+TFindDialog::TFindDialog(QWidget *parent)
+    : TFindDialog(QStringLiteral("FindDialog1"), QStringLiteral("Find"), parent)
+{
+    enableButtons();
+}
+
+TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(false);
+
+    m_fields = new QGridLayout;
+    eFindText = addField(m_fields, this, "eFindText", QStringLiteral("Fi&nd what:"));
+
+    cbWholeWord = namedButton<QCheckBox>(this, "cbWholeWord", QStringLiteral("Match &whole word only"));
+    cbMatchCase = namedButton<QCheckBox>(this, "cbMatchCase", QStringLiteral("Match &case"));
+    auto *checks = new QVBoxLayout;
+    checks->addStretch(1);
+    checks->addWidget(cbWholeWord);
+    checks->addWidget(cbMatchCase);
+
+    auto *direction = new QGroupBox(QStringLiteral("Direction"), this);
+    direction->setObjectName(QStringLiteral("gbDirection"));
+    rbUp = namedButton<QRadioButton>(direction, "rbUp", QStringLiteral("&Up"));
+    rbDown = namedButton<QRadioButton>(direction, "rbDown", QStringLiteral("&Down"));
+    rbDown->setChecked(true);
+    auto *directions = new QHBoxLayout(direction);
+    directions->addWidget(rbUp);
+    directions->addWidget(rbDown);
+
+    auto *options = new QHBoxLayout;
+    options->addLayout(checks);
+    options->addStretch(1);
+    options->addWidget(direction);
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(m_fields);
+    left->addLayout(options);
+
+    bbFindNext = namedButton<QPushButton>(this, "bbFindNext", QStringLiteral("&Find Next"));
+    bbFindNext->setDefault(true);
+    bbCancel = namedButton<QPushButton>(this, "bbCancel", QStringLiteral("Cancel"));
+    m_buttons = new QVBoxLayout;
+    m_buttons->addWidget(bbFindNext);
+    m_buttons->addWidget(bbCancel);
+    m_buttons->addStretch(1);
+
+    auto *outer = new QHBoxLayout(this);
+    outer->addLayout(left, 1);
+    outer->addLayout(m_buttons);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(eFindText, &QLineEdit::textChanged, this, [this] { enableButtons(); });
+    connect(bbFindNext, &QPushButton::clicked, this, &TFindDialog::OnFind);
+    connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QPushButton *TFindDialog::addButton(const char *objectName, const QString &caption)
+{
+    auto *button = namedButton<QPushButton>(this, objectName, caption);
+    m_buttons->insertWidget(m_buttons->indexOf(bbCancel), button);
+    return button;
+}
+
+void TFindDialog::enableButtons() { bbFindNext->setEnabled(!eFindText->text().isEmpty()); }
+
+void TFindDialog::Execute()
+{
+    show();
+    raise();
+    activateWindow();
+    eFindText->setFocus();
+    eFindText->selectAll();
+}
+
+QString TFindDialog::FindText() const { return eFindText->text(); }
+
+FindOptions TFindDialog::Options() const
+{
+    return {rbDown->isChecked(), cbMatchCase->isChecked(), cbWholeWord->isChecked()};
+}
+
+TReplaceDialog::TReplaceDialog(QWidget *parent)
+    : TFindDialog(QStringLiteral("ReplaceDialog1"), QStringLiteral("Replace"), parent)
+{
+    eReplaceText = addField(fields(), this, "eReplaceText", QStringLiteral("Re&place with:"));
+    bbReplace = addButton("bbReplace", QStringLiteral("&Replace"));
+    bbReplaceAll = addButton("bbReplaceAll", QStringLiteral("Replace &All"));
+    connect(bbReplace, &QPushButton::clicked, this, [this] { replacePressed(false); });
+    connect(bbReplaceAll, &QPushButton::clicked, this, [this] { replacePressed(true); });
+    enableButtons();
+}
+
+QString TReplaceDialog::ReplaceText() const { return eReplaceText->text(); }
+
+void TReplaceDialog::enableButtons()
+{
+    TFindDialog::enableButtons();
+    bbReplace->setEnabled(bbFindNext->isEnabled());
+    bbReplaceAll->setEnabled(bbFindNext->isEnabled());
+}
+
+void TReplaceDialog::replacePressed(bool all)
+{
+    m_replaceAll = all;
+    emit OnReplace();
+    m_replaceAll = false;
+}

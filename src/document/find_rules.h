@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// The options of a search as the find and replace dialogs set them.
+struct FindOptions {
+    bool down = true;
+    bool matchCase = false;
+    bool wholeWord = false;
+};
+
+// Word characters are exactly the ASCII letters and digits; everything else delimits words.
+bool isWordCharacter(QChar c);
+
+// Searches Text from the selection in the chosen direction and returns the index of the first
+// hit in scan order. Going down the scan starts just after the selection; going up, at
+// SelStart minus the search text's length. Without match case, characters compare by their
+// upper case. With whole word, each candidate first moves to the next word start (going down,
+// the word at the scan start is skipped) and a hit must be followed by a delimiter.
+std::optional<qsizetype> ScanBuffer(QStringView Text, qsizetype SelStart, qsizetype SelLength,
+                                    QStringView SearchText, FindOptions Options);
+
+// Replace's first step: the selection is replaced when it equals the search text, ignoring
+// case whatever the options say.
+bool selectionIsHit(QStringView selected, QStringView searchText);
+
+// The message of a search that found nothing.
+QString cannotFindMessage(const QString &searchText);
+
+// What Replace All does to a text: the old range [from, to) becomes text, holding count
+// replacements, and the caret ends at caret (an index into the new text).
+struct ReplaceAllResult {
+    qsizetype from = 0;
+    qsizetype to = 0;
+    QString text;
+    int count = 0;
+    qsizetype caret = 0;
+};
+
+// Replaces the selection when it is a hit, then every hit from there on in the chosen
+// direction, in one pass. Going up, each next search starts before the text just replaced, so
+// a replacement that holds the search text is never searched again.
+ReplaceAllResult replaceAll(QStringView text, qsizetype selStart, qsizetype selLength,
+                            QStringView searchText, QStringView replaceText, FindOptions options);
