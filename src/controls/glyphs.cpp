@@ -147,6 +147,55 @@ void draw(QPainter &p, Glyph glyph)
         p.setPen(QPen(Accent, 1.8));
         arrow(p, QPointF(13, 13), QPointF(21, 21));
         break;
+    case Glyph::LineBreak:
+        p.setPen(QPen(Ink, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(19, 4), QPointF(19, 15), QPointF(6, 15)}));
+        p.drawPolyline(QPolygonF({QPointF(10, 10), QPointF(5, 15), QPointF(10, 20)}));
+        break;
+    case Glyph::TableRow:
+    case Glyph::TableData:
+        p.setBrush(Paper);
+        p.drawRect(QRectF(2, 4, 20, 16));
+        p.drawLine(QPointF(2, 12), QPointF(22, 12));
+        p.drawLine(QPointF(12, 4), QPointF(12, 20));
+        p.setBrush(Accent);
+        p.setPen(Qt::NoPen);
+        if (glyph == Glyph::TableRow)
+            p.drawRect(QRectF(3, 5, 18.5, 6.5));
+        else
+            p.drawRect(QRectF(3, 5, 8.5, 6.5));
+        break;
+    case Glyph::OrderedList:
+    case Glyph::UnorderedList:
+    case Glyph::MenuList:
+    case Glyph::DirectoryList:
+        lines(p, 10, 6, 11, 3, 6);
+        for (int i = 0; i < 3; ++i) {
+            const QPointF mark(5, 6 + i * 6);
+            if (glyph == Glyph::OrderedList) {
+                QFont digits = p.font();
+                digits.setPixelSize(6);
+                p.setFont(digits);
+                p.drawText(QRectF(mark - QPointF(4, 3.5), QSizeF(8, 7)), Qt::AlignCenter,
+                           QString::number(i + 1));
+            } else if (glyph == Glyph::MenuList) {
+                p.drawRect(QRectF(mark - QPointF(2, 2), QSizeF(4, 4)));
+            } else if (glyph == Glyph::DirectoryList) {
+                p.setBrush(QColor(0xf5, 0xd0, 0x6f));
+                p.drawRect(QRectF(mark - QPointF(3, 2), QSizeF(6, 4)));
+            } else {
+                p.setBrush(Ink);
+                p.drawEllipse(mark, 1.6, 1.6);
+            }
+        }
+        break;
+    case Glyph::ListItem:
+        p.setBrush(Accent);
+        p.setPen(QPen(Accent, 1));
+        p.drawEllipse(QPointF(6, 12), 2.5, 2.5);
+        p.setPen(QPen(Ink, 1.5));
+        lines(p, 11, 12, 10, 1);
+        break;
     case Glyph::AppIcon:
         page(p, QRectF(3, 1, 18, 22));
         p.setPen(QPen(Ink, 2));

@@ -7,6 +7,7 @@
 enum class Glyph {
     New, Open, Save, Print, Exit,
     Search, Replace, Indent, UnIndent, Copy, Cut, Paste, Undo, Components,
+    LineBreak, TableRow, TableData, OrderedList, UnorderedList, ListItem, MenuList, DirectoryList,
     AppIcon, DocumentIcon
 };
 

@@ -26,6 +26,8 @@ TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidge
     bbOK->setDefault(true);
     bbCancel = new QPushButton(QStringLiteral("Cancel"), this);
     bbCancel->setObjectName(QStringLiteral("bbCancel"));
+    bbOK->setAccessibleName(bbOK->text());
+    bbCancel->setAccessibleName(bbCancel->text());
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(bbOK);

@@ -12,6 +12,10 @@
 #include "document/trecode.h"
 #include "settings/f_prefs.h"
 #include "settings/settings_schema.h"
+#include "tags/component_drag.h"
+#include "tags/f_comps.h"
+#include "tags/snippets_markup.h"
+#include "tags/tag_buttons.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -83,6 +87,11 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     RichEdit->setObjectName(QStringLiteral("RichEdit"));
     buildStatusBar();
     buildPopupMenu();
+    buildTagButtons(PageControl1, this);
+    acceptComponentDrops(RichEdit->viewport(), [this](const QString &name) { InsComponent(name); });
+    auto *components = Panel4->findChild<QToolButton *>(QStringLiteral("ebComponents"));
+    components->setEnabled(true);
+    connect(components, &QToolButton::clicked, this, &THTML::sbComponentsClick);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -211,6 +220,8 @@ void THTML::NewDocument(bool SkipSkeleton)
         RichEdit->document()->clearUndoRedoStacks();
     }
     applyEditorLook(prefs);
+    if (prefs.ShowComp)
+        sbComponentsClick();
     finishSetup();
 }
 
@@ -226,6 +237,8 @@ void THTML::LoadDocument()
     if (!loaded.ok)
         throw CommandError(loaded.error);
     m_format = loaded.format;
+    if (prefs.ShowComp)
+        sbComponentsClick();
     setWindowTitle(m_fileName);
     finishSetup();
     if (loaded.format.mixedLineBreaks) {
@@ -325,3 +338,52 @@ void THTML::ClearText()
         RichEdit->setTextCursor(all);
     });
 }
+
+void THTML::InsComponent(const QString &name) { insertComponent(*this, name); }
+
+void THTML::sbDocStrucClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbDocStrucClick", Sender, this);
+}
+
+void THTML::sbDocFontClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbDocFontClick", Sender, this);
+}
+
+void THTML::sbTableRowClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbTableRowClick", Sender, this);
+}
+
+void THTML::sbTableDataClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbTableDataClick", Sender, this);
+}
+
+void THTML::sbOrderedListClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbOrderedListClick", Sender, this);
+}
+
+void THTML::sbUnOrderedListClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbUnOrderedListClick", Sender, this);
+}
+
+void THTML::sbListItemClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbListItemClick", Sender, this);
+}
+
+void THTML::sbMenuListClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbMenuListClick", Sender, this);
+}
+
+void THTML::sbDirectoryListClick(QObject *Sender)
+{
+    tagButtonClick(*this, "sbDirectoryListClick", Sender, this);
+}
+
+void THTML::sbComponentsClick() { openComponentCatalogue(); }

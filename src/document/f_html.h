@@ -67,6 +67,22 @@ public:
     int LineCount() const override;
     void ClearText() override;
 
+    // The catalogue entry's snippet at the caret.
+    void InsComponent(const QString &name);
+
+public slots:
+    void sbDocStrucClick(QObject *Sender);
+    void sbDocFontClick(QObject *Sender);
+    void sbTableRowClick(QObject *Sender);
+    void sbTableDataClick(QObject *Sender);
+    void sbOrderedListClick(QObject *Sender);
+    void sbUnOrderedListClick(QObject *Sender);
+    void sbListItemClick(QObject *Sender);
+    void sbMenuListClick(QObject *Sender);
+    void sbDirectoryListClick(QObject *Sender);
+    void sbComponentsClick();
+
+public:
     QFrame *Panel1;
     QFrame *Panel4;
     QTabWidget *PageControl1;

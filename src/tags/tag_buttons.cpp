@@ -1,0 +1,164 @@
+#include "tags/tag_buttons.h"
+
+#include "controls/glyphs.h"
+#include "controls/message_box.h"
+#include "dialogs/f_hr.h"
+#include "document/insertion.h"
+#include "settings/f_prefs.h"
+#include "tags/tag_buttons_markup.h"
+
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+struct Slot {
+    const char *page;
+    const char *name;
+    int width;
+};
+
+// Left to right on each page; the buttons of the dialog commands have their places here too.
+const Slot Slots[] = {
+    {"General", "ebQuickDoc", 25},
+    {"General", "ebHeading", 25},
+    {"General", "ebLinebreak", 25},
+    {"General", "ebParagraph", 25},
+    {"General", "ebHRule", 25},
+    {"General", "ebBold", 25},
+    {"General", "ebItalic", 25},
+    {"General", "ebUnderline", 25},
+    {"General", "ebAnchor", 25},
+    {"General", "ebImage", 25},
+    {"tsFont", "ebQuickFont", 25},
+    {"tsFont", "ebPreform", 92},
+    {"tsFont", "ebSub", 76},
+    {"tsFont", "ebSuper", 86},
+    {"tsFont", "ebStrong", 60},
+    {"tsFont", "ebEmp", 76},
+    {"tsTables", "ebTableEdit", 25},
+    {"tsTables", "ebTable", 25},
+    {"tsTables", "ebTableCaption", 25},
+    {"tsTables", "ebTR", 25},
+    {"tsTables", "ebTD", 25},
+    {"tsLists", "ebOrdlist", 25},
+    {"tsLists", "ebUnordlist", 25},
+    {"tsLists", "ebListitem", 25},
+    {"tsLists", "ebMenu", 25},
+    {"tsLists", "ebDir", 25},
+};
+
+const int ButtonHeight = 25;
+const int Spacing = 2;
+const QColor Blue(0, 0, 0xff);
+
+struct PictureFace {
+    const char *name;
+    Glyph glyph;
+};
+
+const PictureFace Pictures[] = {
+    {"ebLinebreak", Glyph::LineBreak},
+    {"ebTR", Glyph::TableRow},
+    {"ebTD", Glyph::TableData},
+    {"ebOrdlist", Glyph::OrderedList},
+    {"ebUnordlist", Glyph::UnorderedList},
+    {"ebListitem", Glyph::ListItem},
+    {"ebMenu", Glyph::MenuList},
+    {"ebDir", Glyph::DirectoryList},
+};
+
+Glyph pictureOf(const char *name)
+{
+    for (const PictureFace &picture : Pictures) {
+        if (qstrcmp(picture.name, name) == 0)
+            return picture.glyph;
+    }
+    Q_UNREACHABLE();
+}
+
+void dressButton(QToolButton *button, const TagButton &row)
+{
+    const QString hint = QString::fromUtf8(row.hint);
+    const QString caption = QString::fromUtf8(row.caption);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint.isEmpty() ? caption : hint);
+    button->setAutoRaise(true);
+    if (row.face == TagFace::Picture) {
+        button->setIcon(glyphIcon(pictureOf(row.name)));
+        button->setIconSize(QSize(18, 18));
+        return;
+    }
+    button->setText(caption);
+    QFont font = button->font();
+    font.setBold(row.face == TagFace::BlueBold);
+    font.setItalic(row.face == TagFace::BlueItalic);
+    font.setUnderline(row.face == TagFace::BlueUnderline);
+    // One-character captions stand for pictures: draw them as large as the glyphs.
+    if (caption.size() == 1)
+        font.setPointSizeF(font.pointSizeF() * 1.4);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, Blue);
+    button->setPalette(palette);
+}
+
+void runRule(TextInsertion &target, const TagButton &row, QWidget *dialogParent)
+{
+    TPrefs prefs;
+    prefs.LoadSettings();
+    if (!prefs.UseNetscapeExt) {
+        insertTagButton(target, row);
+        return;
+    }
+    THR dialog(dialogParent);
+    if (dialog.ShowModal() == mrOk)
+        target.InsertLine(ruleTag(dialog.Height));
+}
+
+} // namespace
+
+QRect tagButtonSlot(const QString &name)
+{
+    int left = 0;
+    const char *page = "";
+    for (const Slot &slot : Slots) {
+        if (qstrcmp(slot.page, page) != 0) {
+            page = slot.page;
+            left = 0;
+        }
+        if (name == QLatin1String(slot.name))
+            return QRect(left, 0, slot.width, ButtonHeight);
+        left += slot.width + Spacing;
+    }
+    return {};
+}
+
+void buildTagButtons(QTabWidget *pages, QObject *handlers)
+{
+    for (const TagButton &row : tagButtons()) {
+        auto *page = pages->findChild<QWidget *>(QLatin1String(row.page));
+        auto *button = new QToolButton(page);
+        button->setObjectName(QLatin1String(row.name));
+        button->setGeometry(tagButtonSlot(button->objectName()));
+        dressButton(button, row);
+        const char *handler = row.handler;
+        QObject::connect(button, &QToolButton::clicked, handlers, [handlers, handler, button] {
+            QMetaObject::invokeMethod(handlers, handler, Q_ARG(QObject *, button));
+        });
+    }
+}
+
+void tagButtonClick(TextInsertion &target, const QString &handler, const QObject *Sender,
+                    QWidget *dialogParent)
+{
+    if (!Sender)
+        return;
+    const TagButton *row = findTagButton(handler, Sender->objectName());
+    if (!row)
+        return;
+    if (row->insertion == TagInsertion::RuleLine)
+        runRule(target, *row, dialogParent);
+    else
+        insertTagButton(target, *row);
+}

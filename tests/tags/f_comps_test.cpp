@@ -1,0 +1,249 @@
+#include "document/f_html.h"
+#include "document/file_names.h"
+#include "document/trecode.h"
+#include "settings/corvane_registry.h"
+#include "support/document_fixture.h"
+#include "support/modal_driver.h"
+#include "support/temp_settings.h"
+#include "tags/component_drag.h"
+#include "tags/f_comps.h"
+#include "tags/snippets_markup.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString General = QStringLiteral("Software\\Corvane\\Pagewick\\Settings\\General");
+
+QList<TComps *> openCatalogues()
+{
+    QList<TComps *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *comps = qobject_cast<TComps *>(widget); comps && comps->isVisible())
+            found.append(comps);
+    }
+    return found;
+}
+
+class Catalogue : public TempSettingsTest {
+protected:
+    void TearDown() override
+    {
+        for (TComps *comps : openCatalogues())
+            comps->close();
+        if (document)
+            document->approveClose();
+        document.reset();
+        processEvents();
+        EXPECT_TRUE(openCatalogues().isEmpty());
+    }
+
+    QTreeWidgetItem *entry(TComps *comps, const QString &name)
+    {
+        const auto items =
+            comps->oComponents->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        return items.isEmpty() ? nullptr : items.first();
+    }
+
+    // Presses the mouse on an entry and moves it by distance with the buttons held;
+    // returns the drag the tree started, if any.
+    QDrag *dragEntry(TComps *comps, const QString &name, Qt::MouseButton button, int distance)
+    {
+        QTreeWidgetItem *item = entry(comps, name);
+        for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+            up->setExpanded(true);
+        comps->oComponents->scrollToItem(item);
+        QWidget *viewport = comps->oComponents->viewport();
+        const QPoint at = comps->oComponents->visualItemRect(item).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), button, button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(viewport, &press);
+        const QPoint to = at + QPoint(distance, 0);
+        QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, button,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        QDrag *drag = comps->oComponents->findChild<QDrag *>();
+        QMouseEvent release(QEvent::MouseButtonRelease, to, viewport->mapToGlobal(to), button,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &release);
+        return drag;
+    }
+
+    // Delivers data to the editor as a drag entering, moving and dropping at point;
+    // returns whether the editor accepted the drop.
+    bool dropOnEditor(THTML &target, const QMimeData *data, QPoint point = {5, 5})
+    {
+        QWidget *viewport = target.RichEdit->viewport();
+        QDragEnterEvent enter(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        if (!move.isAccepted())
+            return false;
+        QDropEvent drop(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        return drop.isAccepted();
+    }
+
+    std::unique_ptr<THTML> document;
+};
+
+TEST_F(Catalogue, WindowFaceAndTree)
+{
+    TComps *comps = openComponentCatalogue();
+    EXPECT_EQ(comps->windowTitle(), "Components");
+    EXPECT_TRUE(comps->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(comps->Label1->text(), "Use drag&&drop to insert a component.");
+    EXPECT_EQ(comps->Label1->buddy(), comps->oComponents);
+    EXPECT_EQ(comps->bbOK->objectName(), "bbOK");
+    EXPECT_EQ(comps->bbOK->text(), "Close");
+    EXPECT_EQ(comps->bbOK->accessibleName(), "Close");
+
+    QStringList shown, expected;
+    for (QTreeWidgetItemIterator it(comps->oComponents); *it; ++it) {
+        int depth = 0;
+        for (QTreeWidgetItem *up = (*it)->parent(); up; up = up->parent())
+            ++depth;
+        shown.append(QString(depth, '.') + (*it)->text(0));
+    }
+    for (const CatalogueEntry &e : componentCatalogue())
+        expected.append(QString(e.depth, '.') + QString::fromUtf8(e.name));
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(comps->oComponents->topLevelItemCount(), 6);
+    EXPECT_EQ(comps->oComponents->visualItemRect(comps->oComponents->topLevelItem(0)).height(), 16);
+}
+
+TEST_F(Catalogue, TwoClicksGiveTwoWindowsAtTheSamePlace)
+{
+    document = makeDocument("abcdef", 0, 3);
+    document->show();
+    auto *button = document->findChild<QToolButton *>("ebComponents");
+    ASSERT_TRUE(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
+    const QList<TComps *> windows = openCatalogues();
+    ASSERT_EQ(windows.size(), 2);
+    const int screenWidth = windows[0]->screen()->geometry().width();
+    for (TComps *comps : windows) {
+        EXPECT_EQ(comps->x(), screenWidth - comps->width() - 10);
+        EXPECT_EQ(comps->y(), 145);
+    }
+    EXPECT_NE(windows[0], windows[1]);
+    EXPECT_EQ(documentText(*document), "abcdef");
+}
+
+TEST_F(Catalogue, CloseButtonFreesTheWindow)
+{
+    QPointer<TComps> comps = openComponentCatalogue();
+    QTest::mouseClick(comps->bbOK, Qt::LeftButton);
+    processEvents();
+    EXPECT_TRUE(comps.isNull());
+}
+
+TEST_F(Catalogue, WindowOutlivesTheDocumentThatOpenedIt)
+{
+    document = makeDocument();
+    document->sbComponentsClick();
+    document->approveClose();
+    document.reset();
+    processEvents();
+    EXPECT_EQ(openCatalogues().size(), 1);
+}
+
+TEST_F(Catalogue, DragHeading3OntoTheEditorInsertsAtTheCaret)
+{
+    document = makeDocument("abcdef", 0, 3);
+    document->show();
+    TComps *comps = openComponentCatalogue();
+    QDrag *drag =
+        dragEntry(comps, "Heading 3", Qt::LeftButton, QApplication::startDragDistance() + 2);
+    ASSERT_NE(drag, nullptr);
+    EXPECT_EQ(componentEntry(drag->mimeData()), "Heading 3");
+    // The drop lands far from the caret; the snippet still goes to the caret.
+    EXPECT_TRUE(dropOnEditor(*document, drag->mimeData(), QPoint(200, 100)));
+    EXPECT_EQ(documentText(*document), "abc<H3>Enter Heading here</H3>def");
+    EXPECT_EQ(document->RichEdit->Row(), 0);
+    EXPECT_EQ(document->RichEdit->Col(), 33);
+    EXPECT_EQ(document->statusText(1), "modified...");
+}
+
+TEST_F(Catalogue, OnlyALeftDragPastTheThresholdStartsADrag)
+{
+    TComps *comps = openComponentCatalogue();
+    const int far = QApplication::startDragDistance() + 2;
+    EXPECT_EQ(dragEntry(comps, "Bold", Qt::RightButton, far), nullptr);
+    EXPECT_EQ(dragEntry(comps, "Bold", Qt::LeftButton, QApplication::startDragDistance() - 1),
+              nullptr);
+    processEvents();
+    QDrag *drag = dragEntry(comps, "Bold", Qt::LeftButton, far);
+    ASSERT_NE(drag, nullptr);
+    EXPECT_EQ(componentEntry(drag->mimeData()), "Bold");
+}
+
+TEST_F(Catalogue, DroppingGroupsChangesNothing)
+{
+    document = makeDocument("abcdef", 0, 3);
+    document->show();
+    for (const char *group : {"Text", "Headings", "Paragraph"}) {
+        std::unique_ptr<QMimeData> data(componentMimeData(group));
+        dropOnEditor(*document, data.get());
+        EXPECT_EQ(documentText(*document), "abcdef") << group;
+        EXPECT_EQ(document->RichEdit->Col(), 3) << group;
+    }
+    EXPECT_FALSE(document->isModified());
+}
+
+TEST_F(Catalogue, TablesLeavesInsertTheirTables)
+{
+    document = makeDocument("", 0, 0);
+    document->show();
+    std::unique_ptr<QMimeData> data(componentMimeData("Simple table"));
+    EXPECT_TRUE(dropOnEditor(*document, data.get()));
+    EXPECT_EQ(documentText(*document), "<TABLE BORDER=1><TR><TD>Enter cell text</TD></TR></TABLE>");
+}
+
+TEST_F(Catalogue, OtherDragsAreLeftToTheEditor)
+{
+    document = makeDocument("abcdef", 0, 3);
+    document->show();
+    QMimeData data;
+    data.setData("application/x-other", "Heading 3");
+    EXPECT_FALSE(dropOnEditor(*document, &data));
+    EXPECT_EQ(documentText(*document), "abcdef");
+}
+
+TEST_F(Catalogue, ShowCompOpensTheCatalogueForNewAndLoadedDocuments)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "ShowComp", true);
+    document = std::make_unique<THTML>();
+    document->SetFileName(NoName);
+    document->NewDocument(false);
+    EXPECT_EQ(openCatalogues().size(), 1);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.htm");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<P>\r\n");
+    file.close();
+    THTML loaded;
+    loaded.SetFileName(path);
+    loaded.LoadDocument();
+    EXPECT_EQ(openCatalogues().size(), 2);
+
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "ShowComp", false);
+    THTML plain;
+    plain.NewDocument(false);
+    EXPECT_EQ(openCatalogues().size(), 2);
+}
+
+} // namespace
