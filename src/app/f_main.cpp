@@ -2,6 +2,7 @@
 
 #include "app/command_guard.h"
 #include "app/file_commands.h"
+#include "app/printing.h"
 #include "controls/glyphs.h"
 #include "document/f_html.h"
 #include "settings/f_prefs.h"
@@ -13,6 +14,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -59,6 +63,10 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
     setCentralWidget(m_area);
     OpenDialog1 = createOpenDialog(this);
     SaveDialog1 = createSaveDialog(this);
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrintDialog1 = createPrintDialog(m_printer.get(), this);
+    PrinterSetupDialog1 = new QPageSetupDialog(m_printer.get(), this);
+    PrinterSetupDialog1->setObjectName(QStringLiteral("PrinterSetupDialog1"));
     buildMenus();
     buildSpeedPanel();
 
@@ -69,6 +77,9 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
 
 TMain::~TMain()
 {
+    // They use the printer, which goes before the frame's children.
+    delete PrintDialog1;
+    delete PrinterSetupDialog1;
     if (theFrame == this)
         theFrame = nullptr;
 }
@@ -86,15 +97,15 @@ void TMain::buildMenus()
           {"miSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), &TMain::sbSaveClick},
           {"miSaveAS", "Save &as...", {}, &TMain::miSaveAsClick},
           {"N2", "-", {}, none},
-          {"miPrinterSetup", "P&rinter setup...", {}, none},
-          {"miPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), none},
+          {"miPrinterSetup", "P&rinter setup...", {}, &TMain::miPrinterSetupClick},
+          {"miPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), &TMain::sbPrintClick},
           {"N3", "-", {}, none},
           {"miExit", "E&xit", {}, &TMain::sbExitClick}}},
         {"miEdit", "&Edit",
-         {{"miFind", "F&ind...", {}, none},
-          {"miFindNext", "Find &next", QKeySequence(Qt::Key_F3), none},
+         {{"miFind", "F&ind...", {}, &TMain::miFindClick},
+          {"miFindNext", "Find &next", QKeySequence(Qt::Key_F3), &TMain::miFindNextClick},
           {"N4", "-", {}, none},
-          {"miReplace", "&Replace...", {}, none}}},
+          {"miReplace", "&Replace...", {}, &TMain::miReplaceClick}}},
         {"miTools", "&Tools",
          {{"miHPWiz", "&Homepage Wizard", {}, none},
           {"N6", "-", {}, none},
@@ -127,7 +138,7 @@ void TMain::buildSpeedPanel()
         {"ebNew", 0, Glyph::New, "Create a new HTML-file", &TMain::sbNewClick},
         {"ebOpen", 48, Glyph::Open, "Open a HTML file", &TMain::sbOpenClick},
         {"ebSave", 96, Glyph::Save, "Save the current file", &TMain::sbSaveClick},
-        {"ebPrint", 152, Glyph::Print, "Print the current file", Command()},
+        {"ebPrint", 152, Glyph::Print, "Print the current file", &TMain::sbPrintClick},
         {"ebExit", 208, Glyph::Exit, "Exit the program", &TMain::sbExitClick},
     };
     auto *bar = new QToolBar(this);
@@ -237,6 +248,28 @@ void TMain::miSaveAsClick()
 }
 
 void TMain::sbExitClick() { close(); }
+
+void TMain::sbPrintClick() { printDocument(activeDocument(), *PrintDialog1); }
+
+void TMain::miPrinterSetupClick() { PrinterSetupDialog1->exec(); }
+
+void TMain::miFindClick()
+{
+    if (THTML *document = activeDocument())
+        document->sbSearchClick();
+}
+
+void TMain::miFindNextClick()
+{
+    if (THTML *document = activeDocument())
+        document->FindNext();
+}
+
+void TMain::miReplaceClick()
+{
+    if (THTML *document = activeDocument())
+        document->sbReplaceClick();
+}
 
 void TMain::closeEvent(QCloseEvent *event)
 {

@@ -2,9 +2,13 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 
 class QFileDialog;
 class QMdiArea;
+class QPageSetupDialog;
+class QPrintDialog;
+class QPrinter;
 class QToolButton;
 class THTML;
 
@@ -39,6 +43,18 @@ public:
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
 
+    // Printing, on the frame's printer, which both dialogs set up.
+    void sbPrintClick();
+    void miPrinterSetupClick();
+    QPrinter *printer() const { return m_printer.get(); }
+    QPrintDialog *PrintDialog1;
+    QPageSetupDialog *PrinterSetupDialog1;
+
+    // The Edit menu acts on the active document.
+    void miFindClick();
+    void miFindNextClick();
+    void miReplaceClick();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -48,6 +64,7 @@ private:
     void buildSpeedPanel();
 
     QMdiArea *m_area;
+    std::unique_ptr<QPrinter> m_printer;
     QStringList m_arguments;
     bool m_shown = false;
 };

@@ -100,27 +100,30 @@ private:
     QTextCursor m_glyphLine;
 };
 
-TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit) : m_edit(edit)
+TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit)
+    : m_edit(edit), m_outermost(edit.m_batchDepth++ == 0)
 {
-    if (m_edit.m_batchDepth++ > 0)
+    if (!m_outermost)
         return;
     m_edit.m_layout->setLazy(true);
     // Each caret and line change asks for its own small repaint; merging them into the
     // pending ones costs more than repainting the view once when the operation ends.
-    m_edit.m_heldRepaints = m_edit.viewport()->updatesEnabled();
-    if (m_edit.m_heldRepaints)
+    m_heldRepaints = m_edit.viewport()->updatesEnabled();
+    if (m_heldRepaints)
         m_edit.viewport()->setUpdatesEnabled(false);
 }
 
 TSRichEdit::CaretBatch::~CaretBatch()
 {
-    if (--m_edit.m_batchDepth > 0)
-        return;
-    if (m_edit.m_pendingCaret)
-        m_edit.showCaret(*std::exchange(m_edit.m_pendingCaret, std::nullopt));
-    if (m_edit.m_heldRepaints)
-        m_edit.viewport()->setUpdatesEnabled(true); // repaints the whole view
-    m_edit.m_layout->setLazy(false);
+    if (m_outermost) {
+        // Still counted as running: a caret set by a slot reacting to this one joins it.
+        while (m_edit.m_pendingCaret)
+            m_edit.showCaret(*std::exchange(m_edit.m_pendingCaret, std::nullopt));
+        if (m_heldRepaints)
+            m_edit.viewport()->setUpdatesEnabled(true); // repaints the whole view
+        m_edit.m_layout->setLazy(false);
+    }
+    --m_edit.m_batchDepth;
 }
 
 TSRichEdit::TSRichEdit(QWidget *parent) : QPlainTextEdit(parent)

@@ -66,6 +66,8 @@ private:
 
     private:
         TSRichEdit &m_edit;
+        const bool m_outermost;
+        bool m_heldRepaints = false;
     };
 
     QTextCursor caret() const;
@@ -73,6 +75,5 @@ private:
 
     EditorLayout *m_layout;
     int m_batchDepth = 0;
-    bool m_heldRepaints = false;
     std::optional<QTextCursor> m_pendingCaret;
 };

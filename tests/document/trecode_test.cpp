@@ -240,6 +240,22 @@ TEST_F(EditorView, OnlyTheCaretLineKeepsItsGlyphs)
     EXPECT_TRUE(text.findBlockByNumber(4000).layout()->cacheEnabled());
 }
 
+TEST_F(EditorView, CaretMovedByASlotReactingToAMoveIsShownToo)
+{
+    const auto connection =
+        QObject::connect(&edit(), &QPlainTextEdit::cursorPositionChanged, [this] {
+            if (edit().Row() == 2000)
+                edit().setRow(4000);
+        });
+    edit().setRow(2000);
+    QObject::disconnect(connection);
+    EXPECT_EQ(edit().Row(), 4000);
+    EXPECT_EQ(edit().textCursor().blockNumber(), 4000);
+    EXPECT_EQ(laidOutBetween(3800, 4200), 1);
+    EXPECT_TRUE(edit().viewport()->updatesEnabled());
+    EXPECT_TRUE(caretShown());
+}
+
 TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
 {
     auto document = makeDocument("a\nb\nc\nd", 0, 0);

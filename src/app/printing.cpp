@@ -1,0 +1,86 @@
+#include "app/printing.h"
+
+#include "app/command_error.h"
+#include "controls/message_box.h"
+#include "document/f_html.h"
+#include "document/trecode.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace {
+
+QString failure(const QPrinter &printer)
+{
+    if (!printer.outputFileName().isEmpty()) {
+        return QStringLiteral("Printing failed: \"%1\" cannot be written.")
+            .arg(QDir::toNativeSeparators(printer.outputFileName()));
+    }
+    if (printer.printerName().isEmpty())
+        return QStringLiteral("Printing failed: no printer is installed.");
+    return QStringLiteral("Printing failed: the printer \"%1\" did not take the job.")
+        .arg(printer.printerName());
+}
+
+} // namespace
+
+QPrintDialog *createPrintDialog(QPrinter *printer, QWidget *parent)
+{
+    auto *dialog = new QPrintDialog(printer, parent);
+    dialog->setObjectName(QStringLiteral("PrintDialog1"));
+    dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                       QAbstractPrintDialog::PrintCollateCopies);
+    return dialog;
+}
+
+void printDocument(THTML *document, QPrintDialog &dialog)
+{
+    if (!document || dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = document->FileName();
+    PrintText(*document->RichEdit, *dialog.printer(),
+              QStringLiteral("Pagewick - \u00BB") + name + QStringLiteral("\u00AB"));
+    ShowInformation(document, QStringLiteral("Document \u00BB") + name +
+                                  QStringLiteral("\u00AB printed."));
+}
+
+void PrintText(const TSRichEdit &editor, QPrinter &printer, const QString &title)
+{
+    printer.setDocName(title);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw CommandError(failure(printer));
+    painter.setPen(editor.palette().color(QPalette::Text));
+    const QSizeF area = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    wrap.setTabStopDistance(editor.tabStopDistance() * printer.logicalDpiX() /
+                            editor.logicalDpiX());
+    // Line by line, so a line is never cut by the page end and no page holds a line twice.
+    qreal y = 0;
+    for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
+        QTextLayout layout(block.text(), editor.font(), &printer);
+        layout.setTextOption(wrap);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(area.width());
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            if (y > 0 && y + line.height() > area.height()) {
+                if (!printer.newPage())
+                    throw CommandError(failure(printer));
+                y = 0;
+            }
+            line.draw(&painter, QPointF(0, y - line.y()));
+            y += line.height();
+        }
+    }
+    if (!painter.end())
+        throw CommandError(failure(printer));
+}

@@ -1,0 +1,209 @@
+#include "app/f_main.h"
+#include "document/f_html.h"
+#include "document/trecode.h"
+#include "support/modal_driver.h"
+#include "support/temp_settings.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QImage>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Text of a tool from poppler-utils run on a PDF file.
+QString poppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfInfo(const QString &pdf, const QString &field)
+{
+    for (const QString &line : poppler("pdfinfo", {pdf}).split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed();
+    }
+    return {};
+}
+
+QStringList pageLines(const QString &pdf, int page)
+{
+    const QString number = QString::number(page);
+    return poppler("pdftotext", {"-layout", "-f", number, "-l", number, pdf, "-"})
+        .split('\n', Qt::SkipEmptyParts)
+        .filter(QRegularExpression("\\S"));
+}
+
+class Printing : public TempSettingsTest {
+protected:
+    void SetUp() override
+    {
+        frame = std::make_unique<TMain>();
+        frame->show();
+        processEvents();
+        pdf = folder.filePath("out.pdf");
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(driver.allHandled());
+        EXPECT_EQ(driver.unexpected(), QStringList());
+        for (THTML *document : frame->documents())
+            document->approveClose();
+        frame.reset();
+        processEvents();
+    }
+
+    THTML &document(const QString &text)
+    {
+        THTML *created = frame->sbNewClick();
+        created->RichEdit->setPlainText(text);
+        return *created;
+    }
+
+    // Chooses printing to the file in the print dialog and presses Print.
+    void printTo(const QString &file)
+    {
+        driver.then([file](QWidget *dialog) {
+            ASSERT_EQ(dialog->objectName(), "PrintDialog1");
+            setControlText(dialog, "filename", file);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+    }
+
+    std::unique_ptr<TMain> frame;
+    QTemporaryDir folder;
+    QString pdf;
+    ModalDriver driver;
+};
+
+TEST_F(Printing, MultiPageDocumentPrintsEveryLineOnceWithoutHeaderOrNumbers)
+{
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i)
+        lines << QStringLiteral("<P>Line %1</P>").arg(i);
+    document(lines.join('\n'));
+    printTo(pdf);
+    driver.answer("OK");
+    frame->sbPrintClick();
+    EXPECT_EQ(driver.messages(),
+              QStringList{"Information|Document \u00BB\u00BBnoname\u00AB\u00AB printed."});
+    EXPECT_EQ(pdfInfo(pdf, "Title"), "Pagewick - \u00BB\u00BBnoname\u00AB\u00AB");
+    const int pages = pdfInfo(pdf, "Pages").toInt();
+    EXPECT_GE(pages, 3);
+    EXPECT_LE(pages, 5);
+    QStringList printed;
+    for (int page = 1; page <= pages; ++page) {
+        const QStringList onPage = pageLines(pdf, page);
+        EXPECT_FALSE(onPage.isEmpty()) << page;
+        for (const QString &line : onPage)
+            printed << line.trimmed();
+    }
+    EXPECT_EQ(printed.join('\n').toStdString(), lines.join('\n').toStdString());
+}
+
+TEST_F(Printing, LongLinesWrapInTheEditorsFontAndColour)
+{
+    THTML &untitled = document(QString(300, 'x') + " end");
+    untitled.RichEdit->applyLook("Courier New", 10, 0x0000FF, 0xFFFFFF); // red on white
+    printTo(pdf);
+    driver.answer("OK");
+    frame->sbPrintClick();
+    EXPECT_EQ(pageLines(pdf, 1).join("").remove(' ').toStdString(),
+              (QString(300, 'x') + "end").toStdString());
+    EXPECT_TRUE(poppler("pdffonts", {pdf}).contains("LiberationMono"));
+    poppler("pdftoppm", {"-png", "-r", "72", "-singlefile", pdf, folder.filePath("page")});
+    const QImage page(folder.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    int red = 0;
+    int dark = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            red += c.red() - c.green() > 80 && c.red() - c.blue() > 80;
+            dark += c.red() < 100 && c.green() < 100 && c.blue() < 100;
+        }
+    }
+    EXPECT_GT(red, 0);
+    EXPECT_EQ(dark, 0);
+}
+
+TEST_F(Printing, EmptyDocumentStillPrintsAPageAndConfirms)
+{
+    THTML &untitled = document("");
+    untitled.SetFileName("/tmp/page.htm");
+    printTo(pdf);
+    driver.answer("OK");
+    frame->sbPrintClick();
+    EXPECT_EQ(driver.messages(), QStringList{"Information|Document \u00BB/tmp/page.htm\u00AB printed."});
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
+    EXPECT_EQ(pdfInfo(pdf, "Title"), "Pagewick - \u00BB/tmp/page.htm\u00AB");
+}
+
+TEST_F(Printing, CancelPrintsNothingAndSaysNothing)
+{
+    document("text");
+    driver.then([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    frame->sbPrintClick();
+    EXPECT_TRUE(driver.messages().isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(Printing, NothingWithoutADocument)
+{
+    frame->findChild<QToolButton *>("ebPrint")->click();
+    processEvents();
+    EXPECT_TRUE(driver.messages().isEmpty());
+}
+
+TEST_F(Printing, FailedJobShowsTheErrorAndNoConfirmation)
+{
+    document("text");
+    const QString unwritable = folder.filePath("missing/out.pdf");
+    printTo(unwritable);
+    driver.answer("OK");
+    frame->findChild<QAction *>("miPrint")->trigger();
+    ASSERT_EQ(driver.messages().size(), 1);
+    EXPECT_EQ(driver.messages().constFirst().toStdString(),
+              ("Fehler|Printing failed: \"" + unwritable + "\" cannot be written.").toStdString());
+}
+
+TEST_F(Printing, ButtonAndMenuPrintTheActiveDocument)
+{
+    document("first");
+    document("second");
+    printTo(pdf);
+    driver.answer("OK");
+    frame->findChild<QToolButton *>("ebPrint")->click();
+    EXPECT_EQ(pageLines(pdf, 1), QStringList{"second"});
+    EXPECT_TRUE(frame->findChild<QAction *>("miPrint")->isEnabled());
+    EXPECT_TRUE(frame->findChild<QAction *>("miPrinterSetup")->isEnabled());
+}
+
+TEST_F(Printing, PrinterSetupShowsTheSetupDialogOnTheFramesPrinter)
+{
+    EXPECT_EQ(frame->PrinterSetupDialog1->printer(), frame->printer());
+    EXPECT_EQ(frame->PrintDialog1->printer(), frame->printer());
+    EXPECT_FALSE(frame->PrintDialog1->testOption(QAbstractPrintDialog::PrintPageRange));
+    EXPECT_FALSE(frame->PrintDialog1->testOption(QAbstractPrintDialog::PrintSelection));
+    driver.then([](QWidget *dialog) {
+        EXPECT_EQ(dialog->objectName(), "PrinterSetupDialog1");
+        static_cast<QDialog *>(dialog)->reject();
+    });
+    frame->findChild<QAction *>("miPrinterSetup")->trigger();
+    EXPECT_TRUE(driver.messages().isEmpty());
+}
+
+} // namespace
