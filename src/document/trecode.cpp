@@ -105,6 +105,7 @@ TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit)
 {
     if (!m_outermost)
         return;
+    m_edit.m_layout->followCaret(m_edit.textCursor()); // sizes lines met before a new caret
     m_edit.m_layout->setLazy(true);
     // Each caret and line change asks for its own small repaint; merging them into the
     // pending ones costs more than repainting the view once when the operation ends.
