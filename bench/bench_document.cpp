@@ -93,6 +93,7 @@ int main(int argc, char **argv)
     TMain frame;
     frame.show();
     QCoreApplication::processEvents();
+    std::printf("frame shown, RSS %ld MB before the open\n", statusKb("VmRSS:") / 1024);
 
     THTML *document = nullptr;
     step("open into a shown window", fileMb, [&] {
