@@ -277,8 +277,8 @@ void THTML::setModified(bool modified)
     PosChange();
 }
 
-void THTML::sbSearchClick() { FindDialog1->Execute(); }
-void THTML::sbReplaceClick() { ReplaceDialog1->Execute(); }
+void THTML::sbSearchClick() { showSearchDialog(*RichEdit, *FindDialog1); }
+void THTML::sbReplaceClick() { showSearchDialog(*RichEdit, *ReplaceDialog1); }
 void THTML::Find(TFindDialog *Sender) { findFromDialog(*RichEdit, *Sender, this); }
 void THTML::FindNext() { Find(FindDialog1); }
 void THTML::Replace() { replaceFromDialog(*RichEdit, *ReplaceDialog1, this); }

@@ -2,6 +2,7 @@
 
 #include "controls/message_box.h"
 #include "document/find_dialogs.h"
+#include "document/text_snapshot.h"
 #include "document/trecode.h"
 
 #include <QTextDocument>
@@ -13,17 +14,20 @@ void replaceAllInEditor(TSRichEdit &editor, const QString &searchText, const QSt
 {
     const QTextCursor selection = editor.textCursor();
     const ReplaceAllResult result =
-        replaceAll(editor.document()->toRawText(), selection.selectionStart(),
+        replaceAll(TextSnapshot::of(*editor.document()).text(), selection.selectionStart(),
                    selection.selectionEnd() - selection.selectionStart(), searchText, replaceText,
                    options);
-    if (result.count == 0)
+    if (result.ranges.empty())
         return;
-    // One edit over the affected range: linear in its size, and one undo step.
+    // Hit by hit from the end, so the positions before stay valid; as one edit, so one undo
+    // step, and the editor lays out the changed lines once.
     editor.editStep([&] {
         QTextCursor range(editor.document());
-        range.setPosition(int(result.from));
-        range.setPosition(int(result.to), QTextCursor::KeepAnchor);
-        range.insertText(result.text);
+        for (auto hit = result.ranges.rbegin(); hit != result.ranges.rend(); ++hit) {
+            range.setPosition(int(hit->from));
+            range.setPosition(int(hit->to), QTextCursor::KeepAnchor);
+            range.insertText(replaceText);
+        }
         range.setPosition(int(result.caret));
         editor.setTextCursor(range);
     });
@@ -35,9 +39,7 @@ bool FindInEditor(TSRichEdit &Editor, const QString &SearchText, FindOptions Opt
 {
     if (SearchText.isEmpty())
         return false;
-    // The raw text keeps every character as it is and one separator per line break, so its
-    // indices are the editor's positions.
-    const QString text = Editor.document()->toRawText();
+    const QStringView text = TextSnapshot::of(*Editor.document()).text();
     if (text.isEmpty())
         return false;
     const QTextCursor selection = Editor.textCursor();
@@ -51,6 +53,13 @@ bool FindInEditor(TSRichEdit &Editor, const QString &SearchText, FindOptions Opt
     found.setPosition(int(*hit + SearchText.size()), QTextCursor::KeepAnchor);
     Editor.setTextCursor(found);
     return true;
+}
+
+void showSearchDialog(TSRichEdit &editor, TFindDialog &dialog)
+{
+    // The text is copied now, so that the first search does not wait for it.
+    TextSnapshot::of(*editor.document()).text();
+    dialog.Execute();
 }
 
 void findFromDialog(TSRichEdit &editor, const TFindDialog &dialog, QWidget *messageParent)

@@ -11,6 +11,9 @@ class TSRichEdit;
 // text or the text is empty or nothing is found; then the selection is left as it was.
 bool FindInEditor(TSRichEdit &Editor, const QString &SearchText, FindOptions Options);
 
+// Shows a find or replace dialog of the editor.
+void showSearchDialog(TSRichEdit &editor, TFindDialog &dialog);
+
 // Find Next of a dialog: searches with its text and options and tells the user when nothing
 // is found.
 void findFromDialog(TSRichEdit &editor, const TFindDialog &dialog, QWidget *messageParent);

@@ -2,34 +2,83 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
+#include <string>
 #include <vector>
 
 namespace {
 
-// Upper case through a table for the first 256 characters, so the scan makes no conversion
-// call for them; the rare character beyond goes through QChar.
+// Upper case of every UTF-16 unit, built once: a scan makes no conversion call per character.
+const std::array<char16_t, 0x10000> &upperCaseTable()
+{
+    static const std::array<char16_t, 0x10000> table = [] {
+        std::array<char16_t, 0x10000> upper{};
+        for (char32_t c = 0; c < 0x10000; ++c)
+            upper[c] = QChar(char16_t(c)).toUpper().unicode();
+        return upper;
+    }();
+    return table;
+}
+
+// Maps a character as the comparison sees it: itself with match case, else its upper case.
 class CaseMap {
 public:
-    explicit CaseMap(bool matchCase) : m_matchCase(matchCase)
-    {
-        for (char16_t c = 0; c < 256; ++c)
-            m_map[c] = matchCase ? QChar(c) : QChar(c).toUpper();
-    }
+    explicit CaseMap(bool matchCase) : m_upper(matchCase ? nullptr : upperCaseTable().data()) {}
 
-    QChar operator()(QChar c) const
+    char16_t operator()(QChar c) const { return m_upper ? m_upper[c.unicode()] : c.unicode(); }
+
+    // Every character that maps to c.
+    std::vector<char16_t> sources(char16_t c) const
     {
-        if (c.unicode() < 256)
-            return m_map[c.unicode()];
-        return m_matchCase ? c : c.toUpper();
+        if (!m_upper)
+            return {c};
+        std::vector<char16_t> found;
+        for (char32_t u = 0; u < 0x10000; ++u) {
+            if (m_upper[u] == c)
+                found.push_back(char16_t(u));
+        }
+        return found;
     }
 
 private:
-    std::array<QChar, 256> m_map;
-    bool m_matchCase;
+    const char16_t *m_upper;
+};
+
+// Going down, the next position that holds one of a few characters, each found by the
+// library's fast single-character search; a character's next position is kept until passed,
+// so no stretch of text is searched twice for it.
+class NextOfAny {
+public:
+    NextOfAny(QStringView text, const std::vector<char16_t> &chars)
+        : m_text(text), m_chars(chars), m_next(chars.size(), -1)
+    {
+    }
+
+    // The smallest position from pos on holding one of the characters, or the text's length.
+    qsizetype from(qsizetype pos)
+    {
+        qsizetype nearest = m_text.size();
+        for (size_t i = 0; i < m_chars.size(); ++i) {
+            if (m_next[i] < pos) { // not yet searched, or passed
+                const qsizetype found = m_text.indexOf(QChar(m_chars[i]), pos);
+                m_next[i] = found < 0 ? m_text.size() : found;
+            }
+            nearest = std::min(nearest, m_next[i]);
+        }
+        return nearest;
+    }
+
+private:
+    QStringView m_text;
+    const std::vector<char16_t> &m_chars;
+    std::vector<qsizetype> m_next;
 };
 
 // One search text with its options, ready to scan any number of texts.
+//
+// The candidates compared are those whose first character matches. With whole word, they are
+// also word starts: going down, those after the scan start (the word at the start is skipped),
+// going up, those at or before it (so the word holding the scan start counts); this is where
+// moving to the next word start from each candidate position ends up.
 class Scanner {
 public:
     Scanner(QStringView searchText, FindOptions options)
@@ -37,7 +86,9 @@ public:
     {
         m_pattern.reserve(searchText.size());
         for (QChar c : searchText)
-            m_pattern.append(m_map(c));
+            m_pattern.push_back(m_map(c));
+        if (!m_pattern.empty())
+            m_firsts = m_map.sources(m_pattern.front());
     }
 
     // followedByDelimiter: whether what comes after the end of text is a delimiter (it is
@@ -46,70 +97,57 @@ public:
                                   bool followedByDelimiter = true) const
     {
         const qsizetype length = text.size();
-        const qsizetype n = m_pattern.size();
+        const qsizetype n = qsizetype(m_pattern.size());
         if (length <= 0 || n == 0)
             return std::nullopt;
-        const bool down = m_options.down;
-        // remaining counts the candidate positions from pos on, pos included.
-        qsizetype pos = down ? selStart + selLength : selStart - n;
-        if (pos < 0 || pos > length)
+        const qsizetype start = m_options.down ? selStart + selLength : selStart - n;
+        if (start < 0 || start > length)
             return std::nullopt;
-        qsizetype remaining = down ? length - n - pos + 1 : pos + 1;
-        const qsizetype step = down ? 1 : -1;
-        while (remaining > 0) {
-            if (m_options.wholeWord && !moveToWordStart(text, pos, remaining))
-                return std::nullopt;
-            if (matchesAt(text, pos)) {
-                if (!m_options.wholeWord)
-                    return pos;
-                const qsizetype after = pos + n;
-                if (after < length ? !isWordCharacter(text[after]) : followedByDelimiter)
+        const auto isHit = [&](qsizetype pos) {
+            if (m_options.wholeWord && !(isWordStart(text, pos) && (!m_options.down || pos > start)))
+                return false;
+            if (!matchesAt(text, pos))
+                return false;
+            const qsizetype after = pos + n;
+            return !m_options.wholeWord ||
+                   (after < length ? !isWordCharacter(text[after]) : followedByDelimiter);
+        };
+        if (m_options.down) {
+            NextOfAny next(text, m_firsts);
+            for (qsizetype pos = next.from(start); pos <= length - n; pos = next.from(pos + 1)) {
+                if (isHit(pos))
                     return pos;
             }
-            pos += step;
-            --remaining;
+        } else {
+            const char16_t first = m_pattern.front();
+            for (qsizetype pos = std::min(start, length - n); pos >= 0; --pos) {
+                if (m_map(text[pos]) == first && isHit(pos))
+                    return pos;
+            }
         }
         return std::nullopt;
     }
 
 private:
+    static bool isWordStart(QStringView text, qsizetype pos)
+    {
+        return isWordCharacter(text[pos]) && (pos == 0 || !isWordCharacter(text[pos - 1]));
+    }
+
     bool matchesAt(QStringView text, qsizetype pos) const
     {
         const QChar *at = text.data() + pos;
-        for (qsizetype i = 0; i < m_pattern.size(); ++i) {
+        for (size_t i = 0; i < m_pattern.size(); ++i) {
             if (m_map(at[i]) != m_pattern[i])
                 return false;
         }
         return true;
     }
 
-    // Every skipped character uses up a candidate; false when they run out.
-    bool moveToWordStart(QStringView text, qsizetype &pos, qsizetype &remaining) const
-    {
-        const auto skip = [&](bool word, qsizetype step) {
-            while (remaining > 0 && isWordCharacter(text[pos]) == word) {
-                pos += step;
-                --remaining;
-            }
-        };
-        if (m_options.down) {
-            skip(true, 1);
-            skip(false, 1);
-            return remaining > 0;
-        }
-        skip(false, -1);
-        if (remaining == 0)
-            return false;
-        skip(true, -1);
-        // Back onto the word's first character; the start of the text ends a word too.
-        ++pos;
-        ++remaining;
-        return true;
-    }
-
     CaseMap m_map;
     FindOptions m_options;
-    QString m_pattern;
+    std::u16string m_pattern;
+    std::vector<char16_t> m_firsts;
 };
 
 } // namespace
@@ -144,16 +182,15 @@ ReplaceAllResult replaceAll(QStringView text, qsizetype selStart, qsizetype selL
         return result;
     const Scanner scanner(searchText, options);
     const qsizetype n = searchText.size();
-    // The old ranges that get replaced, in scan order.
-    std::vector<std::pair<qsizetype, qsizetype>> ranges;
+    std::vector<TextRange> &ranges = result.ranges;
     const bool selected = selectionIsHit(text.mid(selStart, selLength), searchText);
     if (options.down) {
         // The next search starts where the old hit ended: the text after it is still old text.
         if (selected)
-            ranges.emplace_back(selStart, selStart + selLength);
+            ranges.push_back({selStart, selStart + selLength});
         std::optional<qsizetype> hit = scanner.scan(text, selStart, selLength);
         while (hit) {
-            ranges.emplace_back(*hit, *hit + n);
+            ranges.push_back({*hit, *hit + n});
             hit = scanner.scan(text, *hit, n);
         }
     } else {
@@ -162,7 +199,7 @@ ReplaceAllResult replaceAll(QStringView text, qsizetype selStart, qsizetype selL
         qsizetype limit = text.size();
         std::optional<QChar> next;
         const auto replaced = [&](qsizetype from, qsizetype to) {
-            ranges.emplace_back(from, to);
+            ranges.push_back({from, to});
             if (!replaceText.isEmpty())
                 next = replaceText.front();
             else if (to < limit)
@@ -184,16 +221,14 @@ ReplaceAllResult replaceAll(QStringView text, qsizetype selStart, qsizetype selL
     }
     if (ranges.empty())
         return result;
-    result.count = int(ranges.size());
-    result.from = ranges.front().first;
-    result.to = ranges.back().second;
-    result.text.reserve(result.to - result.from + result.count * (replaceText.size() - n));
-    qsizetype copied = result.from;
-    for (const auto &[from, to] : ranges) {
-        result.text += text.mid(copied, from - copied);
-        result.text += replaceText;
-        copied = to;
+    if (!options.down) {
+        result.caret = ranges.front().from;
+        return result;
     }
-    result.caret = options.down ? result.from + result.text.size() : result.from;
+    // After the last replacement: every range before it changed the length by its own amount.
+    qsizetype shift = 0;
+    for (const TextRange &range : ranges)
+        shift += replaceText.size() - (range.to - range.from);
+    result.caret = ranges.back().to + shift;
     return result;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <vector>
 
 // The options of a search as the find and replace dialogs set them.
 struct FindOptions {
@@ -30,13 +30,17 @@ bool selectionIsHit(QStringView selected, QStringView searchText);
 // The message of a search that found nothing.
 QString cannotFindMessage(const QString &searchText);
 
-// What Replace All does to a text: the old range [from, to) becomes text, holding count
-// replacements, and the caret ends at caret (an index into the new text).
-struct ReplaceAllResult {
+// A range of a text, [from, to).
+struct TextRange {
     qsizetype from = 0;
     qsizetype to = 0;
-    QString text;
-    int count = 0;
+    bool operator==(const TextRange &) const = default;
+};
+
+// What Replace All does to a text: the old ranges that are replaced, in text order, and where
+// the caret ends (an index into the new text).
+struct ReplaceAllResult {
+    std::vector<TextRange> ranges;
     qsizetype caret = 0;
 };
 

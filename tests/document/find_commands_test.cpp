@@ -140,6 +140,21 @@ TEST_F(FindDialogs, EmptyDocumentFindsNothing)
     EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"a\"."});
 }
 
+TEST_F(FindDialogs, SearchSeesEditsMadeSinceTheLastSearch)
+{
+    auto document = makeDocument("one\ntwo");
+    document->sbSearchClick();
+    prepare(*document->FindDialog1, "new");
+    driver.answer("OK");
+    document->FindNext();
+    document->RichEdit->setCaret(1, 3);
+    document->InsertAtCaret(" new", false, 0);
+    document->RichEdit->setCaret(0, 0);
+    document->FindNext();
+    EXPECT_EQ(selection(*document), (Selection{8, 3}));
+    document->FindDialog1->close();
+}
+
 TEST_F(FindDialogs, EachWindowKeepsItsOwnDialogsBetweenUses)
 {
     auto first = makeDocument("x");

@@ -1,5 +1,6 @@
 #include "document/find_rules.h"
 
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +17,54 @@ std::optional<qsizetype> scan(const QString &text, qsizetype start, qsizetype le
     return ScanBuffer(text, start, length, search, options);
 }
 
+// The scan exactly as described step by step: every candidate position in turn, whole word
+// moving to the next word start first, each skipped character using up a candidate.
+std::optional<qsizetype> stepByStep(QStringView text, qsizetype selStart, qsizetype selLength,
+                                    QStringView search, FindOptions options)
+{
+    const qsizetype length = text.size();
+    const qsizetype n = search.size();
+    if (length <= 0 || n == 0)
+        return std::nullopt;
+    const auto map = [&](QChar c) { return options.matchCase ? c : c.toUpper(); };
+    qsizetype pos = options.down ? selStart + selLength : selStart - n;
+    if (pos < 0 || pos > length)
+        return std::nullopt;
+    qsizetype remaining = options.down ? length - n - pos + 1 : pos + 1;
+    const qsizetype step = options.down ? 1 : -1;
+    const auto skip = [&](bool word, qsizetype by) {
+        while (remaining > 0 && isWordCharacter(text[pos]) == word) {
+            pos += by;
+            --remaining;
+        }
+    };
+    while (remaining > 0) {
+        if (options.wholeWord) {
+            if (options.down) {
+                skip(true, 1);
+                skip(false, 1);
+                if (remaining == 0)
+                    return std::nullopt;
+            } else {
+                skip(false, -1);
+                if (remaining == 0)
+                    return std::nullopt;
+                skip(true, -1);
+                ++pos; // the start of the text ends a word, too
+                ++remaining;
+            }
+        }
+        bool match = true;
+        for (qsizetype i = 0; i < n && match; ++i)
+            match = map(text[pos + i]) == map(search[i]);
+        if (match && (!options.wholeWord || pos + n >= length || !isWordCharacter(text[pos + n])))
+            return pos;
+        pos += step;
+        --remaining;
+    }
+    return std::nullopt;
+}
+
 // The text after Replace All, and the caret it leaves.
 struct Replaced {
     QString text;
@@ -27,10 +76,15 @@ Replaced replaced(const QString &text, qsizetype start, qsizetype length, const 
                   const QString &replacement, FindOptions options)
 {
     const ReplaceAllResult result = replaceAll(text, start, length, search, replacement, options);
-    if (result.count == 0)
-        return {text, 0, -1};
-    return {text.left(result.from) + result.text + text.mid(result.to), result.count,
-            result.caret};
+    QString after;
+    qsizetype copied = 0;
+    for (const TextRange &range : result.ranges) {
+        EXPECT_LE(copied, range.from);
+        after += text.mid(copied, range.from - copied) + replacement;
+        copied = range.to;
+    }
+    after += text.mid(copied);
+    return {after, int(result.ranges.size()), result.ranges.empty() ? -1 : result.caret};
 }
 
 TEST(ScanBuffer, CaseInsensitiveDownFindsEachHitThenNone)
@@ -124,6 +178,32 @@ TEST(ScanBuffer, NoHitOutsideTheText)
     EXPECT_EQ(scan("abc", 2, 0, "ab", Up), 0);
 }
 
+TEST(ScanBuffer, AgreesWithTheStepByStepScanOnRandomTexts)
+{
+    const QString alphabet = QStringLiteral("aAbB1 .<\u00E9\u0131\u2029");
+    QRandomGenerator random(7);
+    const auto randomText = [&](int maxLength) {
+        QString text;
+        const int length = int(random.bounded(maxLength + 1));
+        for (int i = 0; i < length; ++i)
+            text += alphabet[int(random.bounded(int(alphabet.size())))];
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const QString text = randomText(14);
+        const QString search = randomText(3);
+        const qsizetype start = random.bounded(int(text.size()) + 1);
+        const qsizetype length = random.bounded(int(std::min<qsizetype>(text.size() - start, 2)) + 1);
+        const FindOptions options{random.bounded(2) == 0, random.bounded(2) == 0,
+                                  random.bounded(2) == 0};
+        ASSERT_EQ(ScanBuffer(text, start, length, search, options),
+                  stepByStep(text, start, length, search, options))
+            << text.toStdString() << " / " << search.toStdString() << " at " << start << "+"
+            << length << " down " << options.down << " case " << options.matchCase << " word "
+            << options.wholeWord;
+    }
+}
+
 TEST(FindMessages, CannotFindQuotesTheSearchTextAsTyped)
 {
     EXPECT_EQ(cannotFindMessage("x\"y %1"), "Cannot find \"x\"y %1\".");
@@ -144,6 +224,8 @@ TEST(ReplaceAll, DownReplacesEveryHitFromTheSelectionOn)
     EXPECT_EQ(all.text, "<STRONG>a</B> <STRONG>b</b><STRONG>");
     EXPECT_EQ(all.count, 3);
     EXPECT_EQ(all.caret, all.text.size());
+    EXPECT_EQ(replaceAll(u"<B>a</B> <b>b</b><B>", 0, 0, u"<B>", u"<STRONG>", Down).ranges,
+              (std::vector<TextRange>{{0, 3}, {9, 12}, {17, 20}}));
 
     const Replaced rest = replaced("ab ab ab", 3, 0, "ab", "X", Down);
     EXPECT_EQ(rest.text, "ab X X");
@@ -191,9 +273,9 @@ TEST(ReplaceAll, UpWholeWordLooksAtTheNewTextAfterAHit)
 
 TEST(ReplaceAll, NothingToReplace)
 {
-    EXPECT_EQ(replaceAll(u"abc", 0, 0, u"x", u"y", Down).count, 0);
-    EXPECT_EQ(replaceAll(u"abc", 0, 0, u"", u"y", Down).count, 0);
-    EXPECT_EQ(replaceAll(u"", 0, 0, u"x", u"y", Up).count, 0);
+    EXPECT_TRUE(replaceAll(u"abc", 0, 0, u"x", u"y", Down).ranges.empty());
+    EXPECT_TRUE(replaceAll(u"abc", 0, 0, u"", u"y", Down).ranges.empty());
+    EXPECT_TRUE(replaceAll(u"", 0, 0, u"x", u"y", Up).ranges.empty());
 }
 
 TEST(ReplaceAll, ReplacementByNothingAndAdjacentHits)

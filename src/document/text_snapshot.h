@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTextDocument;
+
+// A copy of a document's raw text (one U+2029 per line break, so its indices are document
+// positions) that follows the document's changes: after an edit only the changed range is
+// copied again, when the text is next read. Repeated searches of a big document thus do not
+// copy the whole text each time.
+class TextSnapshot : public QObject {
+    Q_OBJECT
+
+public:
+    // The snapshot that belongs to the document, made on first use.
+    static TextSnapshot &of(QTextDocument &document);
+
+    // The document's text as it stands; valid until the next call.
+    QStringView text();
+
+private:
+    explicit TextSnapshot(QTextDocument &document);
+    void changed(int from, int removed, int added);
+
+    QTextDocument &m_document;
+    QString m_text;
+    bool m_copied = false;
+    // When dirty, [m_from, m_oldEnd) of the copy stands for [m_from, m_newEnd) of the document.
+    bool m_dirty = false;
+    qsizetype m_from = 0;
+    qsizetype m_oldEnd = 0;
+    qsizetype m_newEnd = 0;
+};

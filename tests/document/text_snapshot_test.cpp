@@ -1,0 +1,55 @@
+#include "document/text_snapshot.h"
+
+#include <QRandomGenerator>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextSnapshot, IsTheRawTextWithOneSeparatorPerLineBreak)
+{
+    QTextDocument document;
+    document.setPlainText("a\u00A0b\nc");
+    TextSnapshot &snapshot = TextSnapshot::of(document);
+    EXPECT_EQ(&TextSnapshot::of(document), &snapshot);
+    EXPECT_EQ(snapshot.text().toString(), "a\u00A0b\u2029c");
+}
+
+TEST(TextSnapshot, FollowsEditsUndoAndReplacementOfTheWholeText)
+{
+    QTextDocument document;
+    document.documentLayout(); // as an editor's: a document announces its changes through it
+    document.setPlainText("first line\nsecond line\nthird");
+    TextSnapshot &snapshot = TextSnapshot::of(document);
+    QRandomGenerator random(11);
+    const QString pieces[] = {"x", "\n", "yz\nw", "", "\u2028"};
+    for (int round = 0; round < 400; ++round) {
+        // A few edits between two reads, sometimes none.
+        const int edits = int(random.bounded(4));
+        for (int i = 0; i < edits; ++i) {
+            const int length = document.characterCount() - 1;
+            QTextCursor cursor(&document);
+            const int from = int(random.bounded(length + 1));
+            cursor.setPosition(from);
+            cursor.setPosition(from + int(random.bounded(qMin(length - from, 5) + 1)),
+                               QTextCursor::KeepAnchor);
+            const int what = int(random.bounded(6));
+            switch (what) {
+            case 0:
+                document.undo();
+                break;
+            case 1:
+                if (random.bounded(20) == 0)
+                    document.setPlainText("new\ntext");
+                break;
+            default:
+                cursor.insertText(pieces[random.bounded(5)]);
+            }
+        }
+        ASSERT_EQ(snapshot.text().toString().toStdString(), document.toRawText().toStdString())
+            << "round " << round;
+    }
+}
+
+} // namespace
