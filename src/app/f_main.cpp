@@ -6,6 +6,7 @@
 #include "controls/glyphs.h"
 #include "document/f_html.h"
 #include "settings/f_prefs.h"
+#include "tags/user_tag_commands.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -109,8 +110,8 @@ void TMain::buildMenus()
         {"miTools", "&Tools",
          {{"miHPWiz", "&Homepage Wizard", {}, none},
           {"N6", "-", {}, none},
-          {"miUserTags", "User-&Tags", {}, none}}},
-        {"Options1", "&Options", {{"miPrefs", "&Preferences...", {}, none}}},
+          {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick}}},
+        {"Options1", "&Options", {{"miPrefs", "&Preferences...", {}, &TMain::miPrefsClick}}},
         {"miHelp", "&Help", {{"miAbout", "&About...", {}, none}}},
     };
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
@@ -270,6 +271,15 @@ void TMain::miReplaceClick()
     if (THTML *document = activeDocument())
         document->sbReplaceClick();
 }
+
+void TMain::miPrefsClick()
+{
+    // Nothing to apply: every later command reads the settings afresh.
+    TPrefs prefs;
+    prefs.ShowModal();
+}
+
+void TMain::miUserTagsClick() { runUserTagManager(this); }
 
 void TMain::closeEvent(QCloseEvent *event)
 {

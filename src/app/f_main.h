@@ -36,6 +36,8 @@ public:
     void sbSaveClick();
     void miSaveAsClick();
     void sbExitClick();
+    void miPrefsClick();
+    void miUserTagsClick();
 
     // Save of a given document (the close question uses it); true when written.
     bool SaveDocument(THTML *document);

@@ -1,6 +1,7 @@
 #include "document/f_html.h"
 
 #include "app/command_error.h"
+#include "app/command_guard.h"
 #include "app/f_main.h"
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
@@ -88,6 +89,9 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     buildStatusBar();
     buildPopupMenu();
     buildTagButtons(PageControl1, this);
+    sbUser = createUserTagButtons(PageControl1->findChild<QWidget *>(QStringLiteral("tsUserTags")),
+                                  [this](int n) { sbUserClick(n); });
+    FormCreate();
     acceptComponentDrops(RichEdit->viewport(), [this](const QString &name) { InsComponent(name); });
     auto *components = Panel4->findChild<QToolButton *>(QStringLiteral("ebComponents"));
     components->setEnabled(true);
@@ -387,3 +391,16 @@ void THTML::sbDirectoryListClick(QObject *Sender)
 }
 
 void THTML::sbComponentsClick() { openComponentCatalogue(); }
+
+void THTML::FormCreate()
+{
+    runGuarded(this, [this] { refreshUserTagButtons(sbUser); });
+}
+
+void THTML::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormCreate();
+}
+
+void THTML::sbUserClick(int Tag) { runGuarded(this, [&] { insertUserTag(*this, Tag); }); }

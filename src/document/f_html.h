@@ -2,6 +2,7 @@
 
 #include "document/document_file.h"
 #include "document/insertion.h"
+#include "tags/user_tag_commands.h"
 
 #include <QWidget>
 
@@ -67,6 +68,11 @@ public:
     int LineCount() const override;
     void ClearText() override;
 
+    // The User-Tags page: captions and hints from the stored tags, on creation and every resize.
+    void FormCreate();
+    void sbUserClick(int Tag);
+    UserTagButtons sbUser{};
+
     // The catalogue entry's snippet at the caret.
     void InsComponent(const QString &name);
 
@@ -92,6 +98,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildPanel();

@@ -1,13 +1,415 @@
 #include "settings/f_prefs.h"
 
-TPrefs::TPrefs(QWidget *parent) : QDialog(parent)
+#include "app/command_guard.h"
+#include "settings/color_label.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+using F = SettingsFields;
+
+// The table row of a settings field: the one place that knows keys and value names.
+template <typename T> const SettingEntry *setting(T SettingsFields::*field)
 {
-    setObjectName(QStringLiteral("Prefs"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    for (const SettingEntry &entry : settingsTable()) {
+        const auto *member = std::get_if<T SettingsFields::*>(&entry.field);
+        if (member && *member == field)
+            return &entry;
+    }
+    Q_UNREACHABLE();
+}
+
+QCheckBox *checkBox(QWidget *page, const char *name, const char *caption)
+{
+    auto *box = new QCheckBox(QString::fromLatin1(caption), page);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QLineEdit *lineEdit(QWidget *page, const char *name)
+{
+    auto *edit = new QLineEdit(page);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QLabel *label(QWidget *page, const char *caption, QWidget *buddy = nullptr)
+{
+    auto *text = new QLabel(QString::fromLatin1(caption), page);
+    text->setBuddy(buddy);
+    return text;
+}
+
+QGroupBox *group(QWidget *page, const char *title, QLayout *layout)
+{
+    auto *box = new QGroupBox(QString::fromLatin1(title), page);
+    box->setLayout(layout);
+    return box;
+}
+
+QVBoxLayout *column(std::initializer_list<QWidget *> widgets)
+{
+    auto *layout = new QVBoxLayout;
+    for (QWidget *widget : widgets)
+        layout->addWidget(widget);
+    return layout;
+}
+
+// Groups stacked from the top of a tab page.
+QWidget *fillPage(QWidget *page, std::initializer_list<QWidget *> groups)
+{
+    QVBoxLayout *layout = column(groups);
+    layout->addStretch(1);
+    page->setLayout(layout);
+    return page;
+}
+
+QWidget *newPage(const char *name)
+{
+    auto *page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    return page;
+}
+
+const char DoubleClickNote[] = "(double-click to change)";
+
+} // namespace
+
+// One read of LoadSettings(false): which setting, and the control state it defaults to and fills.
+struct TPrefs::ControlRead {
+    const SettingEntry *entry;
+    std::function<QVariant()> current;
+    std::function<void(const QVariant &)> apply;
+};
+
+TPrefs::TPrefs(QWidget *parent)
+    : TStdDialog(QStringLiteral("Prefs"), QStringLiteral("Preferences"), parent)
+{
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    QFont dialogFont(QStringLiteral("MS Sans Serif"));
+    dialogFont.setPixelSize(13);
+    setFont(dialogFont);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->addTab(buildGeneralPage(), QStringLiteral("General"));
+    PageControl1->addTab(buildEditorPage(), QStringLiteral("Editor"));
+    PageControl1->addTab(buildMiscPage(), QStringLiteral("Misc"));
+    PageControl1->addTab(buildNetscapePage(), QStringLiteral("Netscape"));
+    PageControl1->addTab(buildFtpPage(), QStringLiteral("FTP"));
+    body()->addWidget(PageControl1);
+
+    // What the dialog shows, and saves, while the store holds nothing.
+    for (const ControlRead &read : controlReads())
+        read.apply(read.entry->dialogDefault());
+}
+
+QWidget *TPrefs::buildGeneralPage()
+{
+    QWidget *result = newPage("tsGeneral");
+    cbSplash = checkBox(result, "cbSplash", "Show &Splash-screen");
+    cbSplash->setEnabled(false);
+    cbAppMaxi = checkBox(result, "cbAppMaxi", "Start application &maximized");
+    cbNewDoc = checkBox(result, "cbNewDoc", "Create &new HTML-document");
+    cbDocMaxi = checkBox(result, "cbDocMaxi", "Load document ma&ximized");
+    cbMinDoc = checkBox(result, "cbMinDoc", "Create new HTML-document with minimal content");
+    cbShowComp = checkBox(result, "cbShowComp", "Show &Components-list automatically");
+    return fillPage(
+        result, {
+                    group(result, "Startup :", column({cbSplash, cbAppMaxi, cbNewDoc})),
+                    group(result, "HTML - documents :", column({cbDocMaxi, cbMinDoc, cbShowComp})),
+                });
+}
+
+QWidget *TPrefs::buildEditorPage()
+{
+    QWidget *result = newPage("tsEditor");
+
+    lbFontName = new ColorLabel(QStringLiteral("lbFontName"), QString(), result);
+    lbFontName->setAlignment(Qt::AlignCenter);
+    lbFontName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lbFontName->setMinimumHeight(36);
+    lbFontName->setFont(QFont(QStringLiteral("Courier New"), 10));
+    lbFontName->setBackColor(0xFFFFFF);
+    connect(lbFontName, &ColorLabel::doubleClicked, this, &TPrefs::ChooseFontClick);
+
+    lbTextCol = new ColorLabel(QStringLiteral("lbTextCol"), QStringLiteral("Text color"), result);
+    lbBGCol = new ColorLabel(QStringLiteral("lbBGCol"), QStringLiteral("Background color"), result);
+    auto *editorColors = new QHBoxLayout;
+    for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
+        sample->setAlignment(Qt::AlignCenter);
+        sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        sample->setMinimumHeight(28);
+        connect(sample, &ColorLabel::doubleClicked, this,
+                [this, sample] { ChooseEditorColorClick(sample); });
+        editorColors->addWidget(sample);
+    }
+
+    lbText = new ColorLabel(QStringLiteral("lbText"), QStringLiteral("normal text"), result);
+    lbLinks = new ColorLabel(QStringLiteral("lbLinks"), QStringLiteral("links (a href)"), result);
+    lbImages =
+        new ColorLabel(QStringLiteral("lbImages"), QStringLiteral("images (img src)"), result);
+    lbOther = new ColorLabel(QStringLiteral("lbOther"), QStringLiteral("other tags"), result);
+    auto *tagColors = new QGridLayout;
+    tagColors->addWidget(label(result, DoubleClickNote), 0, 0, 1, 2);
+    tagColors->addWidget(lbText, 1, 0);
+    tagColors->addWidget(lbLinks, 1, 1);
+    tagColors->addWidget(lbImages, 2, 0);
+    tagColors->addWidget(lbOther, 2, 1);
+    // Stored and shown only: nothing reads them, so they cannot be changed here.
+    QGroupBox *tagGroup = group(result, "Colors for text and tags :", tagColors);
+    tagGroup->setEnabled(false);
+
+    return fillPage(result, {
+                                group(result, "Font for normal text :",
+                                      column({label(result, DoubleClickNote), lbFontName})),
+                                group(result, "Text and background color :", editorColors),
+                                tagGroup,
+                            });
+}
+
+QWidget *TPrefs::buildMiscPage()
+{
+    QWidget *result = newPage("tsMisc");
+    eBrowser = lineEdit(result, "eBrowser");
+    sbLocateBrowser = new QToolButton(result);
+    sbLocateBrowser->setObjectName(QStringLiteral("sbLocateBrowser"));
+    sbLocateBrowser->setText(QStringLiteral("..."));
+    sbLocateBrowser->setToolTip(QStringLiteral("Locate the external browser"));
+    sbLocateBrowser->setAccessibleName(QStringLiteral("Locate the external browser"));
+    connect(sbLocateBrowser, &QToolButton::clicked, this, &TPrefs::sbLocateBrowserClick);
+    auto *browser = new QHBoxLayout;
+    browser->addWidget(eBrowser, 1);
+    browser->addWidget(sbLocateBrowser);
+
+    eAuthorName = lineEdit(result, "eAuthorName");
+    eAuthorEMail = lineEdit(result, "eAuthorEMail");
+    auto *author = new QFormLayout;
+    author->addRow(label(result, "&Name :", eAuthorName), eAuthorName);
+    author->addRow(label(result, "&EMail :", eAuthorEMail), eAuthorEMail);
+
+    return fillPage(result, {group(result, "External Browser :", browser),
+                             group(result, "Author information :", author)});
+}
+
+QWidget *TPrefs::buildNetscapePage()
+{
+    QWidget *result = newPage("tsNetscape");
+    auto *example = new QLabel(
+        QStringLiteral("(Ex: &lt;HR <span style=\"color:#ff0000\">SIZE=4</span>&gt;)"), result);
+    example->setTextFormat(Qt::RichText);
+    rbYes = new QRadioButton(QStringLiteral("&Yes"), result);
+    rbYes->setObjectName(QStringLiteral("rbYes"));
+    rbNo = new QRadioButton(QStringLiteral("&No"), result);
+    rbNo->setObjectName(QStringLiteral("rbNo"));
+    rbNo->setChecked(true);
+
+    return fillPage(result, {group(result, "Use Netscape extentions in standard tags :",
+                                   column({example, rbYes, rbNo}))});
+}
+
+QWidget *TPrefs::buildFtpPage()
+{
+    QWidget *result = newPage("tsFTP");
+    eHost = lineEdit(result, "eHost");
+    eUserName = lineEdit(result, "eUserName");
+    ePassword = lineEdit(result, "ePassword");
+    eInitDir = lineEdit(result, "eInitDir");
+    auto *layout = new QFormLayout(result);
+    layout->addRow(label(result, "&Host", eHost), eHost);
+    layout->addRow(label(result, "&Username :", eUserName), eUserName);
+    layout->addRow(label(result, "&Password :", ePassword), ePassword);
+    layout->addRow(label(result, "&Inital dir :", eInitDir), eInitDir);
+    return result;
+}
+
+std::vector<TPrefs::ControlRead> TPrefs::controlReads()
+{
+    const auto checked = [](const SettingEntry *entry, QAbstractButton *button) {
+        return ControlRead{entry, [button] { return QVariant(button->isChecked()); },
+                           [button](const QVariant &value) { button->setChecked(value.toBool()); }};
+    };
+    const auto fontColor = [](const SettingEntry *entry, ColorLabel *sample) {
+        return ControlRead{
+            entry, [sample] { return QVariant(int(sample->fontColor())); },
+            [sample](const QVariant &value) { sample->setFontColor(value.toInt()); }};
+    };
+    const auto backColor = [](const SettingEntry *entry, ColorLabel *sample) {
+        return ControlRead{
+            entry, [sample] { return QVariant(int(sample->backColor())); },
+            [sample](const QVariant &value) { sample->setBackColor(value.toInt()); }};
+    };
+    const auto text = [](const SettingEntry *entry, QLineEdit *edit) {
+        return ControlRead{entry, [edit] { return QVariant(edit->text()); },
+                           [edit](const QVariant &value) { edit->setText(value.toString()); }};
+    };
+    ColorLabel *font = lbFontName;
+    return {
+        checked(setting(&F::Splash), cbSplash),
+        checked(setting(&F::AppMaxi), cbAppMaxi),
+        checked(setting(&F::NewDoc), cbNewDoc),
+        checked(setting(&F::DocMaxi), cbDocMaxi),
+        checked(setting(&F::MinDoc), cbMinDoc),
+        checked(setting(&F::ShowComp), cbShowComp),
+        // Both samples show text colour on background colour.
+        fontColor(setting(&F::TextCol), lbTextCol),
+        backColor(setting(&F::BGCol), lbTextCol),
+        fontColor(setting(&F::TextCol), lbBGCol),
+        backColor(setting(&F::BGCol), lbBGCol),
+        {setting(&F::StdFont), [font] { return QVariant(font->font().family()); },
+         [font](const QVariant &value) {
+             QFont face = font->font();
+             face.setFamily(value.toString());
+             font->setFont(face);
+         }},
+        {setting(&F::StdFontSize), [font] { return QVariant(font->font().pointSize()); },
+         [font](const QVariant &value) {
+             QFont face = font->font();
+             face.setPointSize(effectiveFontSize(value.toInt()));
+             font->setFont(face);
+         }},
+        {setting(&F::StdFont), [font] { return QVariant(font->text()); },
+         [font](const QVariant &value) { font->setText(value.toString()); }},
+        fontColor(setting(&F::Text), lbText),
+        fontColor(setting(&F::Links), lbLinks),
+        fontColor(setting(&F::Images), lbImages),
+        fontColor(setting(&F::Other), lbOther),
+        text(setting(&F::ExtBrowser), eBrowser),
+        text(setting(&F::Author), eAuthorName),
+        text(setting(&F::EMail), eAuthorEMail),
+        checked(setting(&F::UseNetscapeExt), rbYes),
+        text(setting(&F::Host), eHost),
+        text(setting(&F::Username), eUserName),
+        text(setting(&F::Password), ePassword),
+        text(setting(&F::InitDir), eInitDir),
+    };
+}
+
+std::vector<std::pair<const SettingEntry *, QVariant>> TPrefs::controlValues() const
+{
+    const auto color = [](quint32 value) { return QVariant(int(value)); };
+    return {
+        {setting(&F::Splash), cbSplash->isChecked()},
+        {setting(&F::AppMaxi), cbAppMaxi->isChecked()},
+        {setting(&F::NewDoc), cbNewDoc->isChecked()},
+        {setting(&F::DocMaxi), cbDocMaxi->isChecked()},
+        {setting(&F::MinDoc), cbMinDoc->isChecked()},
+        {setting(&F::ShowComp), cbShowComp->isChecked()},
+        {setting(&F::TextCol), color(lbTextCol->fontColor())},
+        {setting(&F::BGCol), color(lbBGCol->backColor())},
+        // The font's own name, not the caption.
+        {setting(&F::StdFont), lbFontName->font().family()},
+        {setting(&F::StdFontSize), lbFontName->font().pointSize()},
+        {setting(&F::Text), color(lbText->fontColor())},
+        {setting(&F::Links), color(lbLinks->fontColor())},
+        {setting(&F::Images), color(lbImages->fontColor())},
+        {setting(&F::Other), color(lbOther->fontColor())},
+        {setting(&F::ExtBrowser), eBrowser->text()},
+        {setting(&F::Author), eAuthorName->text()},
+        {setting(&F::EMail), eAuthorEMail->text()},
+        {setting(&F::UseNetscapeExt), rbYes->isChecked()},
+        {setting(&F::Host), eHost->text()},
+        {setting(&F::Username), eUserName->text()},
+        {setting(&F::Password), ePassword->text()},
+        {setting(&F::InitDir), eInitDir->text()},
+    };
 }
 
 void TPrefs::LoadSettings(bool IntoFields)
 {
-    if (IntoFields)
+    if (IntoFields) {
         loadSettingsFields(*this);
+        return;
+    }
+    for (const ControlRead &read : controlReads())
+        read.apply(read.entry->read(read.current()));
+}
+
+void TPrefs::SaveSettings()
+{
+    for (const auto &[entry, value] : controlValues())
+        entry->write(value);
+}
+
+void TPrefs::FormShow()
+{
+    LoadSettings(false);
+    PageControl1->setCurrentIndex(0);
+    cbAppMaxi->setFocus();
+}
+
+int TPrefs::ShowModal()
+{
+    FormShow();
+    return TStdDialog::ShowModal();
+}
+
+void TPrefs::done(int result)
+{
+    // A failed write is reported; the dialog still closes, so a broken store cannot trap it.
+    runGuarded(this, [this] { SaveSettings(); });
+    TStdDialog::done(result);
+}
+
+void TPrefs::ChooseFontClick()
+{
+    QFontDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("FontDialog1"));
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    // The face actually drawn: the dialog lists real families, not aliases like "Courier New".
+    const QFont &shown = lbFontName->font();
+    dialog.setCurrentFont(QFont(QFontInfo(shown).family(), shown.pointSize()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QFont chosen = dialog.selectedFont();
+    lbFontName->setText(chosen.family());
+    lbFontName->setFont(chosen);
+}
+
+void TPrefs::ChooseEditorColorClick(ColorLabel *Sender)
+{
+    QColorDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("ColorDialog1"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.setCurrentColor(ColorLabel::toQColor(m_lastColor));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_lastColor = ColorLabel::fromQColor(dialog.selectedColor());
+    for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
+        if (Sender == lbTextCol)
+            sample->setFontColor(m_lastColor);
+        else
+            sample->setBackColor(m_lastColor);
+    }
+}
+
+void TPrefs::sbLocateBrowserClick()
+{
+    QFileDialog dialog(this, QStringLiteral("Locate the external browser"), QDir::homePath());
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+#ifdef Q_OS_WIN
+    dialog.setNameFilter(QStringLiteral("All executables (*.exe)"));
+#else
+    dialog.setNameFilter(QStringLiteral("All executables (*)"));
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+#endif
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    eBrowser->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }

@@ -31,31 +31,25 @@ const std::array<SettingEntry, 22> kTable{{
     {"FTP", "InitDir", &F::InitDir, 0, "/"},
 }};
 
-QVariant read(const SettingEntry &entry, const QVariant &current)
-{
-    return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, entry.keyPath(),
-                                       QString::fromLatin1(entry.valueName), current);
-}
-
 void readInto(bool &field, const SettingEntry &entry)
 {
-    field = read(entry, field).toBool();
+    field = entry.read(field).toBool();
 }
 
 // Colours travel as signed integers, like every DWORD the store reads.
 void readInto(quint32 &field, const SettingEntry &entry)
 {
-    field = quint32(read(entry, int(field)).toInt());
+    field = quint32(entry.read(int(field)).toInt());
 }
 
 void readInto(qint32 &field, const SettingEntry &entry)
 {
-    field = read(entry, int(field)).toInt();
+    field = entry.read(int(field)).toInt();
 }
 
 void readInto(QString &field, const SettingEntry &entry)
 {
-    field = read(entry, field).toString();
+    field = entry.read(field).toString();
 }
 
 } // namespace
@@ -77,6 +71,17 @@ QVariant SettingEntry::dialogDefault() const
         break;
     }
     return QString::fromLatin1(dialogText);
+}
+
+QVariant SettingEntry::read(const QVariant &Default) const
+{
+    return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName),
+                                       Default);
+}
+
+void SettingEntry::write(const QVariant &Value) const
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName), Value);
 }
 
 const std::array<SettingEntry, 22> &settingsTable()

@@ -41,6 +41,9 @@ struct SettingEntry {
     QString keyPath() const;
     // bool, int or QString, matching kind().
     QVariant dialogDefault() const;
+    // One ReadValue / WriteValue of this setting; Default and Value carry the kind's type.
+    QVariant read(const QVariant &Default) const;
+    void write(const QVariant &Value) const;
 };
 
 const std::array<SettingEntry, 22> &settingsTable();

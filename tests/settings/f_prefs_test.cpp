@@ -1,25 +1,82 @@
 #include "settings/f_prefs.h"
 
+#include "app/f_main.h"
+#include "document/f_html.h"
+#include "document/trecode.h"
+#include "settings/color_label.h"
+#include "support/failing_store.h"
+#include "support/modal_driver.h"
 #include "support/temp_settings.h"
 
-using Prefs = TempSettingsTest;
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 
-TEST_F(Prefs, IsTheNamedPreferencesWindow)
+namespace {
+
+const QString Stem = QStringLiteral("Software\\Corvane\\Pagewick\\Settings");
+const QString General = Stem + QStringLiteral("\\General");
+const QString Editor = Stem + QStringLiteral("\\Editor");
+
+class Prefs : public TempSettingsTest {
+protected:
+    void TearDown() override
+    {
+        processEvents();
+        EXPECT_TRUE(driver.allHandled());
+        EXPECT_EQ(driver.unexpected(), QStringList());
+        for (QWidget *window : QApplication::topLevelWidgets())
+            EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+    }
+
+    // Opens the dialog, hands it to check (which must close it), returns the modal result.
+    int run(std::function<void(TPrefs &)> check)
+    {
+        TPrefs prefs;
+        driver.then([&](QWidget *) { check(prefs); });
+        return prefs.ShowModal();
+    }
+
+    SettingsFields stored()
+    {
+        TPrefs hidden;
+        hidden.LoadSettings();
+        return hidden;
+    }
+
+    ModalDriver driver;
+};
+
+// The tab a user would pick before using its controls.
+void showPage(TPrefs &prefs, int index)
 {
-    TPrefs prefs;
-
-    EXPECT_EQ(prefs.objectName(), QStringLiteral("Prefs"));
-    EXPECT_EQ(prefs.windowTitle(), QStringLiteral("Preferences"));
-    EXPECT_FALSE(prefs.isVisible());
+    prefs.PageControl1->setCurrentIndex(index);
+    processEvents();
 }
+
+QVariant read(const QString &key, const QString &name, const QVariant &fallback)
+{
+    return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, key, name, fallback);
+}
+
+} // namespace
 
 TEST_F(Prefs, HiddenLoadSeesTheStoreAsItIsNow)
 {
-    const QString stem = QStringLiteral("Software\\Corvane\\Pagewick\\Settings\\");
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, stem + QStringLiteral("General"),
-                                 QStringLiteral("AppMaxi"), true);
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, stem, QStringLiteral("Author"),
-                                 QStringLiteral("Ann"));
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("AppMaxi"), true);
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Stem + QStringLiteral("\\"),
+                                 QStringLiteral("Author"), QStringLiteral("Ann"));
 
     TPrefs prefs;
     EXPECT_FALSE(prefs.AppMaxi);
@@ -27,20 +84,420 @@ TEST_F(Prefs, HiddenLoadSeesTheStoreAsItIsNow)
     EXPECT_TRUE(prefs.AppMaxi);
     EXPECT_EQ(prefs.Author, QStringLiteral("Ann"));
     EXPECT_EQ(prefs.BGCol, 0xFFFFFFu);
+    EXPECT_FALSE(prefs.isVisible());
 
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, stem + QStringLiteral("General"),
-                                 QStringLiteral("AppMaxi"), false);
-    TPrefs next;
-    next.LoadSettings(true);
-    EXPECT_FALSE(next.AppMaxi);
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("AppMaxi"), false);
+    EXPECT_FALSE(stored().AppMaxi);
 }
 
-TEST_F(Prefs, WronglyTypedValueEndsTheLoad)
+TEST_F(Prefs, WronglyTypedValueEndsTheLoadAndTheDialogNeverOpens)
 {
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER,
-                                 QStringLiteral("Software\\Corvane\\Pagewick\\Settings\\General"),
-                                 QStringLiteral("NewDoc"), QStringLiteral("yes"));
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("NewDoc"),
+                                 QStringLiteral("yes"));
+    const QByteArray before = settings.contents();
     TPrefs prefs;
 
     EXPECT_THROW(prefs.LoadSettings(), RegistryError);
+    EXPECT_THROW(prefs.ShowModal(), RegistryError);
+    EXPECT_EQ(settings.contents(), before);
+}
+
+TEST_F(Prefs, ControlsAreNamedAndCaptionedAsTabled)
+{
+    TPrefs prefs;
+    EXPECT_EQ(prefs.objectName(), "Prefs");
+    EXPECT_EQ(prefs.windowTitle(), "Preferences");
+    EXPECT_FALSE(prefs.windowFlags() & Qt::WindowCloseButtonHint);
+    QStringList tabs;
+    for (int i = 0; i < prefs.PageControl1->count(); ++i)
+        tabs << prefs.PageControl1->tabText(i);
+    EXPECT_EQ(tabs, QStringList({"General", "Editor", "Misc", "Netscape", "FTP"}));
+
+    const std::pair<const char *, const char *> captions[] = {
+        {"cbSplash", "Show &Splash-screen"},
+        {"cbAppMaxi", "Start application &maximized"},
+        {"cbNewDoc", "Create &new HTML-document"},
+        {"cbDocMaxi", "Load document ma&ximized"},
+        {"cbMinDoc", "Create new HTML-document with minimal content"},
+        {"cbShowComp", "Show &Components-list automatically"},
+        {"lbTextCol", "Text color"},
+        {"lbBGCol", "Background color"},
+        {"lbText", "normal text"},
+        {"lbLinks", "links (a href)"},
+        {"lbImages", "images (img src)"},
+        {"lbOther", "other tags"},
+        {"sbLocateBrowser", "..."},
+        {"rbYes", "&Yes"},
+        {"rbNo", "&No"},
+        {"bbOK", "OK"},
+        {"bbCancel", "Cancel"},
+    };
+    for (const auto &[name, caption] : captions) {
+        QWidget *control = findControl(&prefs, name);
+        ASSERT_NE(control, nullptr);
+        const QVariant text = control->property("text");
+        EXPECT_EQ(text.toString(), caption) << name;
+    }
+    EXPECT_EQ(prefs.sbLocateBrowser->toolTip(), "Locate the external browser");
+    EXPECT_EQ(prefs.sbLocateBrowser->accessibleName(), "Locate the external browser");
+    EXPECT_FALSE(prefs.cbSplash->isEnabled());
+    for (ColorLabel *tagColor : {prefs.lbText, prefs.lbLinks, prefs.lbImages, prefs.lbOther})
+        EXPECT_FALSE(tagColor->isEnabled());
+    EXPECT_TRUE(prefs.lbTextCol->isEnabled());
+    EXPECT_EQ(prefs.ePassword->echoMode(), QLineEdit::Normal);
+
+    QStringList groups;
+    for (QGroupBox *box : prefs.findChildren<QGroupBox *>())
+        groups << box->title();
+    groups.sort();
+    EXPECT_EQ(groups, QStringList({"Author information :", "Colors for text and tags :",
+                                   "External Browser :", "Font for normal text :",
+                                   "HTML - documents :", "Startup :", "Text and background color :",
+                                   "Use Netscape extentions in standard tags :"}));
+    QStringList labels;
+    for (QLabel *text : prefs.findChildren<QLabel *>()) {
+        if (!qobject_cast<ColorLabel *>(text))
+            labels << text->text();
+    }
+    labels.sort();
+    EXPECT_EQ(labels, QStringList({"&EMail :", "&Host",
+                                   "&Inital dir :", "&Name :", "&Password :", "&Username :",
+                                   "(Ex: &lt;HR <span style=\"color:#ff0000\">SIZE=4</span>&gt;)",
+                                   "(double-click to change)", "(double-click to change)"}));
+}
+
+class PrefsClosing : public Prefs, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(PrefsClosing, EmptyStoreShowsTheDefaultsAndEitherButtonWritesAll22)
+{
+    const int result = run([](TPrefs &prefs) {
+        EXPECT_EQ(prefs.PageControl1->currentIndex(), 0);
+        EXPECT_EQ(QApplication::focusWidget(), prefs.cbAppMaxi);
+        EXPECT_TRUE(prefs.cbSplash->isChecked());
+        EXPECT_TRUE(prefs.cbAppMaxi->isChecked());
+        EXPECT_FALSE(prefs.cbNewDoc->isChecked());
+        EXPECT_TRUE(prefs.cbDocMaxi->isChecked());
+        EXPECT_TRUE(prefs.cbMinDoc->isChecked());
+        EXPECT_FALSE(prefs.cbShowComp->isChecked());
+        for (ColorLabel *sample : {prefs.lbTextCol, prefs.lbBGCol}) {
+            EXPECT_EQ(sample->fontColor(), 0u);
+            EXPECT_EQ(sample->backColor(), 0xFFFFFFu);
+            EXPECT_EQ(sample->palette().color(QPalette::Window), QColor(Qt::white));
+        }
+        EXPECT_EQ(prefs.lbFontName->text(), "Courier New");
+        EXPECT_EQ(prefs.lbFontName->palette().color(QPalette::Window), QColor(Qt::white));
+        EXPECT_TRUE(prefs.lbFontName->autoFillBackground());
+        EXPECT_EQ(prefs.lbFontName->font().family(), "Courier New");
+        EXPECT_EQ(prefs.lbFontName->font().pointSize(), 10);
+        EXPECT_EQ(prefs.lbText->fontColor(), 0u);
+        EXPECT_EQ(prefs.lbLinks->fontColor(), 0xFF0000u);
+        EXPECT_EQ(prefs.lbLinks->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+        EXPECT_EQ(prefs.lbImages->fontColor(), 0x0000FFu);
+        EXPECT_EQ(prefs.lbOther->fontColor(), 0x808000u);
+        EXPECT_FALSE(prefs.rbYes->isChecked());
+        EXPECT_TRUE(prefs.rbNo->isChecked());
+        EXPECT_EQ(prefs.eHost->text(), "ftp.");
+        EXPECT_EQ(prefs.eInitDir->text(), "/");
+        for (QLineEdit *empty : {prefs.eBrowser, prefs.eAuthorName, prefs.eAuthorEMail,
+                                 prefs.eUserName, prefs.ePassword})
+            EXPECT_EQ(empty->text(), QString());
+        pressButton(&prefs, GetParam());
+    });
+    EXPECT_EQ(result, QString(GetParam()) == "bbOK" ? 1 : 2);
+
+    EXPECT_EQ(settings.contents().toStdString(),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\General]\n"
+              "\"Splash\"=dword:00000001\n"
+              "\"AppMaxi\"=dword:00000001\n"
+              "\"NewDoc\"=dword:00000000\n"
+              "\"DocMaxi\"=dword:00000001\n"
+              "\"MinDoc\"=dword:00000001\n"
+              "\"ShowComp\"=dword:00000000\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\Editor]\n"
+              "\"TextCol\"=dword:00000000\n"
+              "\"BGCol\"=dword:00ffffff\n"
+              "\"StdFont\"=\"Courier New\"\n"
+              "\"StdFontSize\"=dword:0000000a\n"
+              "\"Text\"=dword:00000000\n"
+              "\"Links\"=dword:00ff0000\n"
+              "\"Images\"=dword:000000ff\n"
+              "\"Other\"=dword:00808000\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\Misc]\n"
+              "\"ExtBrowser\"=\"\"\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings]\n"
+              "\"Author\"=\"\"\n"
+              "\"EMail\"=\"\"\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\Netscape]\n"
+              "\"UseNetscapeExt\"=dword:00000000\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\FTP]\n"
+              "\"Host\"=\"ftp.\"\n"
+              "\"Username\"=\"\"\n"
+              "\"Password\"=\"\"\n"
+              "\"InitDir\"=\"/\"\n\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(ByEitherButton, PrefsClosing, ::testing::Values("bbOK", "bbCancel"));
+
+TEST_F(Prefs, CancelStillStoresAChangeExactlyAsTyped)
+{
+    const int result = run([](TPrefs &prefs) {
+        setControlChecked(&prefs, "cbNewDoc", true);
+        showPage(prefs, 3);
+        // Clicked on its caption: the middle of the wide button is outside its hit area.
+        QTest::mouseClick(prefs.rbYes, Qt::LeftButton, {}, QPoint(8, prefs.rbYes->height() / 2));
+        setControlText(&prefs, "eAuthorName", " Ann ");
+        setControlText(&prefs, "ePassword", "p\"w\\");
+        QTest::keyClick(&prefs, Qt::Key_Escape);
+    });
+
+    EXPECT_EQ(result, 2);
+    const SettingsFields now = stored();
+    EXPECT_TRUE(now.NewDoc);
+    EXPECT_TRUE(now.UseNetscapeExt);
+    EXPECT_EQ(now.Author, " Ann ");
+    EXPECT_EQ(now.Password, "p\"w\\");
+}
+
+// A dialog opened from a handler ends that handler; the preferences come back to the next one.
+TEST_F(Prefs, EditorColorsShowOnBothSamplesAndColorDialogStartsFromItsLastChoice)
+{
+    TPrefs prefs;
+    const auto doubleClick = [&prefs](ColorLabel *sample) {
+        return [&prefs, sample](QWidget *) {
+            showPage(prefs, 1);
+            QTest::mouseDClick(sample, Qt::LeftButton);
+        };
+    };
+    const auto choose = [](QColor expectedStart, QColor choice, bool ok) {
+        return [=](QWidget *w) {
+            auto *dialog = qobject_cast<QColorDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->currentColor(), expectedStart);
+            dialog->setCurrentColor(choice);
+            ok ? dialog->accept() : dialog->reject();
+        };
+    };
+    driver.then(doubleClick(prefs.lbTextCol))
+        .then(choose(Qt::black, Qt::red, true))
+        .then(doubleClick(prefs.lbBGCol))
+        .then(choose(Qt::red, Qt::green, false))
+        // A Cancel returns nothing: the next run starts from red again.
+        .then(doubleClick(prefs.lbBGCol))
+        .then(choose(Qt::red, Qt::yellow, true))
+        .then([&prefs](QWidget *) {
+            for (ColorLabel *sample : {prefs.lbTextCol, prefs.lbBGCol}) {
+                EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(Qt::red));
+                EXPECT_EQ(sample->palette().color(QPalette::Window), QColor(Qt::yellow));
+            }
+            pressButton(&prefs, "bbOK");
+        });
+    prefs.ShowModal();
+
+    EXPECT_EQ(stored().TextCol, 0x0000FFu);
+    EXPECT_EQ(stored().BGCol, 0x00FFFFu);
+}
+
+TEST_F(Prefs, BoldFontShowsBoldButOnlyNameAndSizeAreKept)
+{
+    TPrefs prefs;
+    driver
+        .then([&prefs](QWidget *) {
+            showPage(prefs, 1);
+            QTest::mouseDClick(prefs.lbFontName, Qt::LeftButton);
+        })
+        .then([](QWidget *w) {
+            auto *dialog = qobject_cast<QFontDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->currentFont().family(),
+                      QFontInfo(QFont(QStringLiteral("Courier New"))).family());
+            EXPECT_EQ(dialog->currentFont().pointSize(), 10);
+            QFont bold(QStringLiteral("Liberation Serif"), 14);
+            bold.setBold(true);
+            dialog->setCurrentFont(bold);
+            dialog->accept();
+        })
+        .then([&prefs](QWidget *) {
+            EXPECT_EQ(prefs.lbFontName->text(), "Liberation Serif");
+            EXPECT_TRUE(prefs.lbFontName->font().bold());
+            pressButton(&prefs, "bbOK");
+        });
+    prefs.ShowModal();
+    EXPECT_EQ(stored().StdFont, "Liberation Serif");
+    EXPECT_EQ(stored().StdFontSize, 14);
+
+    run([](TPrefs &next) {
+        EXPECT_EQ(next.lbFontName->text(), "Liberation Serif");
+        EXPECT_EQ(next.lbFontName->font().family(), "Liberation Serif");
+        EXPECT_EQ(next.lbFontName->font().pointSize(), 14);
+        EXPECT_FALSE(next.lbFontName->font().bold());
+        pressButton(&next, "bbCancel");
+    });
+}
+
+TEST_F(Prefs, StoredValuesComeBackAsReadExceptThatTrueIsWrittenAs1)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "Splash", 0);
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "AppMaxi", 5);
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, "Other", 0xFF808000u);
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, "StdFontSize", 0);
+
+    run([](TPrefs &prefs) {
+        EXPECT_FALSE(prefs.cbSplash->isChecked());
+        EXPECT_TRUE(prefs.cbAppMaxi->isChecked());
+        EXPECT_EQ(prefs.lbOther->fontColor(), 0xFF808000u);
+        pressButton(&prefs, "bbCancel");
+    });
+
+    EXPECT_EQ(read(General, "Splash", 7).toInt(), 0);
+    EXPECT_EQ(read(General, "AppMaxi", 7).toInt(), 1);
+    EXPECT_EQ(quint32(read(Editor, "Other", 7).toInt()), 0xFF808000u);
+    // A size that no font can have falls back to 10, as the editor applies it.
+    EXPECT_EQ(read(Editor, "StdFontSize", 7).toInt(), 10);
+}
+
+TEST_F(Prefs, LocateBrowserPutsTheChosenPathIntoTheEditBox)
+{
+    QTemporaryDir folder;
+    const QString browser = folder.filePath("browser");
+    QFile file(browser);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
+    TPrefs prefs;
+    driver
+        .then([&prefs](QWidget *) {
+            showPage(prefs, 2);
+            pressButton(&prefs, "sbLocateBrowser");
+        })
+        .then([](QWidget *w) {
+            EXPECT_EQ(w->windowTitle(), "Locate the external browser");
+            w->close();
+        })
+        .then([&prefs](QWidget *) {
+            EXPECT_EQ(prefs.eBrowser->text(), QString());
+            pressButton(&prefs, "sbLocateBrowser");
+        })
+        .chooseFile(browser)
+        .then([&prefs, browser](QWidget *) {
+            EXPECT_EQ(prefs.eBrowser->text(), browser);
+            pressButton(&prefs, "bbOK");
+        });
+    prefs.ShowModal();
+    EXPECT_EQ(stored().ExtBrowser, browser);
+}
+
+// Records what the store is asked, in order, on top of the file store.
+class RecordingStore : public RegistryStore {
+public:
+    explicit RecordingStore(std::shared_ptr<RegistryStore> inner) : m_inner(std::move(inner)) {}
+
+    std::optional<RegistryValue> read(quint32 root, const QString &key,
+                                      const QString &name) override
+    {
+        reads << key + '|' + name;
+        return m_inner->read(root, key, name);
+    }
+    void write(quint32 root, const QString &key, const QString &name,
+               const RegistryData &data) override
+    {
+        writes << key + '|' + name;
+        m_inner->write(root, key, name, data);
+    }
+
+    QStringList reads, writes;
+
+private:
+    std::shared_ptr<RegistryStore> m_inner;
+};
+
+TEST_F(Prefs, DialogReadsAndWritesEachSettingInItsOrder)
+{
+    auto recorder = std::make_shared<RecordingStore>(TCorvaneRegistry::store());
+    TCorvaneRegistry::setStore(recorder);
+    run([](TPrefs &prefs) { pressButton(&prefs, "bbOK"); });
+
+    const QString g = "Software\\Corvane\\Pagewick\\Settings\\General|";
+    const QString e = "Software\\Corvane\\Pagewick\\Settings\\Editor|";
+    const QString f = "Software\\Corvane\\Pagewick\\Settings\\FTP|";
+    const QStringList head = {g + "Splash", g + "AppMaxi",  g + "NewDoc",  g + "DocMaxi",
+                              g + "MinDoc", g + "ShowComp", e + "TextCol", e + "BGCol"};
+    const QStringList tail = {
+        e + "Text",
+        e + "Links",
+        e + "Images",
+        e + "Other",
+        "Software\\Corvane\\Pagewick\\Settings\\Misc|ExtBrowser",
+        "Software\\Corvane\\Pagewick\\Settings|Author",
+        "Software\\Corvane\\Pagewick\\Settings|EMail",
+        "Software\\Corvane\\Pagewick\\Settings\\Netscape|UseNetscapeExt",
+        f + "Host",
+        f + "Username",
+        f + "Password",
+        f + "InitDir",
+    };
+    EXPECT_EQ(recorder->reads, head +
+                                   QStringList({e + "TextCol", e + "BGCol", e + "StdFont",
+                                                e + "StdFontSize", e + "StdFont"}) +
+                                   tail);
+    EXPECT_EQ(recorder->writes, head + QStringList({e + "StdFont", e + "StdFontSize"}) + tail);
+}
+
+TEST_F(Prefs, SavedChangeReachesNewWindowsButNotOpenOnes)
+{
+    TMain frame;
+    frame.show();
+    processEvents();
+    THTML *before = frame.sbNewClick();
+    ASSERT_NE(before, nullptr);
+
+    driver
+        .then([](QWidget *w) {
+            auto *prefs = qobject_cast<TPrefs *>(w);
+            ASSERT_NE(prefs, nullptr);
+            showPage(*prefs, 1);
+            QTest::mouseDClick(prefs->lbTextCol, Qt::LeftButton);
+        })
+        .then([](QWidget *w) {
+            auto *dialog = qobject_cast<QColorDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            dialog->setCurrentColor(Qt::red);
+            dialog->accept();
+        })
+        .then([](QWidget *w) { pressButton(w, "bbOK"); });
+    QAction *item = frame.findChild<QAction *>("miPrefs");
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+    processEvents();
+
+    EXPECT_EQ(stored().TextCol, 0x0000FFu);
+    EXPECT_EQ(before->RichEdit->palette().color(QPalette::Text), QColor(Qt::black));
+    THTML *after = frame.sbNewClick();
+    ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after->RichEdit->palette().color(QPalette::Text), QColor(Qt::red));
+    for (THTML *document : frame.documents())
+        document->approveClose();
+    frame.close();
+}
+
+TEST_F(Prefs, FrameReportsAnUnreadableStoreAndOpensNoDialog)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, "TextCol", QStringLiteral("red"));
+    TMain frame;
+    driver.answer("OK");
+    frame.findChild<QAction *>("miPrefs")->trigger();
+    EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'TextCol'"));
+}
+
+TEST_F(Prefs, FailedSaveIsReportedAndTheDialogStillCloses)
+{
+    TCorvaneRegistry::setStore(std::make_shared<FailingWritesStore>(TCorvaneRegistry::store()));
+    TPrefs prefs;
+    driver.then([](QWidget *w) { pressButton(w, "bbOK"); }).answer("OK");
+    EXPECT_EQ(prefs.ShowModal(), 1);
+
+    EXPECT_EQ(driver.messages(),
+              QStringList("Fehler|Failed to set data for 'Splash': Cannot write 'Splash'"));
 }

@@ -1,0 +1,49 @@
+#include "tags/user_tag_commands.h"
+
+#include "controls/message_box.h"
+#include "document/insertion.h"
+#include "tags/f_usrtag.h"
+#include "tags/user_tags.h"
+
+#include <QToolButton>
+
+UserTagButtons createUserTagButtons(QWidget *page, const std::function<void(int)> &click)
+{
+    UserTagButtons buttons{};
+    for (int n = 1; n <= UserTagCount; ++n) {
+        auto *button = new QToolButton(page);
+        button->setObjectName(QStringLiteral("sbUser%1").arg(n));
+        button->setGeometry((n - 1) * 49, 0, 50, 25);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        QObject::connect(button, &QToolButton::clicked, page, [click, n] { click(n); });
+        buttons[n - 1] = button;
+    }
+    return buttons;
+}
+
+void refreshUserTagButtons(const UserTagButtons &buttons)
+{
+    LoadUserTags();
+    for (int n = 1; n <= UserTagCount; ++n) {
+        const TUserTag &tag = userTags()[n - 1];
+        QAbstractButton *button = buttons[n - 1];
+        button->setText(tag.Title);
+        button->setToolTip(tag.Hint);
+        button->setAccessibleName(tag.Hint.isEmpty() ? tag.Title : tag.Hint);
+    }
+}
+
+void insertUserTag(TextInsertion &text, int n)
+{
+    TUserTag tag;
+    LoadUserTag(n, tag);
+    text.InsertAtCaret(tag.StartTag + tag.EndTag, true, tag.StartTag.length());
+}
+
+void runUserTagManager(QWidget *parent)
+{
+    TUserTags manager(parent);
+    if (manager.ShowModal() == mrOk)
+        ShowInformation(parent, QStringLiteral("Visual changes take effect next time you start "
+                                               "Pagewick."));
+}

@@ -1,0 +1,219 @@
+#include "tags/f_usrtag.h"
+
+#include "app/f_main.h"
+#include "settings/corvane_registry.h"
+#include "support/failing_store.h"
+#include "support/modal_driver.h"
+#include "support/temp_settings.h"
+#include "tags/f_edtag.h"
+#include "tags/user_tag_commands.h"
+#include "tags/user_tags.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+const QString Notice =
+    QStringLiteral("Information|Visual changes take effect next time you start Pagewick.");
+const QString Question = QStringLiteral("Bestätigen|Really delete this tag ??");
+
+class Manager : public TempSettingsTest {
+protected:
+    void SetUp() override { userTags().fill(TUserTag()); }
+    void TearDown() override
+    {
+        processEvents();
+        EXPECT_TRUE(driver.allHandled());
+        EXPECT_EQ(driver.unexpected(), QStringList());
+        for (QWidget *window : QApplication::topLevelWidgets())
+            EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+        userTags().fill(TUserTag());
+    }
+
+    static void store(int n, const TUserTag &tag)
+    {
+        LoadUserTags();
+        userTags()[n - 1] = tag;
+        SaveUserTags();
+        userTags().fill(TUserTag());
+    }
+
+    static TUserTag stored(int n)
+    {
+        TUserTag tag{"?", "?", "?", "?", "?"};
+        LoadUserTag(n, tag);
+        return tag;
+    }
+
+    static QTableWidget *grid(QWidget *w) { return w->findChild<QTableWidget *>("sgUserTags"); }
+    static QStringList row(QWidget *w, int r)
+    {
+        return {grid(w)->item(r, 0)->text(), grid(w)->item(r, 1)->text()};
+    }
+
+    ModalDriver driver;
+};
+
+} // namespace
+
+TEST_F(Manager, FreshStoreManagerCreatesNineKeysOfFiveEmptyValues)
+{
+    driver.then([](QWidget *w) {
+        auto *manager = qobject_cast<TUserTags *>(w);
+        ASSERT_NE(manager, nullptr);
+        EXPECT_EQ(manager->windowTitle(), "User-Tags");
+        QTableWidget *tags = grid(w);
+        EXPECT_EQ(tags->rowCount(), 9);
+        EXPECT_EQ(tags->columnCount(), 2);
+        EXPECT_EQ(tags->horizontalHeaderItem(0)->text(), "Title");
+        EXPECT_EQ(tags->horizontalHeaderItem(1)->text(), "Name");
+        EXPECT_EQ(tags->columnWidth(0), 64);
+        EXPECT_EQ(tags->columnWidth(1), 150);
+        EXPECT_FALSE(tags->verticalHeader()->isVisible());
+        EXPECT_EQ(tags->selectionBehavior(), QAbstractItemView::SelectRows);
+        EXPECT_EQ(tags->currentRow(), 0);
+        EXPECT_EQ(manager->sbEdit->text(), "&Edit");
+        EXPECT_EQ(manager->sbDelete->text(), "&Delete");
+        EXPECT_EQ(manager->sbDelete->accessibleName(), "Delete");
+        pressButton(w, "bbCancel");
+    });
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(driver.messages(), QStringList());
+    for (int n = 1; n <= 9; ++n)
+        EXPECT_EQ(stored(n), TUserTag()) << n;
+}
+
+TEST_F(Manager, EditThenCancelOnTheManagerStillSavesAndShowsNoNotice)
+{
+    store(1, {"Old", "Old name", "<O>", "</O>", "old"});
+    driver
+        .then([](QWidget *w) {
+            EXPECT_EQ(row(w, 0), QStringList({"Old", "Old name"}));
+            pressButton(w, "sbEdit");
+        })
+        .then([](QWidget *w) {
+            auto *editor = qobject_cast<TEdTag *>(w);
+            ASSERT_NE(editor, nullptr);
+            EXPECT_EQ(editor->windowTitle(), "Edit User-Tag");
+            EXPECT_EQ(editor->eTitle->text(), "Old");
+            EXPECT_EQ(editor->eName->text(), "Old name");
+            EXPECT_EQ(editor->eStart->text(), "<O>");
+            EXPECT_EQ(editor->eEnd->text(), "</O>");
+            EXPECT_EQ(editor->eHint->text(), "old");
+            setControlText(w, "eTitle", "ABCDEF");
+            setControlText(w, "eName", "Bold");
+            setControlText(w, "eStart", "<B>");
+            setControlText(w, "eEnd", "</B>");
+            setControlText(w, "eHint", " bold ");
+            pressButton(w, "bbOK");
+        })
+        .then([](QWidget *w) {
+            EXPECT_EQ(row(w, 0), QStringList({"ABCD", "Bold"}));
+            pressButton(w, "bbCancel");
+        });
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(driver.messages(), QStringList());
+    EXPECT_EQ(stored(1), (TUserTag{"ABCD", "Bold", "<B>", "</B>", " bold "}));
+}
+
+TEST_F(Manager, CancelInTheEditorChangesNothing)
+{
+    store(2, {"Two", "Second", "<2>", "</2>", "two"});
+    driver
+        .then([](QWidget *w) {
+            grid(w)->setCurrentCell(1, 1);
+            pressButton(w, "sbEdit");
+        })
+        .then([](QWidget *w) {
+            setControlText(w, "eName", "changed");
+            pressButton(w, "bbCancel");
+        })
+        .then([](QWidget *w) {
+            EXPECT_EQ(row(w, 1), QStringList({"Two", "Second"}));
+            pressButton(w, "bbOK");
+        })
+        .answer("OK");
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(driver.messages(), QStringList(Notice));
+    EXPECT_EQ(stored(2), (TUserTag{"Two", "Second", "<2>", "</2>", "two"}));
+}
+
+TEST_F(Manager, DeleteThenOkWritesEmptyStringsAndShowsTheNotice)
+{
+    store(4, {"Four", "Fourth", "<4>", "</4>", "four"});
+    store(5, {"Five", "Fifth", "<5>", "</5>", "five"});
+    driver
+        .then([](QWidget *w) {
+            grid(w)->setCurrentCell(3, 0);
+            pressButton(w, "sbDelete");
+        })
+        .answer("&Ja")
+        .then([](QWidget *w) {
+            EXPECT_EQ(row(w, 3), QStringList({"", ""}));
+            // The store keeps the tag until the manager closes.
+            EXPECT_EQ(stored(4).Title, "Four");
+            grid(w)->setCurrentCell(4, 0);
+            pressButton(w, "sbDelete");
+        })
+        .answer("&Nein")
+        .then([](QWidget *w) {
+            EXPECT_EQ(row(w, 4), QStringList({"Five", "Fifth"}));
+            pressButton(w, "bbOK");
+        })
+        .answer("OK");
+    TMain frame;
+    QAction *item = frame.findChild<QAction *>("miUserTags");
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+
+    EXPECT_EQ(driver.messages(), QStringList({Question, Question, Notice}));
+    EXPECT_EQ(stored(4), TUserTag());
+    EXPECT_EQ(stored(5), (TUserTag{"Five", "Fifth", "<5>", "</5>", "five"}));
+}
+
+TEST_F(Manager, DoubleClickEditsTheRowAndTheCloseBoxSavesToo)
+{
+    store(3, {"ABCDEF", "Third", "<3>", "</3>", "three"});
+    driver
+        .then([](QWidget *w) {
+            EXPECT_EQ(row(w, 2), QStringList({"ABCD", "Third"}));
+            QTableWidget *tags = grid(w);
+            const QRect cell = tags->visualRect(tags->model()->index(2, 1));
+            // The view takes a double click only on the cell its first click pressed.
+            QTest::mouseClick(tags->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(tags->viewport(), Qt::LeftButton, {}, cell.center());
+        })
+        .then([](QWidget *w) {
+            EXPECT_EQ(w->findChild<QLineEdit *>("eStart")->text(), "<3>");
+            EXPECT_EQ(w->findChild<QLineEdit *>("eTitle")->maxLength(), 4);
+            EXPECT_EQ(w->findChild<QLabel *>("Label5")->text(), "(max. 4 chars)");
+            setControlText(w, "eEnd", "</3 >");
+            pressButton(w, "bbOK");
+        })
+        .then([](QWidget *w) { w->close(); });
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(driver.messages(), QStringList());
+    EXPECT_EQ(stored(3), (TUserTag{"ABCD", "Third", "<3>", "</3 >", "three"}));
+}
+
+TEST_F(Manager, FailedSaveIsReportedAndGivesNoNotice)
+{
+    TCorvaneRegistry::setStore(std::make_shared<FailingWritesStore>(TCorvaneRegistry::store()));
+    driver.then([](QWidget *w) { pressButton(w, "bbOK"); }).answer("OK");
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(driver.messages(),
+              QStringList("Fehler|Failed to set data for 'Title': Cannot write 'Title'"));
+}

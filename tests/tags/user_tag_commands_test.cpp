@@ -1,0 +1,135 @@
+#include "tags/user_tag_commands.h"
+
+#include "document/f_html.h"
+#include "document/memory_text.h"
+#include "document/trecode.h"
+#include "settings/corvane_registry.h"
+#include "support/document_fixture.h"
+#include "support/modal_driver.h"
+#include "support/temp_settings.h"
+#include "tags/user_tags.h"
+
+#include <QAbstractButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class UserTagButtonsTest : public TempSettingsTest {
+protected:
+    void SetUp() override { userTags().fill(TUserTag()); }
+    void TearDown() override
+    {
+        processEvents();
+        EXPECT_EQ(driver.unexpected(), QStringList());
+        userTags().fill(TUserTag());
+    }
+
+    static void store(int n, const TUserTag &tag)
+    {
+        const std::pair<const char *, QString> values[] = {{"Title", tag.Title},
+                                                           {"Name", tag.Name},
+                                                           {"StartTag", tag.StartTag},
+                                                           {"EndTag", tag.EndTag},
+                                                           {"Hint", tag.Hint}};
+        for (const auto &[name, text] : values)
+            TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(n), name, text);
+    }
+
+    static void click(THTML &document, int n)
+    {
+        QTest::mouseClick(document.sbUser[n - 1], Qt::LeftButton);
+    }
+
+    ModalDriver driver;
+};
+
+} // namespace
+
+TEST_F(UserTagButtonsTest, NineButtonsInARowOnTheUserTagsPage)
+{
+    auto document = makeDocument();
+    QWidget *page = document->PageControl1->findChild<QWidget *>("tsUserTags");
+    ASSERT_NE(page, nullptr);
+    for (int n = 1; n <= 9; ++n) {
+        QAbstractButton *button = document->sbUser[n - 1];
+        EXPECT_EQ(button->objectName(), QStringLiteral("sbUser%1").arg(n));
+        EXPECT_EQ(button->parentWidget(), page);
+        EXPECT_EQ(button->geometry(), QRect((n - 1) * 49, 0, 50, 25));
+    }
+}
+
+TEST_F(UserTagButtonsTest, CenterExampleLeavesTheCaretBetweenTheHalves)
+{
+    store(2, {"Cent", "Centre", "<CENTER>", "</CENTER>", "Centre it"});
+    auto document = makeDocument("abcd", 0, 2);
+    EXPECT_EQ(document->sbUser[1]->text(), "Cent");
+    EXPECT_EQ(document->sbUser[1]->toolTip(), "Centre it");
+    EXPECT_EQ(document->sbUser[1]->accessibleName(), "Centre it");
+
+    click(*document, 2);
+    EXPECT_EQ(documentText(*document), "ab<CENTER></CENTER>cd");
+    EXPECT_EQ(document->RichEdit->Row(), 0);
+    EXPECT_EQ(document->RichEdit->Col(), 10);
+
+    MemoryText memory("x\nabcd", 1, 2);
+    insertUserTag(memory, 2);
+    EXPECT_EQ(memory.text(), "x\nab<CENTER></CENTER>cd");
+    EXPECT_EQ(memory.caretBlock(), 1);
+    EXPECT_EQ(memory.caretColumn(), 10);
+}
+
+TEST_F(UserTagButtonsTest, FreshStoreGivesEmptyButtonsThatInsertNothing)
+{
+    auto document = makeDocument("abcd\nef", 1, 1);
+    for (int n = 1; n <= 9; ++n) {
+        EXPECT_EQ(document->sbUser[n - 1]->text(), QString());
+        click(*document, n);
+    }
+    EXPECT_EQ(documentText(*document), "abcd\nef");
+    EXPECT_EQ(document->RichEdit->Row(), 1);
+    EXPECT_EQ(document->RichEdit->Col(), 1);
+}
+
+TEST_F(UserTagButtonsTest, ResizingPicksUpChangedCaptionsAndHints)
+{
+    store(1, {"Old", "", "<B>", "</B>", "old hint"});
+    auto document = makeDocument();
+    document->show();
+    processEvents();
+    store(1, {"ABCDEF", "", "<I>", "</I>", "new hint"});
+    store(9, {"Nine", "", "", "", ""});
+    EXPECT_EQ(document->sbUser[0]->text(), "Old");
+
+    document->resize(document->width() + 10, document->height());
+    processEvents();
+    EXPECT_EQ(document->sbUser[0]->text(), "ABCD");
+    EXPECT_EQ(document->sbUser[0]->toolTip(), "new hint");
+    EXPECT_EQ(document->sbUser[8]->text(), "Nine");
+    EXPECT_EQ(document->sbUser[8]->accessibleName(), "Nine");
+    document->close();
+}
+
+TEST_F(UserTagButtonsTest, ClickInsertsTheStoredTagEvenBeforeTheCaptionChanges)
+{
+    auto document = makeDocument("", 0, 0);
+    store(3, {"New", "", "<TT>", "</TT>", ""});
+    userTags()[2] = {"Mem", "", "<MEMORY>", "", ""};
+
+    click(*document, 3);
+    EXPECT_EQ(document->sbUser[2]->text(), QString());
+    EXPECT_EQ(documentText(*document), "<TT></TT>");
+    EXPECT_EQ(document->RichEdit->Col(), 4);
+}
+
+TEST_F(UserTagButtonsTest, UnreadableTagIsReportedAndInsertsNothing)
+{
+    auto document = makeDocument("abcd", 0, 2);
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(4), "StartTag", 1);
+    driver.answer("OK");
+
+    click(*document, 4);
+    processEvents();
+    EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'StartTag'"));
+    EXPECT_EQ(documentText(*document), "abcd");
+}

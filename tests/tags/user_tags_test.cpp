@@ -1,0 +1,93 @@
+#include "tags/user_tags.h"
+
+#include "settings/corvane_registry.h"
+#include "support/temp_settings.h"
+
+namespace {
+
+const char *const ValueNames[] = {"Title", "Name", "StartTag", "EndTag", "Hint"};
+
+class UserTagStore : public TempSettingsTest {
+protected:
+    void SetUp() override { userTags().fill(TUserTag()); }
+    void TearDown() override { userTags().fill(TUserTag()); }
+
+    static void store(int n, const char *name, const QVariant &value)
+    {
+        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(n), name, value);
+    }
+    static QVariant stored(int n, const char *name)
+    {
+        return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, userTagKey(n), name,
+                                           QStringLiteral("(missing)"));
+    }
+};
+
+} // namespace
+
+TEST_F(UserTagStore, KeysAreNumberedBelowTheApplicationKey)
+{
+    EXPECT_EQ(userTagKey(1), "Software\\Corvane\\Pagewick\\Application\\UserTags\\1");
+    EXPECT_EQ(userTagKey(9), "Software\\Corvane\\Pagewick\\Application\\UserTags\\9");
+}
+
+TEST_F(UserTagStore, MissingValuesKeepWhatTheRecordHolds)
+{
+    store(5, "EndTag", "</Q>");
+    TUserTag tag{"T", "N", "<Q>", "x", "H"};
+    LoadUserTag(5, tag);
+    EXPECT_EQ(tag, (TUserTag{"T", "N", "<Q>", "</Q>", "H"}));
+
+    TUserTag empty;
+    LoadUserTag(6, empty);
+    EXPECT_EQ(empty, TUserTag());
+}
+
+TEST_F(UserTagStore, TitleIsCutToFourCharactersOnLoading)
+{
+    store(3, "Title", "ABCDEF");
+    TUserTag tag;
+    LoadUserTag(3, tag);
+    EXPECT_EQ(tag.Title, "ABCD");
+
+    LoadUserTags();
+    EXPECT_EQ(userTags()[2].Title, "ABCD");
+    // Only the loaded copy is cut; the store keeps what it holds.
+    EXPECT_EQ(stored(3, "Title").toString(), "ABCDEF");
+}
+
+TEST_F(UserTagStore, EmptyTableSavesNineKeysOfFiveEmptyStrings)
+{
+    SaveUserTags();
+    for (int n = 1; n <= UserTagCount; ++n) {
+        for (const char *name : ValueNames)
+            EXPECT_EQ(stored(n, name), QVariant(QString())) << n << name;
+    }
+    EXPECT_TRUE(settings.contents().contains(
+        "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Application\\UserTags\\9]\n"
+        "\"Title\"=\"\"\n\"Name\"=\"\"\n\"StartTag\"=\"\"\n\"EndTag\"=\"\"\n"
+        "\"Hint\"=\"\"\n"));
+}
+
+TEST_F(UserTagStore, TableRoundTripsEveryRecordExactly)
+{
+    for (int n = 1; n <= UserTagCount; ++n) {
+        const QString i = QString::number(n);
+        userTags()[n - 1] = {"T" + i, "Name \"" + i + "\"", "<DIV CLASS=\"c" + i + "\">",
+                             "</DIV>\\", " hint " + i + " "};
+    }
+    const auto saved = userTags();
+    SaveUserTags();
+    userTags().fill(TUserTag());
+
+    LoadUserTags();
+    EXPECT_EQ(userTags(), saved);
+}
+
+TEST_F(UserTagStore, WronglyTypedValueEndsTheLoad)
+{
+    store(2, "Name", 7);
+    TUserTag tag;
+    EXPECT_THROW(LoadUserTag(2, tag), RegistryError);
+    EXPECT_THROW(LoadUserTags(), RegistryError);
+}
