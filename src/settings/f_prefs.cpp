@@ -33,11 +33,18 @@ template <typename T> const SettingEntry *setting(T SettingsFields::*field)
     Q_UNREACHABLE();
 }
 
+template <typename Button>
+Button *button(QWidget *page, const char *name, const char *caption)
+{
+    auto *result = new Button(QString::fromLatin1(caption), page);
+    result->setObjectName(QLatin1String(name));
+    result->setAccessibleName(result->text().remove(QLatin1Char('&')));
+    return result;
+}
+
 QCheckBox *checkBox(QWidget *page, const char *name, const char *caption)
 {
-    auto *box = new QCheckBox(QString::fromLatin1(caption), page);
-    box->setObjectName(QLatin1String(name));
-    return box;
+    return button<QCheckBox>(page, name, caption);
 }
 
 QLineEdit *lineEdit(QWidget *page, const char *name)
@@ -212,10 +219,8 @@ QWidget *TPrefs::buildNetscapePage()
     auto *example = new QLabel(
         QStringLiteral("(Ex: &lt;HR <span style=\"color:#ff0000\">SIZE=4</span>&gt;)"), result);
     example->setTextFormat(Qt::RichText);
-    rbYes = new QRadioButton(QStringLiteral("&Yes"), result);
-    rbYes->setObjectName(QStringLiteral("rbYes"));
-    rbNo = new QRadioButton(QStringLiteral("&No"), result);
-    rbNo->setObjectName(QStringLiteral("rbNo"));
+    rbYes = button<QRadioButton>(result, "rbYes", "&Yes");
+    rbNo = button<QRadioButton>(result, "rbNo", "&No");
     rbNo->setChecked(true);
 
     return fillPage(result, {group(result, "Use Netscape extentions in standard tags :",

@@ -140,6 +140,8 @@ TEST_F(Prefs, ControlsAreNamedAndCaptionedAsTabled)
     }
     EXPECT_EQ(prefs.sbLocateBrowser->toolTip(), "Locate the external browser");
     EXPECT_EQ(prefs.sbLocateBrowser->accessibleName(), "Locate the external browser");
+    EXPECT_EQ(prefs.cbAppMaxi->accessibleName(), "Start application maximized");
+    EXPECT_EQ(prefs.rbNo->accessibleName(), "No");
     EXPECT_FALSE(prefs.cbSplash->isEnabled());
     for (ColorLabel *tagColor : {prefs.lbText, prefs.lbLinks, prefs.lbImages, prefs.lbOther})
         EXPECT_FALSE(tagColor->isEnabled());
