@@ -1,5 +1,7 @@
 #include "document/trecode.h"
 
+#include "settings/color_label.h"
+
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -8,11 +10,6 @@
 #include <utility>
 
 namespace {
-
-QColor colorFromValue(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
 
 class EditorLines : public LineSource {
 public:
@@ -167,8 +164,8 @@ void TSRichEdit::applyLook(const QString &fontName, int pointSize, quint32 textC
     look.setStyleStrategy(QFont::PreferNoShaping);
     setFont(look);
     QPalette colors = palette();
-    colors.setColor(QPalette::Text, colorFromValue(textColor));
-    colors.setColor(QPalette::Base, colorFromValue(backColor));
+    colors.setColor(QPalette::Text, ColorLabel::toQColor(textColor));
+    colors.setColor(QPalette::Base, ColorLabel::toQColor(backColor));
     setPalette(colors);
 }
 

@@ -1,5 +1,6 @@
 #include "document/document_file.h"
 #include "document/windows1252.h"
+#include "support/file_size_limit.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <ostream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -423,26 +422,6 @@ TEST_F(DocumentFileSaveTest, ReadOnlyFolderLeavesTheOldFileIntact) {
     EXPECT_TRUE(saved.error.startsWith("Cannot create file " + quoted(path("page.htm")) + ". "));
     EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text"));
 }
-
-// Lowers the file-size limit for the process, as a full disk would stop writing.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 TEST_F(DocumentFileSaveTest, FailedWriteLeavesTheOldFileIntact) {
     writeBytes(path("page.htm"), "old text\r\n");
