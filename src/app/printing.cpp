@@ -45,8 +45,8 @@ void printDocument(THTML *document, QPrintDialog &dialog)
     const QString name = document->FileName();
     PrintText(*document->RichEdit, *dialog.printer(),
               QStringLiteral("Pagewick - \u00BB") + name + QStringLiteral("\u00AB"));
-    ShowInformation(document, QStringLiteral("Document \u00BB") + name +
-                                  QStringLiteral("\u00AB printed."));
+    ShowInformation(document,
+                    QStringLiteral("Document \u00BB") + name + QStringLiteral("\u00AB printed."));
 }
 
 void PrintText(const TSRichEdit &editor, QPrinter &printer, const QString &title)

@@ -24,7 +24,10 @@ void rewriteLineStart(TSRichEdit &editor, int length, const QString &text)
 
 } // namespace
 
-void IndentLine(TSRichEdit &editor) { rewriteLineStart(editor, 0, IndentUnit); }
+void IndentLine(TSRichEdit &editor)
+{
+    rewriteLineStart(editor, 0, IndentUnit);
+}
 
 void UnIndentLine(TSRichEdit &editor)
 {

@@ -13,10 +13,9 @@ void replaceAllInEditor(TSRichEdit &editor, const QString &searchText, const QSt
                         FindOptions options)
 {
     const QTextCursor selection = editor.textCursor();
-    const ReplaceAllResult result =
-        replaceAll(TextSnapshot::of(*editor.document()).text(), selection.selectionStart(),
-                   selection.selectionEnd() - selection.selectionStart(), searchText, replaceText,
-                   options);
+    const ReplaceAllResult result = replaceAll(
+        TextSnapshot::of(*editor.document()).text(), selection.selectionStart(),
+        selection.selectionEnd() - selection.selectionStart(), searchText, replaceText, options);
     if (result.ranges.empty())
         return;
     // Hit by hit from the end, so the positions before stay valid; as one edit, so one undo

@@ -55,7 +55,8 @@ TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWid
     m_fields = new QGridLayout;
     eFindText = addField(m_fields, this, "eFindText", QStringLiteral("Fi&nd what:"));
 
-    cbWholeWord = namedButton<QCheckBox>(this, "cbWholeWord", QStringLiteral("Match &whole word only"));
+    cbWholeWord =
+        namedButton<QCheckBox>(this, "cbWholeWord", QStringLiteral("Match &whole word only"));
     cbMatchCase = namedButton<QCheckBox>(this, "cbMatchCase", QStringLiteral("Match &case"));
     auto *checks = new QVBoxLayout;
     checks->addStretch(1);
@@ -105,7 +106,10 @@ QPushButton *TFindDialog::addButton(const char *objectName, const QString &capti
     return button;
 }
 
-void TFindDialog::enableButtons() { bbFindNext->setEnabled(!eFindText->text().isEmpty()); }
+void TFindDialog::enableButtons()
+{
+    bbFindNext->setEnabled(!eFindText->text().isEmpty());
+}
 
 void TFindDialog::Execute()
 {
@@ -116,7 +120,10 @@ void TFindDialog::Execute()
     eFindText->selectAll();
 }
 
-QString TFindDialog::FindText() const { return eFindText->text(); }
+QString TFindDialog::FindText() const
+{
+    return eFindText->text();
+}
 
 FindOptions TFindDialog::Options() const
 {
@@ -134,7 +141,10 @@ TReplaceDialog::TReplaceDialog(QWidget *parent)
     enableButtons();
 }
 
-QString TReplaceDialog::ReplaceText() const { return eReplaceText->text(); }
+QString TReplaceDialog::ReplaceText() const
+{
+    return eReplaceText->text();
+}
 
 void TReplaceDialog::enableButtons()
 {

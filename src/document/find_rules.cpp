@@ -104,7 +104,8 @@ public:
         if (start < 0 || start > length)
             return std::nullopt;
         const auto isHit = [&](qsizetype pos) {
-            if (m_options.wholeWord && !(isWordStart(text, pos) && (!m_options.down || pos > start)))
+            if (m_options.wholeWord &&
+                !(isWordStart(text, pos) && (!m_options.down || pos > start)))
                 return false;
             if (!matchesAt(text, pos))
                 return false;

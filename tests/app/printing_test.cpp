@@ -147,7 +147,8 @@ TEST_F(Printing, EmptyDocumentStillPrintsAPageAndConfirms)
     printTo(pdf);
     driver.answer("OK");
     frame->sbPrintClick();
-    EXPECT_EQ(driver.messages(), QStringList{"Information|Document \u00BB/tmp/page.htm\u00AB printed."});
+    EXPECT_EQ(driver.messages(),
+              QStringList{"Information|Document \u00BB/tmp/page.htm\u00AB printed."});
     EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
     EXPECT_EQ(pdfInfo(pdf, "Title"), "Pagewick - \u00BB/tmp/page.htm\u00AB");
 }

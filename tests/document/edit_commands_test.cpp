@@ -143,8 +143,8 @@ TEST_F(EditCommands, PastedLineBreaksBecomeLines)
 TEST_F(EditCommands, EditButtonsAreEnabledWithTheirHints)
 {
     auto document = makeDocument("");
-    for (const char *name :
-         {"ebSearch", "ebReplace", "ebIndent", "ebUnIndent", "ebCopy", "ebCut", "ebPase", "ebUndo"}) {
+    for (const char *name : {"ebSearch", "ebReplace", "ebIndent", "ebUnIndent", "ebCopy", "ebCut",
+                             "ebPase", "ebUndo"}) {
         QToolButton *edit = button(*document, name);
         ASSERT_NE(edit, nullptr) << name;
         EXPECT_TRUE(edit->isEnabled()) << name;

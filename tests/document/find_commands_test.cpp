@@ -21,7 +21,10 @@ struct Selection {
     bool operator==(const Selection &) const = default;
 };
 
-void PrintTo(const Selection &s, std::ostream *out) { *out << s.start << "+" << s.length; }
+void PrintTo(const Selection &s, std::ostream *out)
+{
+    *out << s.start << "+" << s.length;
+}
 
 Selection selection(const THTML &document)
 {

@@ -193,7 +193,8 @@ TEST(ScanBuffer, AgreesWithTheStepByStepScanOnRandomTexts)
         const QString text = randomText(14);
         const QString search = randomText(3);
         const qsizetype start = random.bounded(int(text.size()) + 1);
-        const qsizetype length = random.bounded(int(std::min<qsizetype>(text.size() - start, 2)) + 1);
+        const qsizetype length =
+            random.bounded(int(std::min<qsizetype>(text.size() - start, 2)) + 1);
         const FindOptions options{random.bounded(2) == 0, random.bounded(2) == 0,
                                   random.bounded(2) == 0};
         ASSERT_EQ(ScanBuffer(text, start, length, search, options),
