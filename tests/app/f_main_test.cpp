@@ -4,6 +4,7 @@
 #include "settings/corvane_registry.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QFile>
@@ -24,9 +25,7 @@ protected:
     void TearDown() override
     {
         frames.clear();
-        processEvents();
-        for (QWidget *window : QApplication::topLevelWidgets())
-            EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+        expectNoWindowLeftOpen();
     }
 
     TMain &start(const QStringList &arguments = {})
@@ -39,11 +38,8 @@ protected:
 
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        writeBytes(folder.filePath(name), bytes);
+        return folder.filePath(name);
     }
 
     std::vector<std::unique_ptr<TMain>> frames;

@@ -7,6 +7,7 @@
 #include "support/file_size_limit.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,12 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 class FileCommands : public TempSettingsTest {
 protected:
@@ -40,11 +35,8 @@ protected:
 
     QString writeFile(const QString &name, const QByteArray &bytes)
     {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        writeBytes(folder.filePath(name), bytes);
+        return folder.filePath(name);
     }
 
     THTML *openThroughDialog(const QString &path)
@@ -68,7 +60,7 @@ TEST_F(FileCommands, FixturesOpenAndSaveBackByteForByte)
                                   "nbsp_windows1252.htm"};
     for (const QString &name : fixtures) {
         SCOPED_TRACE(name.toStdString());
-        const QByteArray original = readAll(QStringLiteral(PAGEWICK_FIXTURES "/") + name);
+        const QByteArray original = readBytes(QStringLiteral(PAGEWICK_FIXTURES "/") + name);
         const QString path = writeFile(name, original);
         THTML *document = openThroughDialog(path);
         ASSERT_NE(document, nullptr);
@@ -76,7 +68,7 @@ TEST_F(FileCommands, FixturesOpenAndSaveBackByteForByte)
         EXPECT_EQ(document->statusText(1), "");
         QFile::remove(path);
         frame->sbSaveClick();
-        EXPECT_EQ(readAll(path), original);
+        EXPECT_EQ(readBytes(path), original);
         document->parentWidget()->close();
         processEvents();
     }
@@ -112,7 +104,7 @@ TEST_F(FileCommands, TypingThenSavingClearsModifiedMark)
     EXPECT_EQ(document->statusText(1), "modified...");
     frame->sbSaveClick();
     EXPECT_EQ(document->statusText(1), "");
-    EXPECT_EQ(readAll(path), "Xabc\r\ndef\r\n");
+    EXPECT_EQ(readBytes(path), "Xabc\r\ndef\r\n");
 }
 
 TEST_F(FileCommands, SaveOfUntitledAsksForNameAndCancelKeepsItUntitled)
@@ -138,13 +130,13 @@ TEST_F(FileCommands, SaveAsShowsLoweredBareNameAndKeepsThePath)
     frame->miSaveAsClick();
     EXPECT_EQ(document->FileName(), path);
     EXPECT_EQ(document->windowTitle(), "index.htm");
-    EXPECT_EQ(readAll(path), "<P>");
+    EXPECT_EQ(readBytes(path), "<P>");
     EXPECT_FALSE(document->isModified());
 
     document->InsertAtCaret("x", false, 0);
     frame->sbSaveClick(); // no dialog: the name is known
     EXPECT_TRUE(driver.unexpected().isEmpty());
-    EXPECT_EQ(readAll(path), "<P>x");
+    EXPECT_EQ(readBytes(path), "<P>x");
 }
 
 TEST_F(FileCommands, SaveAsAddsNoExtensionAndReplacesWithoutAsking)
@@ -157,7 +149,7 @@ TEST_F(FileCommands, SaveAsAddsNoExtensionAndReplacesWithoutAsking)
     frame->miSaveAsClick();
     EXPECT_TRUE(driver.allHandled());
     EXPECT_TRUE(driver.unexpected().isEmpty());
-    EXPECT_EQ(readAll(path), "new");
+    EXPECT_EQ(readBytes(path), "new");
     EXPECT_FALSE(QFile::exists(path + ".htm"));
 }
 
@@ -191,7 +183,7 @@ TEST_F(FileCommands, FailedSaveReportsAndKeepsOldFileAndMark)
     EXPECT_TRUE(driver.messages().value(0).startsWith("Fehler|"));
     EXPECT_TRUE(driver.messages().value(0).contains(QDir::toNativeSeparators(path)))
         << driver.messages().value(0).toStdString();
-    EXPECT_EQ(readAll(path), "old");
+    EXPECT_EQ(readBytes(path), "old");
     EXPECT_EQ(document->statusText(1), "modified...");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1);
 }
@@ -234,7 +226,7 @@ TEST_F(FileCommands, CloseQuestionYesSavesThenCloses)
     processEvents();
     EXPECT_TRUE(driver.allHandled());
     EXPECT_TRUE(frame->documents().isEmpty());
-    EXPECT_EQ(readAll(path), "kept");
+    EXPECT_EQ(readBytes(path), "kept");
 }
 
 TEST_F(FileCommands, NewDocumentsAreSavedAsUtf8WithCrlf)
@@ -246,7 +238,7 @@ TEST_F(FileCommands, NewDocumentsAreSavedAsUtf8WithCrlf)
     ModalDriver driver;
     driver.chooseFile(path);
     frame->miSaveAsClick();
-    EXPECT_EQ(readAll(path), "\xC3\xA9\r\n\xE2\x82\xAC\r\n");
+    EXPECT_EQ(readBytes(path), "\xC3\xA9\r\n\xE2\x82\xAC\r\n");
 }
 
 TEST_F(FileCommands, Windows1252DocumentGainingForeignCharacterIsSavedAsUtf8)
@@ -260,7 +252,7 @@ TEST_F(FileCommands, Windows1252DocumentGainingForeignCharacterIsSavedAsUtf8)
     driver.answer("OK");
     frame->sbSaveClick();
     EXPECT_TRUE(driver.messages().value(0).startsWith("Information|"));
-    EXPECT_EQ(readAll(path), "caf\xC3\xA9\xC5\x91");
+    EXPECT_EQ(readBytes(path), "caf\xC3\xA9\xC5\x91");
 }
 
 } // namespace

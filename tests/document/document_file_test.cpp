@@ -1,6 +1,7 @@
 #include "document/document_file.h"
 #include "document/windows1252.h"
 #include "support/file_size_limit.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,18 +25,6 @@ namespace {
 
 QString fixturePath(const char *name) {
     return QStringLiteral(PAGEWICK_FIXTURES "/") + QLatin1String(name);
-}
-
-QByteArray readBytes(const QString &path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 // Joins the pieces and checks that no piece is empty.

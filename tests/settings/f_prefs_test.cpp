@@ -33,11 +33,7 @@ class Prefs : public TempSettingsTest {
 protected:
     void TearDown() override
     {
-        processEvents();
-        EXPECT_TRUE(driver.allHandled());
-        EXPECT_EQ(driver.unexpected(), QStringList());
-        for (QWidget *window : QApplication::topLevelWidgets())
-            EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+        expectDriverFinished(driver);
     }
 
     // Opens the dialog, hands it to check (which must close it), returns the modal result.

@@ -138,3 +138,18 @@ void processEvents()
         QCoreApplication::processEvents();
     }
 }
+
+void expectNoWindowLeftOpen()
+{
+    processEvents();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+}
+
+void expectDriverFinished(const ModalDriver &driver)
+{
+    processEvents();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(driver.unexpected(), QStringList());
+    expectNoWindowLeftOpen();
+}

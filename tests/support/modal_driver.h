@@ -49,3 +49,7 @@ void setControlChecked(QWidget *dialog, const QString &objectName, bool checked)
 void pressButton(QWidget *dialog, const QString &objectName);
 // Lets queued events run (modal windows closing, deferred deletes).
 void processEvents();
+// The end of a GUI test: no window of it is still open.
+void expectNoWindowLeftOpen();
+// The same, after every queued dialog was handled and none came unexpected.
+void expectDriverFinished(const ModalDriver &driver);

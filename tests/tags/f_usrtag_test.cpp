@@ -29,11 +29,7 @@ protected:
     void SetUp() override { userTags().fill(TUserTag()); }
     void TearDown() override
     {
-        processEvents();
-        EXPECT_TRUE(driver.allHandled());
-        EXPECT_EQ(driver.unexpected(), QStringList());
-        for (QWidget *window : QApplication::topLevelWidgets())
-            EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+        expectDriverFinished(driver);
         userTags().fill(TUserTag());
     }
 
