@@ -8,13 +8,18 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString &caption)
+{
+    dialog.setObjectName(objectName);
+    dialog.setWindowTitle(caption);
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+}
+
 TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setUpFixedDialog(*this, objectName, caption);
 
     auto *outer = new QVBoxLayout(this);
     m_body = new QVBoxLayout;

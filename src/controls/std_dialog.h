@@ -5,6 +5,9 @@
 class QBoxLayout;
 class QPushButton;
 
+// Names a dialog and gives it the fixed dialog frame every dialog of the program has.
+void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString &caption);
+
 // The shape every small modal dialog shares: a fixed window with its controls on top and the
 // buttons bbOK (default) and bbCancel (Escape) at the bottom right. Subclasses put their controls
 // into body() and may refuse OK in bbOKClick() (show a message and return false: the dialog stays

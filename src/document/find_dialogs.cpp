@@ -1,5 +1,7 @@
 #include "document/find_dialogs.h"
 
+#include "controls/std_dialog.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,10 +48,7 @@ TFindDialog::TFindDialog(QWidget *parent)
 TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setUpFixedDialog(*this, objectName, caption);
     setModal(false);
 
     m_fields = new QGridLayout;
