@@ -35,7 +35,7 @@ struct EditButton {
     int left, top;
     Glyph glyph;
     const char *hint;
-    void (THTML::*handler)(); // none: connected by the component catalogue
+    void (THTML::*handler)();
 };
 
 const EditButton EditButtons[] = {
@@ -47,7 +47,7 @@ const EditButton EditButtons[] = {
     {"ebCut", 27, 30, Glyph::Cut, "Cut", &THTML::sbCutClick},
     {"ebPase", 51, 30, Glyph::Paste, "Paste", &THTML::sbPasteClick},
     {"ebUndo", 80, 30, Glyph::Undo, "Undo", &THTML::sbUndoClick},
-    {"ebComponents", 109, 30, Glyph::Components, "Components", nullptr},
+    {"ebComponents", 109, 30, Glyph::Components, "Components", &THTML::sbComponentsClick},
 };
 
 struct TagPage {
@@ -93,9 +93,6 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
                                   [this](int n) { sbUserClick(n); });
     FormCreate();
     acceptComponentDrops(RichEdit->viewport(), [this](const QString &name) { InsComponent(name); });
-    auto *components = Panel4->findChild<QToolButton *>(QStringLiteral("ebComponents"));
-    components->setEnabled(true);
-    connect(components, &QToolButton::clicked, this, &THTML::sbComponentsClick);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -134,9 +131,7 @@ void THTML::buildPanel()
         button->setIconSize(QSize(18, 18));
         button->setToolTip(QLatin1String(face.hint));
         button->setAccessibleName(QLatin1String(face.hint));
-        button->setEnabled(face.handler != nullptr);
-        if (face.handler)
-            connect(button, &QToolButton::clicked, this, face.handler);
+        connect(button, &QToolButton::clicked, this, face.handler);
     }
 
     PageControl1 = new QTabWidget(Panel1);
@@ -400,7 +395,12 @@ void THTML::FormCreate()
 void THTML::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    FormCreate();
+    try {
+        refreshUserTagButtons(sbUser);
+    } catch (const CommandError &) {
+        // Already reported when the window was created; a box per resize step would make the
+        // window impossible to size. The buttons keep what they show.
+    }
 }
 
 void THTML::sbUserClick(int Tag) { runGuarded(this, [&] { insertUserTag(*this, Tag); }); }

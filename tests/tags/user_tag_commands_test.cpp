@@ -133,3 +133,15 @@ TEST_F(UserTagButtonsTest, UnreadableTagIsReportedAndInsertsNothing)
     EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'StartTag'"));
     EXPECT_EQ(documentText(*document), "abcd");
 }
+
+TEST_F(UserTagButtonsTest, UnreadableTagsAreReportedOnceNotOnEveryResize)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(1), "Title", 7);
+    driver.answer("OK");
+    THTML document;
+    document.show();
+    for (int width = 500; width < 560; width += 20)
+        document.resize(width, 400);
+    processEvents();
+    EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'Title'"));
+}
