@@ -182,11 +182,10 @@ void TMain::buildSpeedPanel()
 THTML *TMain::activeDocument() const
 {
     QMdiSubWindow *active = m_area->activeSubWindow();
-    if (!active) {
-        const QList<QMdiSubWindow *> windows = m_area->subWindowList();
-        // The frame itself may not be active (a dialog is up); the topmost child still counts.
-        active = windows.isEmpty() ? nullptr : m_area->subWindowList(QMdiArea::StackingOrder).last();
-    }
+    // The frame itself may not be active (a dialog is up); the topmost child still counts.
+    const QList<QMdiSubWindow *> stacked = m_area->subWindowList(QMdiArea::StackingOrder);
+    if (!active && !stacked.isEmpty())
+        active = stacked.last();
     return active ? qobject_cast<THTML *>(active->widget()) : nullptr;
 }
 
