@@ -29,7 +29,11 @@ void refreshUserTagButtons(const UserTagButtons &buttons)
         QAbstractButton *button = buttons[n - 1];
         button->setText(tag.Title);
         button->setToolTip(tag.Hint);
-        button->setAccessibleName(tag.Hint.isEmpty() ? tag.Title : tag.Hint);
+        // An empty tag still needs a name a screen reader can say.
+        const QString name = !tag.Hint.isEmpty()    ? tag.Hint
+                             : !tag.Title.isEmpty() ? tag.Title
+                                                    : QStringLiteral("User tag %1").arg(n);
+        button->setAccessibleName(name);
     }
 }
 

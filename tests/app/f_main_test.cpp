@@ -6,6 +6,7 @@
 #include "support/temp_settings.h"
 #include "support/test_files.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QMdiArea>
@@ -108,6 +109,22 @@ TEST_F(Frame, CaptionSizeAndToolBar)
         EXPECT_EQ(button->accessibleName(), face.hint);
     }
     EXPECT_NE(frame.findChild<QWidget *>("SpeedPanel"), nullptr);
+}
+
+TEST_F(Frame, EveryNamedButtonHasAnAccessibleName)
+{
+    TMain &frame = start();
+    frame.sbNewClick();
+    int named = 0;
+    for (QAbstractButton *button : frame.findChildren<QAbstractButton *>()) {
+        // Qt's own parts (the tab bar's arrows, the standard print dialog) are not ours to name.
+        if (button->objectName().isEmpty() || button->objectName().startsWith("qt_") ||
+            button->window() != &frame)
+            continue;
+        ++named;
+        EXPECT_FALSE(button->accessibleName().isEmpty()) << button->objectName().toStdString();
+    }
+    EXPECT_GT(named, 30);
 }
 
 TEST_F(Frame, EmptyStoreNeitherMaximisesNorCreatesADocument)
