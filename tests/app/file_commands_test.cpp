@@ -75,6 +75,21 @@ TEST_F(FileCommands, FixturesOpenAndSaveBackByteForByte)
     EXPECT_TRUE(frame->documents().isEmpty());
 }
 
+TEST_F(FileCommands, CrLfStraddlingTheMegabyteBoundaryRoundTrips)
+{
+    // The CR is the last byte of the first megabyte, the LF the first of the next.
+    QByteArray bytes(1 << 20, 'a');
+    bytes[(1 << 20) - 1] = '\r';
+    bytes += "\nlast line\r\n";
+    const QString path = writeFile("straddle.htm", bytes);
+    THTML *document = openDocumentWindow(*frame->mdiArea(), path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->LineCount(), 2);
+    QFile::remove(path);
+    frame->sbSaveClick();
+    EXPECT_EQ(readBytes(path), bytes);
+}
+
 TEST_F(FileCommands, OpenCancelledChangesNothing)
 {
     ModalDriver driver;
