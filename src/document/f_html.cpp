@@ -3,6 +3,7 @@
 #include "app/command_error.h"
 #include "app/command_guard.h"
 #include "app/f_main.h"
+#include "controls/busy_progress.h"
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
 #include "document/edit_commands.h"
@@ -19,6 +20,7 @@
 #include "tags/tag_buttons.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -232,7 +234,10 @@ void THTML::LoadDocument()
         maximize();
     // The look goes on before the text: a font change later would re-lay out every line.
     applyEditorLook(prefs);
-    const LoadResult loaded = RichEdit->loadFile(m_fileName);
+    BusyProgress busy(this, QStringLiteral("Opening %1 ...").arg(m_fileName),
+                      QFileInfo(m_fileName).size());
+    const LoadResult loaded =
+        RichEdit->loadFile(m_fileName, [&busy](qint64 done) { busy.advance(done); });
     if (!loaded.ok)
         throw CommandError(loaded.error);
     m_format = loaded.format;
@@ -249,7 +254,10 @@ void THTML::LoadDocument()
 
 void THTML::WriteFile(const QString &path)
 {
-    const SaveResult saved = RichEdit->saveFile(path, m_format);
+    const SaveResult saved = [&] {
+        BusyProgress busy(this, QString(), 0);
+        return RichEdit->saveFile(path, m_format);
+    }();
     if (!saved.ok)
         throw CommandError(saved.error);
     m_format = saved.format;

@@ -169,7 +169,7 @@ void TSRichEdit::applyLook(const QString &fontName, int pointSize, quint32 textC
     setPalette(colors);
 }
 
-LoadResult TSRichEdit::loadFile(const QString &path)
+LoadResult TSRichEdit::loadFile(const QString &path, const std::function<void(qint64)> &progress)
 {
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
@@ -179,11 +179,18 @@ LoadResult TSRichEdit::loadFile(const QString &path)
     // The document copies each piece into its own buffer: no need for another copy first.
     // Small pieces keep the reading buffers, which add to the peak, small; each piece costs
     // next to nothing.
-    const auto insert = [&cursor](QStringView piece) {
+    qint64 arrived = 0;
+    const auto insert = [&](QStringView piece) {
         cursor.insertText(QString::fromRawData(piece.data(), piece.size()));
+        arrived += piece.size();
+        if (progress)
+            progress(arrived);
     };
+    // A progress window lets events run; the half-built document must not be painted.
+    viewport()->setUpdatesEnabled(false);
     const LoadResult result = loadTextFile(path, insert, 256 * 1024);
     cursor.endEditBlock();
+    viewport()->setUpdatesEnabled(true);
     if (!result.ok)
         doc->clear();
     doc->setUndoRedoEnabled(true);

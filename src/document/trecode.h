@@ -34,7 +34,9 @@ public:
 
     // Replaces the text with the file's, streamed in without an undo step; the caret goes to the
     // start and the modified flag is cleared. On failure the editor is left empty.
-    LoadResult loadFile(const QString &path);
+    // progress, when given, hears how many characters have arrived so far.
+    LoadResult loadFile(const QString &path,
+                        const std::function<void(qint64)> &progress = nullptr);
     // Writes the text block by block (no whole-text copy) in the given format.
     SaveResult saveFile(const QString &path, const FileFormat &format);
 

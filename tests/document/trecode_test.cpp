@@ -3,8 +3,10 @@
 #include "support/insertion_cases.h"
 #include "support/temp_settings.h"
 
+#include <QFile>
 #include <QPaintEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
@@ -272,6 +274,27 @@ TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
     EXPECT_EQ(moves.count(), 1);
     EXPECT_EQ(edit.textCursor().blockNumber(), 3);
     EXPECT_EQ(edit.textCursor().positionInBlock(), 1);
+}
+
+TEST(EditorLoad, ReportsTheCharactersThatHaveArrived)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("big.htm");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray line = "<P>a line of text</P>\r\n";
+    for (int i = 0; i < 40000; ++i)
+        file.write(line);
+    file.close();
+
+    TSRichEdit edit;
+    QList<qint64> reports;
+    ASSERT_TRUE(edit.loadFile(path, [&](qint64 done) { reports.append(done); }).ok);
+    ASSERT_GT(reports.size(), 1);
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    // Every CR LF arrives as one character.
+    EXPECT_EQ(reports.last(), 40000 * (line.size() - 1));
+    EXPECT_TRUE(edit.viewport()->updatesEnabled());
 }
 
 } // namespace
