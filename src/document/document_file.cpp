@@ -236,40 +236,55 @@ char *extend(QByteArray &bytes, qsizetype n) {
     return bytes.data() + used;
 }
 
-QByteArray startOutput(const LineSource &lines, bool bom) {
-    QByteArray bytes;
-    const qsizetype hint = lines.characterCountHint();
-    // Room for wider line breaks and some multi-byte characters; growth covers the rest.
-    bytes.reserve(hint + hint / 4 + utf8BomSize);
+// Where encoded bytes go; false when they could not be written.
+using ByteSink = std::function<bool(QByteArrayView)>;
+
+enum class Encoded { Done, Unencodable, WriteFailed };
+
+// Encodes the lines piece by piece into out, so no whole encoded copy of a big text is held.
+// Windows-1252 stops at the first character the code page lacks.
+Encoded encodeLines(TextEncoding encoding, bool bom, const QByteArray &lineBreak, LineSource &lines,
+                    const ByteSink &out) {
+    constexpr qsizetype pieceSize = 1 << 20;
+    QByteArray piece;
+    piece.reserve(pieceSize + pieceSize / 4);
     if (bom)
-        bytes.append(utf8Bom, utf8BomSize);
-    return bytes;
-}
-
-QByteArray encodeUtf8(const QByteArray &lineBreak, bool bom, LineSource &lines) {
-    QByteArray bytes = startOutput(lines, bom);
-    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        piece.append(utf8Bom, utf8BomSize);
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
     QString line;
+    lines.rewind();
     for (bool first = true; lines.next(line); first = false) {
         if (!first)
-            bytes.append(lineBreak);
-        char *end = encoder.appendToBuffer(extend(bytes, encoder.requiredSpace(line.size())), line);
-        bytes.resize(end - bytes.constData());
+            piece.append(lineBreak);
+        if (encoding == TextEncoding::Utf8) {
+            char *end = utf8.appendToBuffer(extend(piece, utf8.requiredSpace(line.size())), line);
+            piece.resize(end - piece.constData());
+        } else if (!encodeWindows1252(line, extend(piece, line.size()))) {
+            return Encoded::Unencodable;
+        }
+        if (piece.size() >= pieceSize) {
+            if (!out(piece))
+                return Encoded::WriteFailed;
+            piece.resize(0);
+        }
     }
-    return bytes;
+    return out(piece) ? Encoded::Done : Encoded::WriteFailed;
 }
 
-// False as soon as a line holds a character the code page lacks.
-bool encodeWindows1252Lines(const QByteArray &lineBreak, LineSource &lines, QByteArray &bytes) {
-    bytes = startOutput(lines, false);
-    QString line;
-    for (bool first = true; lines.next(line); first = false) {
-        if (!first)
-            bytes.append(lineBreak);
-        if (!encodeWindows1252(line, extend(bytes, line.size())))
-            return false;
+// Encodes in the format's encoding, or as UTF-8 when Windows-1252 cannot hold the text;
+// begin() is called before each attempt so the sink can start afresh.
+Encoded encodeWithFallback(const FileFormat &format, LineSource &lines,
+                           const std::function<void()> &begin, const ByteSink &out,
+                           bool &switchedToUtf8) {
+    const QByteArray lineBreak = lineBreakText(format.lineBreak).toLatin1();
+    begin();
+    Encoded encoded = encodeLines(format.encoding, format.bom, lineBreak, lines, out);
+    switchedToUtf8 = encoded == Encoded::Unencodable;
+    if (switchedToUtf8) {
+        begin();
+        encoded = encodeLines(TextEncoding::Utf8, false, lineBreak, lines, out);
     }
-    return true;
+    return encoded;
 }
 
 QString fileError(const char *action, const QString &path, const QString &reason) {
@@ -402,17 +417,19 @@ LoadResult loadTextFile(const QString &path, const std::function<void(QStringVie
 }
 
 QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switchedToUtf8) {
-    const QByteArray lineBreak = lineBreakText(format.lineBreak).toLatin1();
-    bool switched = false;
     QByteArray bytes;
-    lines.rewind();
-    if (format.encoding == TextEncoding::Utf8) {
-        bytes = encodeUtf8(lineBreak, format.bom, lines);
-    } else if (!encodeWindows1252Lines(lineBreak, lines, bytes)) {
-        switched = true;
-        lines.rewind();
-        bytes = encodeUtf8(lineBreak, false, lines);
-    }
+    bool switched = false;
+    encodeWithFallback(
+        format, lines,
+        [&] {
+            bytes.clear();
+            bytes.reserve(lines.characterCountHint() + lines.characterCountHint() / 4 + 8);
+        },
+        [&](QByteArrayView piece) {
+            bytes.append(piece);
+            return true;
+        },
+        switched);
     if (switchedToUtf8)
         *switchedToUtf8 = switched;
     return bytes;
@@ -420,14 +437,6 @@ QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switche
 
 SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSource &lines) {
     SaveResult result;
-    const QByteArray bytes = encodeText(format, lines, &result.switchedToUtf8);
-    result.format = format;
-    result.format.mixedLineBreaks = false;
-    if (result.switchedToUtf8) {
-        result.format.encoding = TextEncoding::Utf8;
-        result.format.bom = false;
-    }
-
     // QSaveFile writes beside the target and renames only on commit, copying the
     // old file's permissions; the old file is untouched until then.
     QSaveFile file(path);
@@ -435,10 +444,26 @@ SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSourc
         result.error = fileError("create", path, file.errorString());
         return result;
     }
+    const Encoded encoded = encodeWithFallback(
+        format, lines,
+        [&file] {
+            file.seek(0);
+            file.resize(0);
+        },
+        [&file](QByteArrayView piece) {
+            return file.write(piece.data(), piece.size()) == piece.size();
+        },
+        result.switchedToUtf8);
     // commit() succeeds even when buffered data never reached the disk; flush() tells.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    if (encoded != Encoded::Done || !file.flush() || !file.commit()) {
         result.error = fileError("write", path, file.errorString());
         return result;
+    }
+    result.format = format;
+    result.format.mixedLineBreaks = false;
+    if (result.switchedToUtf8) {
+        result.format.encoding = TextEncoding::Utf8;
+        result.format.bom = false;
     }
     result.ok = true;
     return result;

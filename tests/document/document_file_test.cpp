@@ -354,6 +354,17 @@ TEST_F(DocumentFileSaveTest, SwitchToUtf8IsReportedAndWritten) {
     EXPECT_EQ(readBytes(path("x.htm")), QByteArray("\xC5\x91\r\n"));
 }
 
+TEST_F(DocumentFileSaveTest, SwitchAfterMegabytesAlreadyWrittenStartsTheFileAfresh) {
+    // Saving streams in pieces: the character Windows-1252 lacks comes after several of them.
+    QStringList lines(40000, QStringLiteral("caf\u00E9 au lait, plain text of a line"));
+    lines.append(u"\u0151"_qs);
+    StringListLineSource source(lines);
+    const SaveResult saved = saveTextFile(path("x.htm"), windows1252Crlf, source);
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    EXPECT_TRUE(saved.switchedToUtf8);
+    EXPECT_EQ(readBytes(path("x.htm")), lines.join("\r\n").toUtf8());
+}
+
 TEST_F(DocumentFileSaveTest, UnifiesMixedLineBreaksWithTheFirstStyle) {
     Collector collector;
     const LoadResult loaded = loadTextFile(fixturePath("mixed.htm"), collector.sink());
