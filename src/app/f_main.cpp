@@ -16,8 +16,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -52,7 +50,7 @@ struct SpeedButton {
 } // namespace
 
 TMain::TMain(const QStringList &arguments, QWidget *parent)
-    : QMainWindow(parent), m_area(new QMdiArea(this)), m_arguments(arguments)
+    : QMainWindow(parent), m_area(new QMdiArea(this)), m_printing(this), m_arguments(arguments)
 {
     theFrame = this;
     setObjectName(QStringLiteral("Main"));
@@ -64,10 +62,6 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
     setCentralWidget(m_area);
     OpenDialog1 = createOpenDialog(this);
     SaveDialog1 = createSaveDialog(this);
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    PrintDialog1 = createPrintDialog(m_printer.get(), this);
-    PrinterSetupDialog1 = new QPageSetupDialog(m_printer.get(), this);
-    PrinterSetupDialog1->setObjectName(QStringLiteral("PrinterSetupDialog1"));
     buildMenus();
     buildSpeedPanel();
 
@@ -78,9 +72,6 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
 
 TMain::~TMain()
 {
-    // They use the printer, which goes before the frame's children.
-    delete PrintDialog1;
-    delete PrinterSetupDialog1;
     if (theFrame == this)
         theFrame = nullptr;
 }
@@ -249,9 +240,13 @@ void TMain::miSaveAsClick()
 
 void TMain::sbExitClick() { close(); }
 
-void TMain::sbPrintClick() { printDocument(activeDocument(), *PrintDialog1); }
+void TMain::sbPrintClick()
+{
+    if (THTML *document = activeDocument())
+        printDocument(document, m_printing.printDialog());
+}
 
-void TMain::miPrinterSetupClick() { PrinterSetupDialog1->exec(); }
+void TMain::miPrinterSetupClick() { m_printing.setupDialog().exec(); }
 
 void TMain::miFindClick()
 {

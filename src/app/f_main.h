@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/printing.h"
+
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
@@ -48,9 +50,9 @@ public:
     // Printing, on the frame's printer, which both dialogs set up.
     void sbPrintClick();
     void miPrinterSetupClick();
-    QPrinter *printer() const { return m_printer.get(); }
-    QPrintDialog *PrintDialog1;
-    QPageSetupDialog *PrinterSetupDialog1;
+    QPrinter *printer() { return &m_printing.printer(); }
+    QPrintDialog *PrintDialog1() { return &m_printing.printDialog(); }
+    QPageSetupDialog *PrinterSetupDialog1() { return &m_printing.setupDialog(); }
 
     // The Edit menu acts on the active document.
     void miFindClick();
@@ -66,7 +68,7 @@ private:
     void buildSpeedPanel();
 
     QMdiArea *m_area;
-    std::unique_ptr<QPrinter> m_printer;
+    FramePrinting m_printing;
     QStringList m_arguments;
     bool m_shown = false;
 };

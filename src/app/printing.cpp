@@ -6,6 +6,7 @@
 #include "document/trecode.h"
 
 #include <QDir>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,18 +30,41 @@ QString failure(const QPrinter &printer)
 
 } // namespace
 
-QPrintDialog *createPrintDialog(QPrinter *printer, QWidget *parent)
+FramePrinting::FramePrinting(QWidget *frame) : m_frame(frame) {}
+
+FramePrinting::~FramePrinting() = default;
+
+QPrinter &FramePrinting::printer()
 {
-    auto *dialog = new QPrintDialog(printer, parent);
-    dialog->setObjectName(QStringLiteral("PrintDialog1"));
-    dialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                       QAbstractPrintDialog::PrintCollateCopies);
-    return dialog;
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+QPrintDialog &FramePrinting::printDialog()
+{
+    if (!m_printDialog) {
+        m_printDialog = std::make_unique<QPrintDialog>(&printer(), m_frame);
+        m_printDialog->setObjectName(QStringLiteral("PrintDialog1"));
+        m_printDialog->setOptions(QAbstractPrintDialog::PrintToFile |
+                                  QAbstractPrintDialog::PrintShowPageSize |
+                                  QAbstractPrintDialog::PrintCollateCopies);
+    }
+    return *m_printDialog;
+}
+
+QPageSetupDialog &FramePrinting::setupDialog()
+{
+    if (!m_setupDialog) {
+        m_setupDialog = std::make_unique<QPageSetupDialog>(&printer(), m_frame);
+        m_setupDialog->setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    }
+    return *m_setupDialog;
 }
 
 void printDocument(THTML *document, QPrintDialog &dialog)
 {
-    if (!document || dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
         return;
     const QString name = document->FileName();
     PrintText(*document->RichEdit, *dialog.printer(),

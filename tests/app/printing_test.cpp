@@ -193,12 +193,21 @@ TEST_F(Printing, ButtonAndMenuPrintTheActiveDocument)
     EXPECT_TRUE(frame->findChild<QAction *>("miPrinterSetup")->isEnabled());
 }
 
+TEST_F(Printing, PrinterIsAskedForOnlyWhenFirstNeeded)
+{
+    // Asking the system for its printers would lengthen every start.
+    EXPECT_EQ(frame->findChild<QPrintDialog *>(), nullptr);
+    EXPECT_EQ(frame->findChild<QPageSetupDialog *>(), nullptr);
+    frame->sbPrintClick(); // no document: nothing, not even the dialog
+    EXPECT_EQ(frame->findChild<QPrintDialog *>(), nullptr);
+}
+
 TEST_F(Printing, PrinterSetupShowsTheSetupDialogOnTheFramesPrinter)
 {
-    EXPECT_EQ(frame->PrinterSetupDialog1->printer(), frame->printer());
-    EXPECT_EQ(frame->PrintDialog1->printer(), frame->printer());
-    EXPECT_FALSE(frame->PrintDialog1->testOption(QAbstractPrintDialog::PrintPageRange));
-    EXPECT_FALSE(frame->PrintDialog1->testOption(QAbstractPrintDialog::PrintSelection));
+    EXPECT_EQ(frame->PrinterSetupDialog1()->printer(), frame->printer());
+    EXPECT_EQ(frame->PrintDialog1()->printer(), frame->printer());
+    EXPECT_FALSE(frame->PrintDialog1()->testOption(QAbstractPrintDialog::PrintPageRange));
+    EXPECT_FALSE(frame->PrintDialog1()->testOption(QAbstractPrintDialog::PrintSelection));
     driver.then([](QWidget *dialog) {
         EXPECT_EQ(dialog->objectName(), "PrinterSetupDialog1");
         static_cast<QDialog *>(dialog)->reject();
