@@ -2,6 +2,10 @@
 
 #include "app/command_error.h"
 #include "controls/message_box.h"
+#include "settings/corvane_registry.h"
+
+#include <QPointer>
+#include <QWidget>
 
 void runGuarded(QWidget *parent, const std::function<void()> &command)
 {
@@ -10,4 +14,11 @@ void runGuarded(QWidget *parent, const std::function<void()> &command)
     } catch (const CommandError &error) {
         ShowError(parent, error.message());
     }
+}
+
+void showRegistryNotices(QWidget *window)
+{
+    TCorvaneRegistry::setNoticeHandler([window = QPointer<QWidget>(window)](const QString &text) {
+        MessageDlg(window, text, MessageType::Warning, mbOK);
+    });
 }

@@ -1,3 +1,4 @@
+#include "app/command_guard.h"
 #include "app/f_main.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Pagewick"));
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
     TMain frame(QApplication::arguments().mid(1));
+    showRegistryNotices(&frame);
     frame.show();
     return app.exec();
 }
