@@ -1,0 +1,44 @@
+#include "controls/dialog_rows.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
+{
+    QWidget dialog;
+    DialogRows rows(&dialog);
+    QLineEdit *title = rows.edit(QStringLiteral("&Title :"), "eTitle", QStringLiteral("x"));
+    const DialogRows::ButtonRow link =
+        rows.editWithButton(QStringLiteral("&Link :"), "eLink", "sbLink");
+    TUpDown *size = rows.upDown(QStringLiteral("&Size :"), "eSize", "UpDown1", {1, 6, 1});
+    QCheckBox *border = rows.checkBox("cbBorder", QStringLiteral("&Border"), true);
+    DialogRows inner = rows.group("gbInner", QStringLiteral("Inner"));
+    QLineEdit *deep = inner.edit(QStringLiteral("&Deep :"), "eDeep");
+    dialog.setLayout(rows.layout());
+
+    EXPECT_EQ(dialog.findChild<QLineEdit *>(QStringLiteral("eTitle")), title);
+    EXPECT_EQ(title->text(), QStringLiteral("x"));
+    const QString longText(40000, QLatin1Char('a'));
+    title->setText(longText);
+    EXPECT_EQ(title->text(), longText);
+
+    EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("sbLink")), link.button);
+    EXPECT_EQ(link.button->text(), QStringLiteral("..."));
+    EXPECT_EQ(link.button->accessibleName(), QStringLiteral("Link"));
+    EXPECT_EQ(rows.layout()->itemAtPosition(1, 2)->widget(), link.button);
+
+    EXPECT_EQ(dialog.findChild<TUpDown *>(QStringLiteral("UpDown1")), size);
+    EXPECT_EQ(rows.lastLabel()->text(), QStringLiteral("&Size :"));
+    EXPECT_EQ(rows.lastLabel()->buddy(), size);
+
+    EXPECT_TRUE(border->isChecked());
+    EXPECT_EQ(border->accessibleName(), QStringLiteral("Border"));
+    auto *group = dialog.findChild<QGroupBox *>(QStringLiteral("gbInner"));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(deep->parentWidget(), group);
+}
