@@ -1,5 +1,6 @@
 #include "app/f_main.h"
 #include "app/file_commands.h"
+#include "controls/busy_progress.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
 #include "document/trecode.h"
@@ -13,8 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +91,42 @@ TEST_F(FileCommands, CrLfStraddlingTheMegabyteBoundaryRoundTrips)
     QFile::remove(path);
     frame->sbSaveClick();
     EXPECT_EQ(readBytes(path), bytes);
+}
+
+TEST_F(FileCommands, NothingTheUserDoesDuringABigLoadTouchesTheHalfLoadedDocument)
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() <= BusyProgress::ShownFrom; ++i)
+        bytes += "<TR><TD>Row " + QByteArray::number(i) + "</TD></TR>\r\n";
+    const QString path = writeFile("big.htm", bytes);
+    // Once the progress window is up: Escape and close it, then type, save and close the
+    // document, all through the window system as a user would.
+    bool meddled = false;
+    QTimer user;
+    user.setInterval(1);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress || meddled)
+            return;
+        meddled = true;
+        QTest::keyClick(progress->windowHandle(), Qt::Key_Escape);
+        progress->windowHandle()->close();
+        frame->activateWindow(); // the offscreen platform lets a blocked window activate
+        processEvents();
+        QWindow *main = frame->windowHandle();
+        QTest::keyClick(main, Qt::Key_X);
+        QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(main, Qt::Key_F4, Qt::ControlModifier);
+    });
+    user.start();
+    THTML *document = openDocumentWindow(*frame->mdiArea(), path);
+    user.stop();
+    ASSERT_TRUE(meddled) << "the progress window never showed";
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(frame->documents().size(), 1);
+    EXPECT_FALSE(document->isModified());
+    EXPECT_EQ(document->LineCount(), bytes.count('\n'));
+    EXPECT_TRUE(readBytes(path) == bytes) << "the file was written during the load";
 }
 
 TEST_F(FileCommands, OpenCancelledChangesNothing)
@@ -224,8 +263,8 @@ TEST_F(FileCommands, CloseQuestionYesWithCancelledSaveAsKeepsTheWindow)
     document->parentWidget()->close();
     processEvents();
     EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(driver.messages().value(0), QString("Bestätigen|") + NoName +
-                                              " is not yet saved! Save ?");
+    EXPECT_EQ(driver.messages().value(0),
+              QString("Bestätigen|") + NoName + " is not yet saved! Save ?");
     ASSERT_EQ(frame->documents().size(), 1);
     EXPECT_EQ(documentText(*document), "precious");
 }
