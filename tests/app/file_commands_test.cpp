@@ -5,6 +5,7 @@
 #include "document/file_names.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
+#include "support/fifo_feeder.h"
 #include "support/file_size_limit.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,10 +59,18 @@ protected:
 
 TEST_F(FileCommands, FixturesOpenAndSaveBackByteForByte)
 {
-    const QStringList fixtures = {"utf8.htm", "utf8_bom.htm", "windows1252.htm",
-                                  "windows1252_undefined.htm", "crlf.htm", "lf.htm", "cr.htm",
-                                  "no_final_break.htm", "empty.htm", "nbsp_utf8.htm",
-                                  "nbsp_windows1252.htm"};
+    const QStringList fixtures = {"utf8.htm",
+                                  "utf8_bom.htm",
+                                  "windows1252.htm",
+                                  "windows1252_undefined.htm",
+                                  "crlf.htm",
+                                  "lf.htm",
+                                  "cr.htm",
+                                  "no_final_break.htm",
+                                  "empty.htm",
+                                  "nbsp_utf8.htm",
+                                  "nbsp_windows1252.htm",
+                                  "utf8_bom_not_utf8.htm"};
     for (const QString &name : fixtures) {
         SCOPED_TRACE(name.toStdString());
         const QByteArray original = readBytes(QStringLiteral(PAGEWICK_FIXTURES "/") + name);
@@ -135,6 +145,38 @@ TEST_F(FileCommands, OpenCancelledChangesNothing)
     driver.chooseFile({});
     frame->sbOpenClick();
     EXPECT_TRUE(frame->documents().isEmpty());
+}
+
+TEST_F(FileCommands, WhatIsNotARegularFileIsRefusedBeforeAnyRead)
+{
+    const QString fifo = folder.filePath("pipe.htm");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const FifoFeeder feeder(fifo);
+    ModalDriver driver;
+    driver.answer("OK").chooseFile(fifo).answer("OK");
+    frame = std::make_unique<TMain>(QStringList{fifo}); // from the command line
+    frame->show();
+    processEvents();
+    frame->sbOpenClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(driver.messages(), QStringList(2, "Fehler|Cannot open file \"" + fifo +
+                                                    "\". It is not a regular file."));
+    EXPECT_TRUE(frame->documents().isEmpty());
+    EXPECT_FALSE(feeder.readerCame());
+}
+
+TEST_F(FileCommands, OpeningTellsWhatSavingWillChange)
+{
+    const QString path = writeFile("breaks.htm", "a\xE2\x80\xA9"
+                                                 "b\r\n");
+    ModalDriver driver;
+    driver.chooseFile(path).answer("OK");
+    frame->sbOpenClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(driver.messages().value(0),
+              "Information|" + savingChangesNotice(path, {.breaksInText = true}));
+    frame->sbSaveClick();
+    EXPECT_EQ(readBytes(path), "a\r\nb\r\n");
 }
 
 TEST_F(FileCommands, FileWithNulBytesIsRefused)
