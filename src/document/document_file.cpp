@@ -263,7 +263,8 @@ Encoded encodeLines(TextEncoding encoding, bool bom, const QByteArray &lineBreak
                     const ByteSink &out) {
     constexpr qsizetype pieceSize = 1 << 20;
     QByteArray piece;
-    piece.reserve(pieceSize + pieceSize / 4);
+    // A small text needs no piece of full size: at most three bytes per character.
+    piece.reserve(qMin(lines.characterCountHint() * 3 + 8, pieceSize + pieceSize / 4));
     if (bom)
         piece.append(utf8Bom, utf8BomSize);
     QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
