@@ -4,11 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <bit>
+#include <cerrno>
+#include <csignal>
 #include <cstring>
 
 namespace {
@@ -116,7 +120,7 @@ public:
             scan(m_head);
         if (m_pendingCR)
             noteLineBreak(LineBreak::CR);
-        if (!m_format.bom && (!m_valid || !m_unfinished.isEmpty()))
+        if (!m_valid || !m_unfinished.isEmpty())
             m_format.encoding = TextEncoding::Windows1252;
         m_format.mixedLineBreaks = m_kinds > 1;
         return m_format;
@@ -126,7 +130,7 @@ private:
     void scan(QByteArrayView bytes) {
         if (bytes.isEmpty())
             return;
-        if (!m_format.bom && m_valid)
+        if (m_valid)
             checkUtf8(bytes);
         scanLineBreaks(bytes);
     }
@@ -190,6 +194,14 @@ private:
     bool m_pendingCR = false;
 };
 
+// U+2029, U+FDD0 and U+FDD1 end a block in the editor, as a line break does.
+bool holdsEditorBreak(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar ch) {
+        return ch.unicode() == 0x2029 || (ch.unicode() | 1) == 0xFDD1;
+    });
+}
+
 // Decodes consecutive pieces of a text in a known format and hands out the text, every line
 // break as one '\n', without the BOM.
 class PieceDecoder {
@@ -215,9 +227,12 @@ public:
         if (length == 0) // only the start of a character split by the chunk boundary
             return;
         const QStringView piece = unifyLineBreaks(m_buffer.data(), length, m_pendingCR);
+        m_breaksInText = m_breaksInText || holdsEditorBreak(piece);
         if (!piece.isEmpty())
             m_sink(piece);
     }
+
+    bool breaksInText() const { return m_breaksInText; }
 
 private:
     FileFormat m_format;
@@ -227,6 +242,7 @@ private:
     QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom};
     QString m_buffer;
     bool m_pendingCR = false;
+    bool m_breaksInText = false;
 };
 
 // Grows bytes by n and returns where the new bytes go.
@@ -247,7 +263,8 @@ Encoded encodeLines(TextEncoding encoding, bool bom, const QByteArray &lineBreak
                     const ByteSink &out) {
     constexpr qsizetype pieceSize = 1 << 20;
     QByteArray piece;
-    piece.reserve(pieceSize + pieceSize / 4);
+    // A small text needs no piece of full size: at most three bytes per character.
+    piece.reserve(qMin(lines.characterCountHint() * 3 + 8, pieceSize + pieceSize / 4));
     if (bom)
         piece.append(utf8Bom, utf8BomSize);
     QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
@@ -282,7 +299,7 @@ Encoded encodeWithFallback(const FileFormat &format, LineSource &lines,
     switchedToUtf8 = encoded == Encoded::Unencodable;
     if (switchedToUtf8) {
         begin();
-        encoded = encodeLines(TextEncoding::Utf8, false, lineBreak, lines, out);
+        encoded = encodeLines(TextEncoding::Utf8, format.bom, lineBreak, lines, out);
     }
     return encoded;
 }
@@ -290,6 +307,19 @@ Encoded encodeWithFallback(const FileFormat &format, LineSource &lines,
 QString fileError(const char *action, const QString &path, const QString &reason) {
     return QStringLiteral("Cannot %1 file \"%2\". %3")
         .arg(QLatin1String(action), QDir::toNativeSeparators(path), reason);
+}
+
+// Runs a read or write of device; on failure keeps the system's reason in error, as Qt leaves
+// "Unknown error" for some (a short write on a full disk, a device that fails a read).
+bool attempt(const QIODevice &device, QString &error, const std::function<bool()> &operation)
+{
+    errno = 0;
+    if (operation())
+        return true;
+    const int code = errno;
+    if (error.isEmpty())
+        error = code ? QString::fromLocal8Bit(std::strerror(code)) : device.errorString();
+    return false;
 }
 
 } // namespace
@@ -360,7 +390,7 @@ QString lineBreakText(LineBreak lineBreak) {
 
 FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringView)> &sink,
                       qsizetype chunkBytes) {
-    const FileFormat format = detectFileFormat(bytes);
+    FileFormat format = detectFileFormat(bytes);
     QByteArrayView input(bytes);
     if (format.bom)
         input = input.sliced(utf8BomSize);
@@ -368,36 +398,61 @@ FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringV
     PieceDecoder decoder({.encoding = format.encoding}, sink);
     for (qsizetype pos = 0; pos < input.size(); pos += chunkBytes)
         decoder.feed(input.sliced(pos, qMin(chunkBytes, input.size() - pos)));
+    format.breaksInText = decoder.breaksInText();
     return format;
 }
 
 LoadResult loadTextFile(const QString &path, const std::function<void(QStringView)> &sink,
                         qsizetype chunkBytes) {
     LoadResult result;
+    // Judged before opening: opening a FIFO waits for a writer, reading a device may never end.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        result.error = fileError("open", path, QStringLiteral("It is not a regular file."));
+        return result;
+    }
+    if (info.size() > MaxTextLength) {
+        result.error = fileError("open", path,
+                                 QStringLiteral("It is too big: the editor holds at most %1 "
+                                                "characters.")
+                                     .arg(MaxTextLength));
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = fileError("open", path, file.errorString());
         return result;
     }
+    return loadText(file, path, sink, chunkBytes);
+}
+
+LoadResult loadText(QIODevice &device, const QString &path,
+                    const std::function<void(QStringView)> &sink, qsizetype chunkBytes)
+{
+    LoadResult result;
     QByteArray chunk(qMax(chunkBytes, qsizetype(1)), Qt::Uninitialized);
-    // Reads the file piece by piece; false after a read error.
+    QString reason;
+    // Reads piece by piece until the end or until take returns false; false after a read error.
     const auto readAll = [&](const auto &take) {
         for (;;) {
-            const qint64 got = file.read(chunk.data(), chunk.size());
-            if (got < 0) {
-                result.error = fileError("read", path, file.errorString());
+            qint64 got = 0;
+            if (!attempt(device, reason,
+                         [&] { return (got = device.read(chunk.data(), chunk.size())) >= 0; })) {
+                result.error = fileError("read", path, reason);
                 return false;
             }
-            if (got == 0)
+            if (got == 0 || !take(QByteArrayView(chunk.constData(), got)))
                 return true;
-            take(QByteArrayView(chunk.constData(), got));
         }
     };
 
     // A first pass settles the format and refuses binary files before any text goes out;
     // the second decodes. Neither holds the whole file.
     FormatScanner scanner;
-    if (!readAll([&](QByteArrayView bytes) { scanner.feed(bytes); }))
+    if (!readAll([&](QByteArrayView bytes) {
+            scanner.feed(bytes);
+            return !scanner.holdsNul();
+        }))
         return result;
     if (scanner.holdsNul()) {
         result.error =
@@ -405,15 +460,39 @@ LoadResult loadTextFile(const QString &path, const std::function<void(QStringVie
         return result;
     }
     result.format = scanner.finish();
-    if (!file.seek(0)) {
-        result.error = fileError("read", path, file.errorString());
+    if (!attempt(device, reason, [&] { return device.seek(0); })) {
+        result.error = fileError("read", path, reason);
         return result;
     }
     PieceDecoder decoder(result.format, sink);
-    if (!readAll([&](QByteArrayView bytes) { decoder.feed(bytes); }))
+    if (!readAll([&](QByteArrayView bytes) {
+            decoder.feed(bytes);
+            return true;
+        }))
         return result;
+    result.format.breaksInText = decoder.breaksInText();
     result.ok = true;
     return result;
+}
+
+QString savingChangesNotice(const QString &path, const FileFormat &format)
+{
+    QStringList found;
+    QStringList written;
+    if (format.mixedLineBreaks) {
+        found << QStringLiteral("mixes line break styles");
+        written << QStringLiteral("every line break as the first one found");
+    }
+    if (format.breaksInText) {
+        found << QStringLiteral("holds characters that the editor turns into line breaks "
+                                "(U+2029, U+FDD0 or U+FDD1)");
+        written << QStringLiteral("those characters as line breaks");
+    }
+    if (found.isEmpty())
+        return {};
+    return QStringLiteral("The file \"%1\" %2. Saving it will write %3.")
+        .arg(QDir::toNativeSeparators(path), found.join(QLatin1String(" and ")),
+             written.join(QLatin1String(" and ")));
 }
 
 QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switchedToUtf8) {
@@ -444,29 +523,38 @@ SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSourc
         result.error = fileError("create", path, file.errorString());
         return result;
     }
+    QString reason;
     const Encoded encoded = encodeWithFallback(
         format, lines,
         [&file] {
             file.seek(0);
             file.resize(0);
         },
-        [&file](QByteArrayView piece) {
-            return file.write(piece.data(), piece.size()) == piece.size();
+        [&](QByteArrayView piece) {
+            return attempt(file, reason,
+                           [&] { return file.write(piece.data(), piece.size()) == piece.size(); });
         },
         result.switchedToUtf8);
     // commit() succeeds even when buffered data never reached the disk; flush() tells.
-    if (encoded != Encoded::Done || !file.flush() || !file.commit()) {
-        result.error = fileError("write", path, file.errorString());
+    if (encoded != Encoded::Done || !attempt(file, reason, [&] { return file.flush(); }) ||
+        !file.commit()) {
+        result.error = fileError("write", path, reason.isEmpty() ? file.errorString() : reason);
         return result;
     }
     result.format = format;
     result.format.mixedLineBreaks = false;
-    if (result.switchedToUtf8) {
+    result.format.breaksInText = false;
+    if (result.switchedToUtf8)
         result.format.encoding = TextEncoding::Utf8;
-        result.format.bom = false;
-    }
     result.ok = true;
     return result;
+}
+
+void ignoreFileSizeSignal()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 StringListLineSource::StringListLineSource(QStringList lines) : m_lines(std::move(lines)) {}

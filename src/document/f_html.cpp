@@ -245,11 +245,9 @@ void THTML::LoadDocument()
         sbComponentsClick();
     setWindowTitle(m_fileName);
     finishSetup();
-    if (loaded.format.mixedLineBreaks) {
-        ShowInformation(this, QStringLiteral("The file \"%1\" mixes line break styles. Saving it "
-                                             "will write every line break as the first one found.")
-                                  .arg(m_fileName));
-    }
+    const QString notice = savingChangesNotice(m_fileName, loaded.format);
+    if (!notice.isEmpty())
+        ShowInformation(this, notice);
 }
 
 void THTML::WriteFile(const QString &path)

@@ -1,9 +1,11 @@
 #include "app/f_main.h"
 #include "app/file_commands.h"
+#include "controls/busy_progress.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
+#include "support/fifo_feeder.h"
 #include "support/file_size_limit.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
@@ -13,9 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,10 +59,18 @@ protected:
 
 TEST_F(FileCommands, FixturesOpenAndSaveBackByteForByte)
 {
-    const QStringList fixtures = {"utf8.htm", "utf8_bom.htm", "windows1252.htm",
-                                  "windows1252_undefined.htm", "crlf.htm", "lf.htm", "cr.htm",
-                                  "no_final_break.htm", "empty.htm", "nbsp_utf8.htm",
-                                  "nbsp_windows1252.htm"};
+    const QStringList fixtures = {"utf8.htm",
+                                  "utf8_bom.htm",
+                                  "windows1252.htm",
+                                  "windows1252_undefined.htm",
+                                  "crlf.htm",
+                                  "lf.htm",
+                                  "cr.htm",
+                                  "no_final_break.htm",
+                                  "empty.htm",
+                                  "nbsp_utf8.htm",
+                                  "nbsp_windows1252.htm",
+                                  "utf8_bom_not_utf8.htm"};
     for (const QString &name : fixtures) {
         SCOPED_TRACE(name.toStdString());
         const QByteArray original = readBytes(QStringLiteral(PAGEWICK_FIXTURES "/") + name);
@@ -90,12 +103,80 @@ TEST_F(FileCommands, CrLfStraddlingTheMegabyteBoundaryRoundTrips)
     EXPECT_EQ(readBytes(path), bytes);
 }
 
+TEST_F(FileCommands, NothingTheUserDoesDuringABigLoadTouchesTheHalfLoadedDocument)
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() <= BusyProgress::ShownFrom; ++i)
+        bytes += "<TR><TD>Row " + QByteArray::number(i) + "</TD></TR>\r\n";
+    const QString path = writeFile("big.htm", bytes);
+    // Once the progress window is up: Escape and close it, then type, save and close the
+    // document, all through the window system as a user would.
+    bool meddled = false;
+    QTimer user;
+    user.setInterval(1);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!progress || meddled)
+            return;
+        meddled = true;
+        QTest::keyClick(progress->windowHandle(), Qt::Key_Escape);
+        progress->windowHandle()->close();
+        frame->activateWindow(); // the offscreen platform lets a blocked window activate
+        processEvents();
+        QWindow *main = frame->windowHandle();
+        QTest::keyClick(main, Qt::Key_X);
+        QTest::keyClick(main, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(main, Qt::Key_F4, Qt::ControlModifier);
+    });
+    user.start();
+    THTML *document = openDocumentWindow(*frame->mdiArea(), path);
+    user.stop();
+    ASSERT_TRUE(meddled) << "the progress window never showed";
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(frame->documents().size(), 1);
+    EXPECT_FALSE(document->isModified());
+    EXPECT_EQ(document->LineCount(), bytes.count('\n'));
+    EXPECT_TRUE(readBytes(path) == bytes) << "the file was written during the load";
+}
+
 TEST_F(FileCommands, OpenCancelledChangesNothing)
 {
     ModalDriver driver;
     driver.chooseFile({});
     frame->sbOpenClick();
     EXPECT_TRUE(frame->documents().isEmpty());
+}
+
+TEST_F(FileCommands, WhatIsNotARegularFileIsRefusedBeforeAnyRead)
+{
+    const QString fifo = folder.filePath("pipe.htm");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const FifoFeeder feeder(fifo);
+    ModalDriver driver;
+    driver.answer("OK").chooseFile(fifo).answer("OK");
+    frame = std::make_unique<TMain>(QStringList{fifo}); // from the command line
+    frame->show();
+    processEvents();
+    frame->sbOpenClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(driver.messages(), QStringList(2, "Fehler|Cannot open file \"" + fifo +
+                                                    "\". It is not a regular file."));
+    EXPECT_TRUE(frame->documents().isEmpty());
+    EXPECT_FALSE(feeder.readerCame());
+}
+
+TEST_F(FileCommands, OpeningTellsWhatSavingWillChange)
+{
+    const QString path = writeFile("breaks.htm", "a\xE2\x80\xA9"
+                                                 "b\r\n");
+    ModalDriver driver;
+    driver.chooseFile(path).answer("OK");
+    frame->sbOpenClick();
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(driver.messages().value(0),
+              "Information|" + savingChangesNotice(path, {.breaksInText = true}));
+    frame->sbSaveClick();
+    EXPECT_EQ(readBytes(path), "a\r\nb\r\n");
 }
 
 TEST_F(FileCommands, FileWithNulBytesIsRefused)
@@ -224,8 +305,8 @@ TEST_F(FileCommands, CloseQuestionYesWithCancelledSaveAsKeepsTheWindow)
     document->parentWidget()->close();
     processEvents();
     EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(driver.messages().value(0), QString("Bestätigen|") + NoName +
-                                              " is not yet saved! Save ?");
+    EXPECT_EQ(driver.messages().value(0),
+              QString("Bestätigen|") + NoName + " is not yet saved! Save ?");
     ASSERT_EQ(frame->documents().size(), 1);
     EXPECT_EQ(documentText(*document), "precious");
 }

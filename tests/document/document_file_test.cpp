@@ -1,8 +1,10 @@
 #include "document/document_file.h"
 #include "document/windows1252.h"
+#include "support/fifo_feeder.h"
 #include "support/file_size_limit.h"
 #include "support/test_files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,11 +63,14 @@ constexpr FileFormat windows1252Crlf{.encoding = TextEncoding::Windows1252};
 // --- Windows-1252 table ---
 
 TEST(Windows1252Test, DecodesCodePageCharacters) {
+    // 0x80 to 0x9F, as the code page defines them; its five gaps are the C1 controls.
+    const char16_t high[] = u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021"
+                            u"\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
+                            u"\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
+                            u"\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178";
+    for (int byte = 0x80; byte < 0xA0; ++byte)
+        EXPECT_EQ(windows1252ToUnicode(byte).unicode(), high[byte - 0x80]) << std::hex << byte;
     EXPECT_EQ(windows1252ToUnicode(0x41), QChar(u'A'));
-    EXPECT_EQ(windows1252ToUnicode(0x80), QChar(u'\u20AC'));
-    EXPECT_EQ(windows1252ToUnicode(0x8A), QChar(u'\u0160'));
-    EXPECT_EQ(windows1252ToUnicode(0x92), QChar(u'\u2019'));
-    EXPECT_EQ(windows1252ToUnicode(0x9F), QChar(u'\u0178'));
     EXPECT_EQ(windows1252ToUnicode(0xA0), QChar(u'\u00A0'));
     EXPECT_EQ(windows1252ToUnicode(0xE9), QChar(u'\u00E9'));
     EXPECT_EQ(windows1252ToUnicode(0xFF), QChar(u'\u00FF'));
@@ -112,7 +118,9 @@ TEST(DocumentFileFormatTest, DetectsEncoding) {
         {"", TextEncoding::Utf8, false},
         {"plain ascii", TextEncoding::Utf8, false},
         {"\xEF\xBB\xBF", TextEncoding::Utf8, true},
-        {"\xEF\xBB\xBF\xE9", TextEncoding::Utf8, true},
+        {"\xEF\xBB\xBF\xC3\xA9", TextEncoding::Utf8, true},
+        // A BOM before bytes that are not UTF-8: Windows-1252 after the BOM keeps them exact.
+        {"\xEF\xBB\xBF\xE9", TextEncoding::Windows1252, true},
         {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9D\x84\x9E", TextEncoding::Utf8, false},
         {"caf\xE9", TextEncoding::Windows1252, false},
         {"aaaaaaaaaaaaaaaaaaaaaaaa\x80", TextEncoding::Windows1252, false},
@@ -274,6 +282,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Golden{"utf8.htm", utf8Crlf, u"<P>Gr\u00FC\u00DFe</P>\n<P>na\u00EFve \u0151 \u20AC</P>\n"},
         Golden{"utf8_bom.htm", {.bom = true}, u"<HTML>\n<BODY>\u00C4</BODY>\n</HTML>\n"},
+        Golden{"utf8_bom_not_utf8.htm",
+               {.encoding = TextEncoding::Windows1252, .bom = true},
+               u"<P>caf\u00C3\u00A9 \u00E9</P>\n"},
         Golden{"bom_twice.htm", {.bom = true, .lineBreak = LineBreak::LF}, u"\uFEFFA\n"},
         Golden{"windows1252.htm", windows1252Crlf, u"<P>caf\u00E9 \u20AC 5</P>\n"},
         Golden{"windows1252_undefined.htm", windows1252Crlf,
@@ -312,18 +323,30 @@ TEST(DocumentFileEncodeTest, StartsAgainFromTheFirstLine) {
     EXPECT_EQ(encodeText(utf8Crlf, source), QByteArray("a\r\nb"));
 }
 
-TEST(DocumentFileEncodeTest, Windows1252DocumentGainingEuroStaysWindows1252) {
-    bool switched = true;
-    EXPECT_EQ(encodeLines(windows1252Crlf, {u"caf\u00E9"_qs, u"\u20AC 5"_qs}, &switched),
-              QByteArray("caf\xE9\r\n\x80 5"));
-    EXPECT_FALSE(switched);
-}
-
 TEST(DocumentFileEncodeTest, CharacterOutsideWindows1252MakesTheWholeFileUtf8) {
-    bool switched = false;
-    EXPECT_EQ(encodeLines(windows1252Crlf, {u"caf\u00E9"_qs, u"\u20AC \u0151"_qs}, &switched),
-              QByteArray("caf\xC3\xA9\r\n\xE2\x82\xAC \xC5\x91"));
-    EXPECT_TRUE(switched);
+    const struct {
+        QStringList lines;
+        QByteArray bytes;
+        bool switched;
+    } cases[] = {
+        {{u"caf\u00E9"_qs, u"\u20AC 5"_qs}, "caf\xE9\r\n\x80 5", false},
+        {{u"caf\u00E9"_qs, u"\u20AC \u0151"_qs}, "caf\xC3\xA9\r\n\xE2\x82\xAC \xC5\x91", true},
+        {{u"\u2603 caf\u00E9"_qs}, "\xE2\x98\x83 caf\xC3\xA9", true},
+        // C1 controls have no byte of their own, but for the five the code page leaves undefined.
+        {{u"a\u0080"_qs}, "a\xC2\x80", true},
+        {{u"\u0085"_qs}, "\xC2\x85", true},
+        {{u"\u009F"_qs}, "\xC2\x9F", true},
+        {{u"\u0081\u009D"_qs}, "\x81\x9D", false},
+    };
+    for (const auto &c : cases) {
+        bool switched = !c.switched;
+        EXPECT_EQ(encodeLines(windows1252Crlf, c.lines, &switched), c.bytes)
+            << c.bytes.toHex().constData();
+        EXPECT_EQ(switched, c.switched) << c.bytes.toHex().constData();
+    }
+    // A BOM the file had stays when it becomes UTF-8.
+    EXPECT_EQ(encodeLines({.encoding = TextEncoding::Windows1252, .bom = true}, {u"\u0151"_qs}),
+              QByteArray("\xEF\xBB\xBF\xC5\x91"));
 }
 
 TEST(DocumentFileEncodeTest, LongNonAsciiTextOutgrowsTheReservedBuffer) {
@@ -423,19 +446,46 @@ TEST_F(DocumentFileSaveTest, ReadOnlyFolderLeavesTheOldFileIntact) {
     EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text"));
 }
 
-TEST_F(DocumentFileSaveTest, FailedWriteLeavesTheOldFileIntact) {
-    writeBytes(path("page.htm"), "old text\r\n");
-    StringListLineSource source(QStringList(20000, QString(60, u'x')));
-    SaveResult saved;
-    {
-        FileSizeLimit limit(64 * 1024);
-        saved = saveTextFile(path("page.htm"), utf8Crlf, source);
+TEST_F(DocumentFileSaveTest, FailedWriteGivesTheSystemsReasonAndLeavesTheOldFileIntact)
+{
+    const struct {
+        rlim_t limit;
+        qsizetype lines;
+    } cases[] = {
+        {64 * 1024, 20000}, // fails part-way, in one of the pieces written
+        {1024, 60},         // fails in the final flush
+    };
+    for (const auto &c : cases) {
+        writeBytes(path("page.htm"), "old text\r\n");
+        StringListLineSource source(QStringList(c.lines, QString(60, u'x')));
+        SaveResult saved;
+        {
+            FileSizeLimit limit(c.limit);
+            saved = saveTextFile(path("page.htm"), utf8Crlf, source);
+        }
+        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.error,
+                  "Cannot write file " + quoted(path("page.htm")) + ". File too large");
+        EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
     }
-    EXPECT_FALSE(saved.ok);
-    EXPECT_TRUE(saved.error.startsWith("Cannot write file " + quoted(path("page.htm")) + ". "))
-        << saved.error.toStdString();
-    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
+}
+
+TEST_F(DocumentFileSaveTest, PassingTheFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
+{
+    writeBytes(path("page.htm"), "old");
+    EXPECT_EXIT(
+        {
+            ignoreFileSizeSignal();
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 1024;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            StringListLineSource source({QString(4096, u'x')});
+            std::exit(saveTextFile(path("page.htm"), utf8Crlf, source).ok ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old"));
 }
 
 // --- loading in pieces ---
@@ -470,6 +520,14 @@ TEST_F(DocumentFilePiecewiseLoadTest, FormatIsFoundWhateverTheReadBoundaries) {
          decodeWindows1252("\xC3\xA9\xC3\xA9\xC3\xA9 \xE9")},
         {"ab\xE2\x82", windows1252Crlf, decodeWindows1252("ab\xE2\x82")},
         {"\xE2\x82\x61\xAC", windows1252Crlf, decodeWindows1252("\xE2\x82\x61\xAC")},
+        {"\xEF\xBB\xBF\xC3\xA9\xE9\r\n",
+         {.encoding = TextEncoding::Windows1252, .bom = true},
+         decodeWindows1252("\xC3\xA9\xE9\n")},
+        // Characters the editor turns into line breaks are flagged wherever the pieces split them.
+        {"\xE2\x80\xA9", {.breaksInText = true}, u"\u2029"_qs},
+        {"a\xEF\xB7\x90", {.breaksInText = true}, u"a\uFDD0"_qs},
+        {"\xEF\xB7\x91z", {.breaksInText = true}, u"\uFDD1z"_qs},
+        {"\xE2\x80\xA8\xEF\xB7\x92\xEF\xBF\xBC", utf8Crlf, u"\u2028\uFDD2\uFFFC"_qs},
     };
     for (const auto &c : cases) {
         const QString path = write(c.bytes);
@@ -483,14 +541,19 @@ TEST_F(DocumentFilePiecewiseLoadTest, FormatIsFoundWhateverTheReadBoundaries) {
     }
 }
 
-TEST_F(DocumentFilePiecewiseLoadTest, NulFarIntoTheFileIsRefusedBeforeAnyText) {
-    const QString path = write(QByteArray(5000, 'a') + QByteArray(1, '\0') + "b");
+TEST_F(DocumentFilePiecewiseLoadTest, NulFarIntoTheFileIsRefusedBeforeAnyTextAndFurtherReading)
+{
+    QByteArray bytes = QByteArray(5000, 'a') + QByteArray(1, '\0') + QByteArray(1 << 20, 'b');
+    QBuffer device(&bytes);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
     int pieces = 0;
-    const LoadResult loaded = loadTextFile(
-        path, [&](QStringView) { ++pieces; }, 1024);
+    const LoadResult loaded = loadText(
+        device, "page.htm", [&](QStringView) { ++pieces; }, 1024);
     EXPECT_FALSE(loaded.ok);
-    EXPECT_TRUE(loaded.error.endsWith("It is not a text file (it holds NUL bytes)."));
+    EXPECT_EQ(loaded.error,
+              "Cannot open file \"page.htm\". It is not a text file (it holds NUL bytes).");
     EXPECT_EQ(pieces, 0);
+    EXPECT_LE(device.pos(), 6 * 1024) << "read on past the first NUL";
 }
 
 TEST_F(DocumentFilePiecewiseLoadTest, HandsOutPiecesOfAboutTheChunkSize) {
@@ -503,24 +566,68 @@ TEST_F(DocumentFilePiecewiseLoadTest, HandsOutPiecesOfAboutTheChunkSize) {
 
 // --- load errors ---
 
-TEST(DocumentFileLoadTest, MissingFileGivesTheSystemsReason) {
-    const QString missing = fixturePath("no_such_file.htm");
-    int pieces = 0;
-    const LoadResult loaded = loadTextFile(missing, [&](QStringView) { ++pieces; });
-    EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.error, "Cannot open file \"" + QDir::toNativeSeparators(missing) +
-                                "\". No such file or directory");
-    EXPECT_EQ(pieces, 0);
+TEST(DocumentFileLoadTest, RefusalsNameTheFileAndTheReason)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.htm");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Sparse files: their size alone decides, nothing of them is read.
+    const QString tooBig = dir.filePath("big.htm");
+    const QString atLimit = dir.filePath("limit.htm");
+    for (const auto &[path, size] :
+         {std::pair(tooBig, MaxTextLength + 1), {atLimit, MaxTextLength}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+    const QString notText = QStringLiteral("It is not a text file (it holds NUL bytes).");
+    const QString notRegular = QStringLiteral("It is not a regular file.");
+    const struct {
+        QString path;
+        const char *action;
+        QString reason;
+    } cases[] = {
+        {fixturePath("no_such_file.htm"), "open", "No such file or directory"},
+        {fixturePath("nul.htm"), "open", notText},
+        {fifo, "open", notRegular},
+        {"/dev/zero", "open", notRegular},
+        {dir.path(), "open", notRegular},
+        {"/proc/self/mem", "read", "Input/output error"},
+        {tooBig, "open", "It is too big: the editor holds at most 2147483646 characters."},
+        {atLimit, "open", notText},
+    };
+    for (const auto &c : cases) {
+        const FifoFeeder feeder(fifo);
+        int pieces = 0;
+        const LoadResult loaded = loadTextFile(c.path, [&](QStringView) { ++pieces; });
+        EXPECT_FALSE(loaded.ok);
+        EXPECT_EQ(loaded.error, QStringLiteral("Cannot %1 file \"%2\". %3")
+                                    .arg(c.action, QDir::toNativeSeparators(c.path), c.reason));
+        EXPECT_EQ(pieces, 0) << c.path.toStdString();
+        EXPECT_FALSE(feeder.readerCame()) << "opened " << fifo.toStdString();
+    }
 }
 
-TEST(DocumentFileLoadTest, FileHoldingNulBytesIsRefused) {
-    const QString nul = fixturePath("nul.htm");
-    int pieces = 0;
-    const LoadResult loaded = loadTextFile(nul, [&](QStringView) { ++pieces; });
-    EXPECT_FALSE(loaded.ok);
-    EXPECT_EQ(loaded.error, "Cannot open file \"" + QDir::toNativeSeparators(nul) +
-                                "\". It is not a text file (it holds NUL bytes).");
-    EXPECT_EQ(pieces, 0);
+TEST(DocumentFileLoadTest, NoticeSaysWhatSavingWillChange)
+{
+    const struct {
+        FileFormat format;
+        QString notice;
+    } cases[] = {
+        {{}, ""},
+        {{.encoding = TextEncoding::Windows1252, .bom = true, .lineBreak = LineBreak::CR}, ""},
+        {{.mixedLineBreaks = true},
+         "The file \"a.htm\" mixes line break styles. Saving it will write every line break as "
+         "the first one found."},
+        {{.breaksInText = true},
+         "The file \"a.htm\" holds characters that the editor turns into line breaks (U+2029, "
+         "U+FDD0 or U+FDD1). Saving it will write those characters as line breaks."},
+        {{.mixedLineBreaks = true, .breaksInText = true},
+         "The file \"a.htm\" mixes line break styles and holds characters that the editor turns "
+         "into line breaks (U+2029, U+FDD0 or U+FDD1). Saving it will write every line break as "
+         "the first one found and those characters as line breaks."},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(savingChangesNotice("a.htm", c.format), c.notice);
 }
 
 } // namespace
