@@ -5,6 +5,7 @@
 #include "settings/f_prefs.h"
 #include "settings/registry_file.h"
 #include "settings/registry_file_store.h"
+#include "settings/settings_schema.h"
 #include "tags/user_tags.h"
 
 #include <QApplication>
@@ -47,10 +48,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
 // What the frame, a new document window and its user-tag buttons read.
 void startupReads()
 {
-    for (int reader = 0; reader < 2; ++reader) {
-        SettingsFields fields;
-        loadSettingsFields(fields);
-    }
+    for (int reader = 0; reader < 2; ++reader)
+        readSettings();
     LoadUserTags();
 }
 

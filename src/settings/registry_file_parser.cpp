@@ -31,7 +31,8 @@ QStringList decodeLines(QByteArray bytes)
         QStringDecoder decoder(QStringDecoder::Utf8);
         QString line = decoder(raw);
         if (decoder.hasError())
-            throw ParseFailure{int(lines.size()) + 1, QStringLiteral("the text is not valid UTF-8")};
+            throw ParseFailure{int(lines.size()) + 1,
+                               QStringLiteral("the text is not valid UTF-8")};
         lines.append(line);
     }
     return lines;
@@ -129,9 +130,8 @@ public:
             if (line.isEmpty())
                 continue;
             if (line.startsWith(QLatin1Char(';'))) {
-                RegFileEntry comment{true, {}, {}, raw};
                 if (key)
-                    key->entries.append(comment);
+                    key->put(RegFileEntry{true, {}, {}, raw});
                 else
                     document.preamble.append(raw);
             } else if (line.startsWith(QLatin1Char('['))) {
@@ -139,7 +139,7 @@ public:
             } else if (line.startsWith(QLatin1Char('"')) || line.startsWith(QLatin1Char('@'))) {
                 if (!key)
                     fail(QStringLiteral("a value comes before the first [key] line"));
-                addValue(*key, parseValue(line));
+                key->put(parseValue(line));
             } else {
                 fail(QStringLiteral("the line is neither a [key] nor a \"value\"=... line"));
             }
@@ -148,10 +148,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const QString &message) const
-    {
-        throw ParseFailure{lineNo(), message};
-    }
+    [[noreturn]] void fail(const QString &message) const { throw ParseFailure{lineNo(), message}; }
 
     int lineNo() const { return int(m_index) + 1; }
 
@@ -163,14 +160,6 @@ private:
         if (normalizedKeyPath(path).isEmpty())
             fail(QStringLiteral("the key name is empty"));
         return document.ensureKey(path);
-    }
-
-    static void addValue(RegFileKey &key, const RegFileEntry &entry)
-    {
-        if (RegFileEntry *existing = key.entry(entry.name))
-            *existing = entry;
-        else
-            key.entries.append(entry);
     }
 
     RegFileEntry parseValue(const QString &line)
@@ -203,7 +192,9 @@ private:
                 fail(QStringLiteral("dword: needs one to eight hex digits"));
         } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
             entry.value = parseHex(data, entry.verbatim);
-        } else if (data != QLatin1String("-")) {
+        } else if (data == QLatin1String("-")) {
+            entry.removed = true;
+        } else {
             fail(QStringLiteral("the value is neither \"text\", dword: nor hex"));
         }
         return entry;
