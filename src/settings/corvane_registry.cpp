@@ -117,6 +117,10 @@ QString rootKeyName(quint32 root)
 
 QString normalizedKeyPath(const QString &key)
 {
+    const QLatin1Char backslash('\\');
+    if (!key.startsWith(backslash) && !key.endsWith(backslash) &&
+        !key.contains(QLatin1String("\\\\")))
+        return key;
     return key.split(QLatin1Char('\\'), Qt::SkipEmptyParts).join(QLatin1Char('\\'));
 }
 

@@ -76,15 +76,30 @@ Item *lookup(const QHash<QString, qsizetype> &index, Container &items, const QSt
 
 } // namespace
 
+// A key's few entries are searched in place; from this many on, through its index.
+constexpr qsizetype kIndexedEntries = 8;
+
+template <typename Key> auto *entryIn(Key &key, const QString &name)
+{
+    using Entry = std::remove_reference_t<decltype(key.entries.first())>;
+    if (!key.index.isEmpty())
+        return lookup<std::remove_reference_t<decltype((key.entries))>, Entry>(
+            key.index, key.entries, name.toCaseFolded());
+    for (Entry &candidate : key.entries) {
+        if (!candidate.comment && candidate.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &candidate;
+    }
+    return static_cast<Entry *>(nullptr);
+}
+
 RegFileEntry *RegFileKey::entry(const QString &name)
 {
-    return lookup<QList<RegFileEntry>, RegFileEntry>(index, entries, name.toCaseFolded());
+    return entryIn(*this, name);
 }
 
 const RegFileEntry *RegFileKey::entry(const QString &name) const
 {
-    return lookup<const QList<RegFileEntry>, const RegFileEntry>(index, entries,
-                                                                 name.toCaseFolded());
+    return entryIn(*this, name);
 }
 
 void RegFileKey::put(const RegFileEntry &added)
@@ -94,7 +109,14 @@ void RegFileKey::put(const RegFileEntry &added)
             *existing = added;
             return;
         }
-        index.insert(added.name.toCaseFolded(), entries.size());
+        if (index.isEmpty() && entries.size() >= kIndexedEntries) {
+            for (qsizetype i = 0; i < entries.size(); ++i) {
+                if (!entries.at(i).comment)
+                    index.insert(entries.at(i).name.toCaseFolded(), i);
+            }
+        }
+        if (entries.size() >= kIndexedEntries)
+            index.insert(added.name.toCaseFolded(), entries.size());
     }
     entries.append(added);
 }

@@ -27,7 +27,7 @@ struct RegFileEntry {
 struct RegFileKey {
     QString path; // full path with the root name, as written
     QList<RegFileEntry> entries;
-    QHash<QString, qsizetype> index; // case-folded value name -> position in entries
+    QHash<QString, qsizetype> index; // case-folded value name -> position, once there are many
 
     // A value (not a comment) by its case-insensitive name.
     RegFileEntry *entry(const QString &name);

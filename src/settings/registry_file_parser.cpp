@@ -1,6 +1,7 @@
 #include "settings/registry_file.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -23,19 +24,25 @@ QStringList decodeLines(QByteArray bytes)
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringList lines;
-    const QList<QByteArray> rawLines = bytes.split('\n');
-    for (QByteArray raw : rawLines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QString line = decoder(raw);
-        if (decoder.hasError())
-            throw ParseFailure{int(lines.size()) + 1,
-                               QStringLiteral("the text is not valid UTF-8")};
-        lines.append(line);
+    if (!QByteArrayView(bytes).isValidUtf8()) {
+        const QList<QByteArray> rawLines = bytes.split('\n');
+        for (qsizetype i = 0; i < rawLines.size(); ++i) {
+            if (!QByteArrayView(rawLines.at(i)).isValidUtf8())
+                throw ParseFailure{int(i) + 1, QStringLiteral("the text is not valid UTF-8")};
+        }
+    }
+    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
     }
     return lines;
+}
+
+bool allBlank(const QStringList &lines)
+{
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [](const QString &line) { return line.trimmed().isEmpty(); });
 }
 
 // Reads the quoted text starting at pos (the opening quote) and leaves pos after its end.
@@ -118,7 +125,7 @@ public:
     RegFileDocument run()
     {
         RegFileDocument document;
-        if (m_lines.join(QString()).trimmed().isEmpty())
+        if (allBlank(m_lines))
             return document;
         const QString header = m_lines.first().trimmed();
         if (header != kHeader && header != QLatin1String("REGEDIT4"))
