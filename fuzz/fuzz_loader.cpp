@@ -2,6 +2,7 @@
 // unless the notice shown on opening says what saving changes. Only NUL bytes may make it
 // refuse an input, and the text must not depend on where the reads split it.
 #include "document/document_file.h"
+#include "fuzz_target.h"
 
 #include <QBuffer>
 
@@ -55,4 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (saved != bytes && savingChangesNotice(QStringLiteral("fuzz.htm"), loaded.format).isEmpty())
         std::abort();
     return 0;
+}
+
+std::vector<std::string> fuzzSeeds()
+{
+    return {
+        "",
+        "<HTML>\r\n<BODY>caf\xC3\xA9 \xE2\x80\x94</BODY>\r\n</HTML>\r\n",
+        "\xEF\xBB\xBF<P>\xE2\x80\xA8 \xE2\x80\xA9 \xEF\xB7\x90</P>\n",
+        "\xEF\xBB\xBF<P>\x80\x9F\xFF</P>\r",
+        "<P>caf\xE9 \x81\x8D\x96</P>\r\nmixed\nbreaks\r",
+    };
 }

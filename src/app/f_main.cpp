@@ -202,11 +202,10 @@ void TMain::showEvent(QShowEvent *event)
 void TMain::FormShow()
 {
     runGuarded(this, [this] {
-        TPrefs prefs;
-        prefs.LoadSettings();
-        if (prefs.AppMaxi)
+        const SettingsFields settings = readSettings();
+        if (settings.AppMaxi)
             setWindowState(windowState() | Qt::WindowMaximized);
-        if (prefs.NewDoc)
+        if (settings.NewDoc)
             sbNewClick();
     });
     const QString first = m_arguments.value(0);

@@ -12,7 +12,6 @@
 #include "document/find_dialogs.h"
 #include "document/skeleton_markup.h"
 #include "document/trecode.h"
-#include "settings/f_prefs.h"
 #include "settings/settings_schema.h"
 #include "tags/component_drag.h"
 #include "tags/f_comps.h"
@@ -189,10 +188,10 @@ void THTML::maximize()
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void THTML::applyEditorLook(const TPrefs &prefs)
+void THTML::applyEditorLook(const SettingsFields &settings)
 {
-    RichEdit->applyLook(prefs.StdFont.left(255), effectiveFontSize(prefs.StdFontSize),
-                        prefs.TextCol, prefs.BGCol);
+    RichEdit->applyLook(settings.StdFont.left(255), effectiveFontSize(settings.StdFontSize),
+                        settings.TextCol, settings.BGCol);
 }
 
 void THTML::finishSetup()
@@ -205,8 +204,7 @@ void THTML::finishSetup()
 void THTML::NewDocument(bool SkipSkeleton)
 {
     setWindowTitle(NoName);
-    TPrefs prefs;
-    prefs.LoadSettings();
+    const SettingsFields prefs = readSettings();
     if (prefs.DocMaxi)
         maximize();
     m_format = FileFormat();
@@ -228,8 +226,7 @@ void THTML::NewDocument(bool SkipSkeleton)
 
 void THTML::LoadDocument()
 {
-    TPrefs prefs;
-    prefs.LoadSettings();
+    const SettingsFields prefs = readSettings();
     if (prefs.DocMaxi)
         maximize();
     // The look goes on before the text: a font change later would re-lay out every line.

@@ -105,7 +105,7 @@ private:
     void buildStatusBar();
     void buildPopupMenu();
     void maximize();
-    void applyEditorLook(const class TPrefs &prefs);
+    void applyEditorLook(const struct SettingsFields &settings);
     void finishSetup();
 
     QString m_fileName;

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <limits>
 
 namespace {
 
@@ -33,8 +34,7 @@ template <typename T> const SettingEntry *setting(T SettingsFields::*field)
     Q_UNREACHABLE();
 }
 
-template <typename Button>
-Button *button(QWidget *page, const char *name, const char *caption)
+template <typename Button> Button *button(QWidget *page, const char *name, const char *caption)
 {
     auto *result = new Button(QString::fromLatin1(caption), page);
     result->setObjectName(QLatin1String(name));
@@ -47,10 +47,12 @@ QCheckBox *checkBox(QWidget *page, const char *name, const char *caption)
     return button<QCheckBox>(page, name, caption);
 }
 
+// Any stored text fits: the default limit of 32767 would cut longer ones.
 QLineEdit *lineEdit(QWidget *page, const char *name)
 {
     auto *edit = new QLineEdit(page);
     edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 
@@ -334,25 +336,23 @@ std::vector<std::pair<const SettingEntry *, QVariant>> TPrefs::controlValues() c
     };
 }
 
-void TPrefs::LoadSettings(bool IntoFields)
+void TPrefs::LoadSettings()
 {
-    if (IntoFields) {
-        loadSettingsFields(*this);
-        return;
-    }
+    m_edit = RegistryEdit();
     for (const ControlRead &read : controlReads())
-        read.apply(read.entry->read(read.current()));
+        read.apply(read.entry->read(m_edit, read.current()));
 }
 
 void TPrefs::SaveSettings()
 {
     for (const auto &[entry, value] : controlValues())
-        entry->write(value);
+        entry->write(m_edit, value);
+    m_edit.commit();
 }
 
 void TPrefs::FormShow()
 {
-    LoadSettings(false);
+    LoadSettings();
     PageControl1->setCurrentIndex(0);
     cbAppMaxi->setFocus();
 }
@@ -380,7 +380,10 @@ void TPrefs::ChooseFontClick()
     dialog.setCurrentFont(QFont(QFontInfo(shown).family(), shown.pointSize()));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QFont chosen = dialog.selectedFont();
+    QFont chosen = dialog.selectedFont();
+    // The face shown for the stored name keeps that name: unchanged means unchanged.
+    if (chosen.family() == QFontInfo(shown).family())
+        chosen.setFamily(shown.family());
     lbFontName->setText(chosen.family());
     lbFontName->setFont(chosen);
 }

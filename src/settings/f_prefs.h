@@ -13,23 +13,23 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 
-// The preferences window, which doubles as the settings object: a hidden TPrefs whose
-// LoadSettings() has run holds every setting as stored right now. Shown, it edits all of them
-// and writes them all back whenever it closes, Cancel included.
-class TPrefs : public TStdDialog, public SettingsFields {
+// The preferences window: edits every setting and writes them all back, as one update,
+// whenever it closes, Cancel included. Other commands read settings with readSettings().
+class TPrefs : public TStdDialog {
     Q_OBJECT
 
 public:
     explicit TPrefs(QWidget *parent = nullptr);
 
-    // IntoFields = true fills the settings fields, false the controls; each read defaults to
-    // what it fills. A wrongly typed value throws RegistryError and ends the load.
-    void LoadSettings(bool IntoFields = true);
-    // Writes all 22 settings from the controls, in table order.
+    // Fills the controls; each read defaults to the control's state, which a wrongly typed
+    // value keeps (reported once).
+    void LoadSettings();
+    // Writes all 22 settings from the controls, in table order, as one update; a value shown
+    // as it was read does not overwrite one another program stored since.
     void SaveSettings();
 
-    // Fills the controls from the store (may throw RegistryError: the dialog is then not
-    // shown), then runs the dialog. The result is 1 or 2, and either way the settings are saved.
+    // Fills the controls from the store, then runs the dialog. The result is 1 or 2, and
+    // either way the settings are saved.
     int ShowModal();
 
     void FormShow();
@@ -63,4 +63,5 @@ private:
 
     // What the colour dialog last returned in this opening.
     quint32 m_lastColor = 0;
+    RegistryEdit m_edit;
 };

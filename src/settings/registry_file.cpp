@@ -61,31 +61,36 @@ QString formatEntry(const RegFileEntry &entry)
     return hexText(name + QLatin1String("hex(1):"), entry.value.text);
 }
 
-// One body for the const and non-const lookups.
-template <typename Key>
-auto *entryIn(Key &key, const QString &name)
+QString keyIndexName(const QString &keyPath)
 {
-    decltype(&key.entries.first()) found = nullptr;
-    for (auto &candidate : key.entries) {
-        if (!candidate.comment && candidate.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &candidate;
-    }
-    return found;
+    return normalizedKeyPath(keyPath).toCaseFolded();
 }
 
-template <typename Document>
-auto *keyIn(Document &document, const QString &keyPath)
+// One body for the const and non-const lookups.
+template <typename Container, typename Item>
+Item *lookup(const QHash<QString, qsizetype> &index, Container &items, const QString &folded)
 {
-    const QString wanted = normalizedKeyPath(keyPath);
-    decltype(&document.keys.first()) found = nullptr;
-    for (auto &candidate : document.keys) {
-        if (normalizedKeyPath(candidate.path).compare(wanted, Qt::CaseInsensitive) == 0)
-            return &candidate;
-    }
-    return found;
+    const auto found = index.constFind(folded);
+    return found == index.cend() ? nullptr : &items[*found];
 }
 
 } // namespace
+
+// A key's few entries are searched in place; from this many on, through its index.
+constexpr qsizetype kIndexedEntries = 8;
+
+template <typename Key> auto *entryIn(Key &key, const QString &name)
+{
+    using Entry = std::remove_reference_t<decltype(key.entries.first())>;
+    if (!key.index.isEmpty())
+        return lookup<std::remove_reference_t<decltype((key.entries))>, Entry>(
+            key.index, key.entries, name.toCaseFolded());
+    for (Entry &candidate : key.entries) {
+        if (!candidate.comment && candidate.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &candidate;
+    }
+    return static_cast<Entry *>(nullptr);
+}
 
 RegFileEntry *RegFileKey::entry(const QString &name)
 {
@@ -97,21 +102,41 @@ const RegFileEntry *RegFileKey::entry(const QString &name) const
     return entryIn(*this, name);
 }
 
+void RegFileKey::put(const RegFileEntry &added)
+{
+    if (!added.comment) {
+        if (RegFileEntry *existing = entry(added.name)) {
+            *existing = added;
+            return;
+        }
+        if (index.isEmpty() && entries.size() >= kIndexedEntries) {
+            for (qsizetype i = 0; i < entries.size(); ++i) {
+                if (!entries.at(i).comment)
+                    index.insert(entries.at(i).name.toCaseFolded(), i);
+            }
+        }
+        if (entries.size() >= kIndexedEntries)
+            index.insert(added.name.toCaseFolded(), entries.size());
+    }
+    entries.append(added);
+}
+
 RegFileKey *RegFileDocument::key(const QString &keyPath)
 {
-    return keyIn(*this, keyPath);
+    return lookup<QList<RegFileKey>, RegFileKey>(index, keys, keyIndexName(keyPath));
 }
 
 const RegFileKey *RegFileDocument::key(const QString &keyPath) const
 {
-    return keyIn(*this, keyPath);
+    return lookup<const QList<RegFileKey>, const RegFileKey>(index, keys, keyIndexName(keyPath));
 }
 
 RegFileKey &RegFileDocument::ensureKey(const QString &keyPath)
 {
     if (RegFileKey *existing = key(keyPath))
         return *existing;
-    keys.append(RegFileKey{keyPath, {}});
+    index.insert(keyIndexName(keyPath), keys.size());
+    keys.append(RegFileKey{keyPath, {}, {}});
     return keys.last();
 }
 
@@ -119,7 +144,7 @@ const RegistryValue *RegFileDocument::find(const QString &keyPath, const QString
 {
     const RegFileKey *found = key(keyPath);
     const RegFileEntry *entry = found ? found->entry(name) : nullptr;
-    return entry ? &entry->value : nullptr;
+    return entry && !entry->removed ? &entry->value : nullptr;
 }
 
 void RegFileDocument::set(const QString &keyPath, const QString &name, const RegistryData &data)
@@ -134,10 +159,12 @@ void RegFileDocument::set(const QString &keyPath, const QString &name, const Reg
     }
     RegFileKey &target = ensureKey(normalizedKeyPath(keyPath));
     if (RegFileEntry *entry = target.entry(name)) {
+        // The name keeps the spelling it has in the file.
         entry->value = value;
         entry->verbatim.clear();
+        entry->removed = false;
     } else {
-        target.entries.append(RegFileEntry{false, name, value, {}});
+        target.put(RegFileEntry{false, name, value, {}});
     }
 }
 

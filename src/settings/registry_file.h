@@ -3,6 +3,7 @@
 #include "settings/corvane_registry.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,20 +19,27 @@ struct RegFileEntry {
     QString name;         // empty for the default value "@"
     RegistryValue value;
     QString verbatim;     // the text as read (continuation lines joined by '\n'); empty once set
+    bool removed = false; // a "name"=- line: kept, but the value counts as absent
 };
 
+// Entries and keys are added only through put() and ensureKey(), which keep the indexes that
+// make every lookup independent of the file's size.
 struct RegFileKey {
     QString path; // full path with the root name, as written
     QList<RegFileEntry> entries;
+    QHash<QString, qsizetype> index; // case-folded value name -> position, once there are many
 
     // A value (not a comment) by its case-insensitive name.
     RegFileEntry *entry(const QString &name);
     const RegFileEntry *entry(const QString &name) const;
+    // Replaces the value of the same name, or appends entry (comments always append).
+    void put(const RegFileEntry &entry);
 };
 
 struct RegFileDocument {
     QStringList preamble; // comments before the first key
     QList<RegFileKey> keys;
+    QHash<QString, qsizetype> index; // case-folded normalized path -> position in keys
 
     // Key paths include the root name and compare case-insensitively, ignoring stray
     // backslashes.

@@ -1,6 +1,7 @@
 #include "settings/registry_file.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -23,18 +24,25 @@ QStringList decodeLines(QByteArray bytes)
     }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringList lines;
-    const QList<QByteArray> rawLines = bytes.split('\n');
-    for (QByteArray raw : rawLines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QString line = decoder(raw);
-        if (decoder.hasError())
-            throw ParseFailure{int(lines.size()) + 1, QStringLiteral("the text is not valid UTF-8")};
-        lines.append(line);
+    if (!QByteArrayView(bytes).isValidUtf8()) {
+        const QList<QByteArray> rawLines = bytes.split('\n');
+        for (qsizetype i = 0; i < rawLines.size(); ++i) {
+            if (!QByteArrayView(rawLines.at(i)).isValidUtf8())
+                throw ParseFailure{int(i) + 1, QStringLiteral("the text is not valid UTF-8")};
+        }
+    }
+    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
     }
     return lines;
+}
+
+bool allBlank(const QStringList &lines)
+{
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [](const QString &line) { return line.trimmed().isEmpty(); });
 }
 
 // Reads the quoted text starting at pos (the opening quote) and leaves pos after its end.
@@ -117,7 +125,7 @@ public:
     RegFileDocument run()
     {
         RegFileDocument document;
-        if (m_lines.join(QString()).trimmed().isEmpty())
+        if (allBlank(m_lines))
             return document;
         const QString header = m_lines.first().trimmed();
         if (header != kHeader && header != QLatin1String("REGEDIT4"))
@@ -129,9 +137,8 @@ public:
             if (line.isEmpty())
                 continue;
             if (line.startsWith(QLatin1Char(';'))) {
-                RegFileEntry comment{true, {}, {}, raw};
                 if (key)
-                    key->entries.append(comment);
+                    key->put(RegFileEntry{true, {}, {}, raw});
                 else
                     document.preamble.append(raw);
             } else if (line.startsWith(QLatin1Char('['))) {
@@ -139,7 +146,7 @@ public:
             } else if (line.startsWith(QLatin1Char('"')) || line.startsWith(QLatin1Char('@'))) {
                 if (!key)
                     fail(QStringLiteral("a value comes before the first [key] line"));
-                addValue(*key, parseValue(line));
+                key->put(parseValue(line));
             } else {
                 fail(QStringLiteral("the line is neither a [key] nor a \"value\"=... line"));
             }
@@ -148,10 +155,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const QString &message) const
-    {
-        throw ParseFailure{lineNo(), message};
-    }
+    [[noreturn]] void fail(const QString &message) const { throw ParseFailure{lineNo(), message}; }
 
     int lineNo() const { return int(m_index) + 1; }
 
@@ -163,14 +167,6 @@ private:
         if (normalizedKeyPath(path).isEmpty())
             fail(QStringLiteral("the key name is empty"));
         return document.ensureKey(path);
-    }
-
-    static void addValue(RegFileKey &key, const RegFileEntry &entry)
-    {
-        if (RegFileEntry *existing = key.entry(entry.name))
-            *existing = entry;
-        else
-            key.entries.append(entry);
     }
 
     RegFileEntry parseValue(const QString &line)
@@ -203,7 +199,9 @@ private:
                 fail(QStringLiteral("dword: needs one to eight hex digits"));
         } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
             entry.value = parseHex(data, entry.verbatim);
-        } else if (data != QLatin1String("-")) {
+        } else if (data == QLatin1String("-")) {
+            entry.removed = true;
+        } else {
             fail(QStringLiteral("the value is neither \"text\", dword: nor hex"));
         }
         return entry;

@@ -1,7 +1,5 @@
 #include "settings/settings_schema.h"
 
-#include "settings/corvane_registry.h"
-
 namespace {
 
 using F = SettingsFields;
@@ -31,25 +29,25 @@ const std::array<SettingEntry, 22> kTable{{
     {"FTP", "InitDir", &F::InitDir, 0, "/"},
 }};
 
-void readInto(bool &field, const SettingEntry &entry)
+void readInto(bool &field, const SettingEntry &entry, RegistryEdit &edit)
 {
-    field = entry.read(field).toBool();
+    field = entry.read(edit, field).toBool();
 }
 
 // Colours travel as signed integers, like every DWORD the store reads.
-void readInto(quint32 &field, const SettingEntry &entry)
+void readInto(quint32 &field, const SettingEntry &entry, RegistryEdit &edit)
 {
-    field = quint32(entry.read(int(field)).toInt());
+    field = quint32(entry.read(edit, int(field)).toInt());
 }
 
-void readInto(qint32 &field, const SettingEntry &entry)
+void readInto(qint32 &field, const SettingEntry &entry, RegistryEdit &edit)
 {
-    field = entry.read(int(field)).toInt();
+    field = entry.read(edit, int(field)).toInt();
 }
 
-void readInto(QString &field, const SettingEntry &entry)
+void readInto(QString &field, const SettingEntry &entry, RegistryEdit &edit)
 {
-    field = entry.read(field).toString();
+    field = entry.read(edit, field).toString();
 }
 
 } // namespace
@@ -73,15 +71,14 @@ QVariant SettingEntry::dialogDefault() const
     return QString::fromLatin1(dialogText);
 }
 
-QVariant SettingEntry::read(const QVariant &Default) const
+QVariant SettingEntry::read(RegistryEdit &edit, const QVariant &Default) const
 {
-    return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName),
-                                       Default);
+    return edit.ReadValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName), Default);
 }
 
-void SettingEntry::write(const QVariant &Value) const
+void SettingEntry::write(RegistryEdit &edit, const QVariant &Value) const
 {
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName), Value);
+    edit.WriteValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName), Value);
 }
 
 const std::array<SettingEntry, 22> &settingsTable()
@@ -89,10 +86,13 @@ const std::array<SettingEntry, 22> &settingsTable()
     return kTable;
 }
 
-void loadSettingsFields(SettingsFields &fields)
+SettingsFields readSettings()
 {
+    SettingsFields fields;
+    RegistryEdit edit;
     for (const SettingEntry &entry : kTable)
-        std::visit([&](auto member) { readInto(fields.*member, entry); }, entry.field);
+        std::visit([&](auto member) { readInto(fields.*member, entry, edit); }, entry.field);
+    return fields;
 }
 
 int effectiveFontSize(qint32 stored)

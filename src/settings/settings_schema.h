@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/registry_edit.h"
+
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -42,15 +44,16 @@ struct SettingEntry {
     // bool, int or QString, matching kind().
     QVariant dialogDefault() const;
     // One ReadValue / WriteValue of this setting; Default and Value carry the kind's type.
-    QVariant read(const QVariant &Default) const;
-    void write(const QVariant &Value) const;
+    QVariant read(RegistryEdit &edit, const QVariant &Default) const;
+    void write(RegistryEdit &edit, const QVariant &Value) const;
 };
 
 const std::array<SettingEntry, 22> &settingsTable();
 
-// One ReadValue per setting in table order, each defaulting to the field's current value.
-// A wrongly typed value throws RegistryError and leaves the later fields untouched.
-void loadSettingsFields(SettingsFields &fields);
+// Every setting as stored right now, read afresh at each call: the one way the program reads
+// a setting. One ReadValue per setting in table order, each defaulting to the field's start
+// value; a wrongly typed value is reported once and its start value used.
+SettingsFields readSettings();
 
 // The editor's font size: a stored size below 1 falls back to 10.
 int effectiveFontSize(qint32 stored);

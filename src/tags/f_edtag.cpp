@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
+#include <limits>
 
 namespace {
 
@@ -25,6 +27,16 @@ const TagEdit TagEdits[] = {
     {"Label6", "&Hint :", &TEdTag::Label6, "eHint", &TEdTag::eHint, &TUserTag::Hint},
 };
 
+// At most TitleLength characters, each one or two UTF-16 units.
+class TitleValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return QStringView(input).toUcs4().size() <= TitleLength ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 TEdTag::TEdTag(QWidget *parent)
@@ -35,6 +47,8 @@ TEdTag::TEdTag(QWidget *parent)
     for (const TagEdit &face : TagEdits) {
         QLineEdit *edit = this->*face.edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(face.editName));
+        // Any stored text fits: the default limit of 32767 would cut longer ones.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         QLabel *label = this->*face.label = new QLabel(QString::fromLatin1(face.caption), this);
         label->setObjectName(QLatin1String(face.labelName));
         label->setBuddy(edit);
@@ -43,7 +57,8 @@ TEdTag::TEdTag(QWidget *parent)
         grid->addWidget(edit, row, 1, 1, row == 0 ? 1 : 2);
         ++row;
     }
-    eTitle->setMaxLength(TitleLength);
+    eTitle->setMaxLength(2 * TitleLength);
+    eTitle->setValidator(new TitleValidator(eTitle));
     eTitle->setFixedWidth(eTitle->fontMetrics().horizontalAdvance(QStringLiteral("WWWWW")) + 12);
     Label5 = new QLabel(QStringLiteral("(max. 4 chars)"), this);
     Label5->setObjectName(QStringLiteral("Label5"));

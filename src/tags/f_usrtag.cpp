@@ -71,7 +71,8 @@ int TUserTags::ShowModal()
 void TUserTags::FormShow()
 {
     sgUserTags->setHorizontalHeaderLabels({QStringLiteral("Title"), QStringLiteral("Name")});
-    LoadUserTags();
+    m_edit = RegistryEdit();
+    LoadUserTags(&m_edit);
     for (int n = 1; n <= UserTagCount; ++n)
         showRow(n);
 }
@@ -94,7 +95,7 @@ void TUserTags::sbEditClick()
         return;
     TUserTag &tag = userTags()[n - 1];
     tag = editor.Tag;
-    tag.Title.truncate(TitleLength);
+    tag.Title = cutTitle(tag.Title);
     showRow(n);
 }
 
@@ -113,7 +114,7 @@ void TUserTags::sbDeleteClick()
 void TUserTags::done(int result)
 {
     try {
-        SaveUserTags();
+        SaveUserTags(&m_edit);
     } catch (const CommandError &error) {
         // Reported, and no "takes effect" notice follows a save that did not happen.
         ShowError(this, error.message());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/std_dialog.h"
+#include "settings/registry_edit.h"
 
 class QPushButton;
 class QTableWidget;
@@ -13,8 +14,7 @@ class TUserTags : public TStdDialog {
 public:
     explicit TUserTags(QWidget *parent = nullptr);
 
-    // FormShow (may throw RegistryError: the manager is then not shown), then the dialog.
-    // The result is 1 only when the tags were saved after OK.
+    // FormShow, then the dialog. The result is 1 only when the tags were saved after OK.
     int ShowModal();
     void FormShow();
     void sbEditClick();
@@ -30,4 +30,7 @@ protected:
 
 private:
     void showRow(int n);
+
+    // What FormShow read, so the save keeps tags another program changed meanwhile.
+    RegistryEdit m_edit;
 };

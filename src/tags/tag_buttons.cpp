@@ -4,7 +4,7 @@
 #include "controls/message_box.h"
 #include "dialogs/f_hr.h"
 #include "document/insertion.h"
-#include "settings/f_prefs.h"
+#include "settings/settings_schema.h"
 #include "tags/tag_buttons_markup.h"
 
 #include <QTabWidget>
@@ -105,9 +105,7 @@ void dressButton(QToolButton *button, const TagButton &row)
 
 void runRule(TextInsertion &target, const TagButton &row, QWidget *dialogParent)
 {
-    TPrefs prefs;
-    prefs.LoadSettings();
-    if (!prefs.UseNetscapeExt) {
+    if (!readSettings().UseNetscapeExt) {
         insertTagButton(target, row);
         return;
     }

@@ -107,16 +107,16 @@ TEST_F(DocumentWindow, EmptyStoreGivesBlackOnWhiteAndTinySizesFallBack)
     EXPECT_EQ(document.RichEdit->font().family(), "Courier New");
 }
 
-TEST_F(DocumentWindow, WrongStoredTypeEndsTheSetUpWithTheError)
+TEST_F(DocumentWindow, WrongStoredTypeIsReportedAndTheSetUpGoesOnWithTheDefault)
 {
     store(General, "DocMaxi", "yes");
+    store(General, "MinDoc", 1);
     THTML document;
-    try {
-        document.NewDocument(false);
-        FAIL() << "expected an error";
-    } catch (const CommandError &error) {
-        EXPECT_TRUE(error.message().contains("DocMaxi")) << error.message().toStdString();
-    }
+    document.NewDocument(false);
+
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().contains("DocMaxi"));
+    EXPECT_GT(document.LineCount(), 1);
 }
 
 TEST_F(DocumentWindow, LayoutNamesEveryPart)

@@ -99,6 +99,40 @@ TEST_F(CorvaneRegistry, WrongTypeNamesTheValue)
               QStringLiteral("Invalid data type for 'Blob'"));
 }
 
+TEST_F(CorvaneRegistry, WrongTypeIsReportedOnceUntilWrittenAndGivesTheDefault)
+{
+    store("\"Text\"=\"abc\"\n");
+    const auto tolerant = [] {
+        return TCorvaneRegistry::ReadValueOrDefault(HKEY_CURRENT_USER, kKey, QStringLiteral("Text"),
+                                                    7);
+    };
+
+    EXPECT_EQ(tolerant(), QVariant(7));
+    EXPECT_EQ(tolerant(), QVariant(7));
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().startsWith("Invalid data type for 'Text' in "
+                                                      "HKEY_CURRENT_USER\\Software\\"));
+    write(QStringLiteral("Text"), QStringLiteral("again"));
+    EXPECT_EQ(tolerant(), QVariant(7));
+    EXPECT_EQ(settings.notices().size(), 2);
+}
+
+// Keys a person wrote with stray backslashes are the same keys: updated, never duplicated.
+TEST_F(CorvaneRegistry, HandWrittenKeyWithStrayBackslashesIsUpdatedInPlace)
+{
+    for (const QByteArray &written :
+         {QByteArray("Software\\Corvane\\\\Pagewick\\Settings\\General"),
+          QByteArray("Software\\Corvane\\Pagewick\\Settings\\General\\")}) {
+        const QByteArray section = "[HKEY_CURRENT_USER\\" + written + "]\n";
+        settings.setContents("Windows Registry Editor Version 5.00\n\n" + section +
+                             "\"Flag\"=dword:00000000\n");
+        write(QStringLiteral("Flag"), true);
+
+        EXPECT_EQ(settings.contents(), "Windows Registry Editor Version 5.00\n\n" + section +
+                                           "\"Flag\"=dword:00000001\n\n");
+    }
+}
+
 TEST_F(CorvaneRegistry, MissingKeyOrValueGivesTheDefault)
 {
     EXPECT_EQ(read(QStringLiteral("Any"), 42), QVariant(42));
@@ -106,6 +140,8 @@ TEST_F(CorvaneRegistry, MissingKeyOrValueGivesTheDefault)
 
     write(QStringLiteral("Present"), 1);
     EXPECT_EQ(read(QStringLiteral("Absent"), QStringLiteral("d")), QVariant(QStringLiteral("d")));
+    store("\"Gone\"=-\n");
+    EXPECT_EQ(read(QStringLiteral("Gone"), true), QVariant(true));
     EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey + QStringLiteral("\\Sub"),
                                           QStringLiteral("Present"), true),
               QVariant(true));
@@ -153,8 +189,9 @@ TEST_F(CorvaneRegistry, UnknownRootsMeanTheCurrentUser)
 
 TEST_F(CorvaneRegistry, FailedWriteNamesTheValue)
 {
-    EXPECT_TRUE(errorOf([] { write(QStringLiteral("Two\nLines"), 1); })
-                    .startsWith(QStringLiteral("Failed to set data for 'Two\nLines': ")));
+    EXPECT_TRUE(errorOf([] {
+                    write(QStringLiteral("Two\nLines"), 1);
+                }).startsWith(QStringLiteral("Failed to set data for 'Two\nLines': ")));
 }
 
 TEST(CorvaneRegistryNames, RootsAndPaths)

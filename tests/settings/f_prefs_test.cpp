@@ -31,10 +31,7 @@ const QString Editor = Stem + QStringLiteral("\\Editor");
 
 class Prefs : public TempSettingsTest {
 protected:
-    void TearDown() override
-    {
-        expectDriverFinished(driver);
-    }
+    void TearDown() override { expectDriverFinished(driver); }
 
     // Opens the dialog, hands it to check (which must close it), returns the modal result.
     int run(std::function<void(TPrefs &)> check)
@@ -44,12 +41,7 @@ protected:
         return prefs.ShowModal();
     }
 
-    SettingsFields stored()
-    {
-        TPrefs hidden;
-        hidden.LoadSettings();
-        return hidden;
-    }
+    static SettingsFields stored() { return readSettings(); }
 
     ModalDriver driver;
 };
@@ -68,34 +60,54 @@ QVariant read(const QString &key, const QString &name, const QVariant &fallback)
 
 } // namespace
 
-TEST_F(Prefs, HiddenLoadSeesTheStoreAsItIsNow)
-{
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("AppMaxi"), true);
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Stem + QStringLiteral("\\"),
-                                 QStringLiteral("Author"), QStringLiteral("Ann"));
-
-    TPrefs prefs;
-    EXPECT_FALSE(prefs.AppMaxi);
-    prefs.LoadSettings();
-    EXPECT_TRUE(prefs.AppMaxi);
-    EXPECT_EQ(prefs.Author, QStringLiteral("Ann"));
-    EXPECT_EQ(prefs.BGCol, 0xFFFFFFu);
-    EXPECT_FALSE(prefs.isVisible());
-
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("AppMaxi"), false);
-    EXPECT_FALSE(stored().AppMaxi);
-}
-
-TEST_F(Prefs, WronglyTypedValueEndsTheLoadAndTheDialogNeverOpens)
+TEST_F(Prefs, WronglyTypedValueShowsItsDefaultAndTheSaveRepairsIt)
 {
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("NewDoc"),
                                  QStringLiteral("yes"));
-    const QByteArray before = settings.contents();
-    TPrefs prefs;
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, QStringLiteral("TextCol"),
+                                 QStringLiteral("red"));
+    run([](TPrefs &prefs) {
+        EXPECT_FALSE(prefs.cbNewDoc->isChecked());
+        EXPECT_EQ(prefs.lbTextCol->fontColor(), 0u);
+        pressButton(&prefs, "bbOK");
+    });
 
-    EXPECT_THROW(prefs.LoadSettings(), RegistryError);
-    EXPECT_THROW(prefs.ShowModal(), RegistryError);
-    EXPECT_EQ(settings.contents(), before);
+    EXPECT_EQ(settings.notices().size(), 2);
+    EXPECT_EQ(read(General, "NewDoc", 7), QVariant(0));
+    EXPECT_EQ(read(Editor, "TextCol", 7), QVariant(0));
+}
+
+// Another running Pagewick changed NewDoc and Author while the dialog was open.
+TEST_F(Prefs, ValueAnotherProgramChangedMeanwhileIsKeptUnlessChangedHereToo)
+{
+    run([](TPrefs &prefs) {
+        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("NewDoc"), true);
+        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Stem + QStringLiteral("\\"),
+                                     QStringLiteral("Author"), QStringLiteral("Bob"));
+        showPage(prefs, 2);
+        setControlText(&prefs, "eAuthorName", "Ann");
+        pressButton(&prefs, "bbOK");
+    });
+
+    EXPECT_TRUE(stored().NewDoc);
+    EXPECT_EQ(stored().Author, "Ann");
+    EXPECT_TRUE(stored().AppMaxi);
+}
+
+TEST_F(Prefs, FontDialogOkWithoutAChangeKeepsTheStoredName)
+{
+    TPrefs prefs;
+    driver
+        .then([&prefs](QWidget *) {
+            showPage(prefs, 1);
+            QTest::mouseDClick(prefs.lbFontName, Qt::LeftButton);
+        })
+        .then([](QWidget *w) { qobject_cast<QDialog *>(w)->accept(); })
+        .then([](QWidget *w) { pressButton(w, "bbOK"); });
+    prefs.ShowModal();
+
+    EXPECT_EQ(prefs.lbFontName->text(), "Courier New");
+    EXPECT_EQ(stored().StdFont, "Courier New");
 }
 
 TEST_F(Prefs, ControlsAreNamedAndCaptionedAsTabled)
@@ -339,6 +351,8 @@ TEST_F(Prefs, StoredValuesComeBackAsReadExceptThatTrueIsWrittenAs1)
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "AppMaxi", 5);
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, "Other", 0xFF808000u);
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, "StdFontSize", 0);
+    const QString longText(40000, QLatin1Char('p'));
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Stem + "\\FTP", "Password", longText);
 
     run([](TPrefs &prefs) {
         EXPECT_FALSE(prefs.cbSplash->isChecked());
@@ -352,6 +366,7 @@ TEST_F(Prefs, StoredValuesComeBackAsReadExceptThatTrueIsWrittenAs1)
     EXPECT_EQ(quint32(read(Editor, "Other", 7).toInt()), 0xFF808000u);
     // A size that no font can have falls back to 10, as the editor applies it.
     EXPECT_EQ(read(Editor, "StdFontSize", 7).toInt(), 10);
+    EXPECT_EQ(stored().Password, longText);
 }
 
 TEST_F(Prefs, LocateBrowserPutsTheChosenPathIntoTheEditBox)
@@ -400,8 +415,13 @@ public:
     void write(quint32 root, const QString &key, const QString &name,
                const RegistryData &data) override
     {
-        writes << key + '|' + name;
-        m_inner->write(root, key, name, data);
+        update({RegistryWrite{root, key, name, data, {}}});
+    }
+    void update(const QList<RegistryWrite> &values) override
+    {
+        for (const RegistryWrite &value : values)
+            writes << value.key + '|' + value.name;
+        m_inner->update(values);
     }
 
     QStringList reads, writes;
@@ -480,13 +500,18 @@ TEST_F(Prefs, SavedChangeReachesNewWindowsButNotOpenOnes)
     frame.close();
 }
 
-TEST_F(Prefs, FrameReportsAnUnreadableStoreAndOpensNoDialog)
+TEST_F(Prefs, FrameOpensTheDialogOverADamagedFileWhoseSaveWritesANewOne)
 {
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, "TextCol", QStringLiteral("red"));
+    settings.setContents(
+        "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\nbroken\n");
     TMain frame;
-    driver.answer("OK");
+    driver.then([](QWidget *w) { pressButton(w, "bbOK"); });
     frame.findChild<QAction *>("miPrefs")->trigger();
-    EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'TextCol'"));
+
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().contains("line 4"))
+        << settings.notices().first().toStdString();
+    EXPECT_TRUE(stored().AppMaxi);
 }
 
 TEST_F(Prefs, FailedSaveIsReportedAndTheDialogStillCloses)

@@ -37,13 +37,13 @@ TEST_F(RegistryFile, CreatedPrivateOnFirstWrite)
 
     EXPECT_EQ(mode(settings.folderPath()),
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(mode(settings.filePath()),
-              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(mode(settings.filePath()), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
+    // A mode given to the file by hand does not survive the next write.
+    QFile::setPermissions(settings.filePath(), QFileDevice::Permissions(0x6644));
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("Host"),
                                  QStringLiteral("ftp."));
-    EXPECT_EQ(mode(settings.filePath()),
-              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(mode(settings.filePath()), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_FALSE(QFile::exists(settings.filePath() + QStringLiteral(".lock")));
 }
 
@@ -77,21 +77,71 @@ TEST_F(RegistryFile, KeepsWhatItDoesNotKnow)
               QVariant(QStringLiteral("firefox")));
 }
 
-TEST_F(RegistryFile, DamagedFileIsReportedOnRead)
+TEST_F(RegistryFile, DamagedFileIsMovedAsideAtTheFirstReadWhichGivesTheDefault)
 {
     settings.setContents(kDamaged);
 
+    for (int read = 0; read < 2; ++read) {
+        EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, QStringLiteral("K"),
+                                              QStringLiteral("A"), 7),
+                  QVariant(7));
+    }
+    const QStringList copies = damagedCopies(settings.folderPath());
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_FALSE(QFile::exists(settings.filePath()));
+    ASSERT_EQ(settings.notices().size(), 1);
+    for (const QString &part :
+         {QDir::toNativeSeparators(settings.filePath()), QStringLiteral("line 5"), copies.first()})
+        EXPECT_TRUE(settings.notices().first().contains(part)) << part.toStdString();
+}
+
+TEST_F(RegistryFile, ChangeByAnotherWriterIsSeenEvenAtTheSameSize)
+{
+    const QByteArray head = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n";
+    for (const char *value : {"\"A\"=dword:00000001\n", "\"A\"=dword:00000002\n"}) {
+        settings.setContents(head + value);
+        EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, QStringLiteral("K"),
+                                              QStringLiteral("A"), 0),
+                  QVariant(value[17] - '0'));
+    }
+}
+
+TEST_F(RegistryFile, UpdateKeepsWhatAnotherWriterChangedSinceTheRead)
+{
+    const auto stored = [](const char *name) {
+        return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QString::fromLatin1(name), 0);
+    };
+    for (const char *name : {"Same", "Changed", "Added"})
+        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QString::fromLatin1(name), 1);
+    const RegistryValue one{RegistryValue::Type::Dword, 1, {}};
+    const RegistryValue five{RegistryValue::Type::Dword, 5, {}};
+    TCorvaneRegistry::WriteValues({
+        {HKEY_CURRENT_USER, kKey, QStringLiteral("Same"), quint32(2), one},
+        {HKEY_CURRENT_USER, kKey, QStringLiteral("Changed"), quint32(2), five},
+        {HKEY_CURRENT_USER, kKey, QStringLiteral("Added"), quint32(2),
+         std::make_optional(std::optional<RegistryValue>())},
+        {HKEY_CURRENT_USER, kKey, QStringLiteral("Forced"), quint32(2), {}},
+    });
+
+    EXPECT_EQ(stored("Same"), QVariant(2));
+    EXPECT_EQ(stored("Changed"), QVariant(1));
+    EXPECT_EQ(stored("Added"), QVariant(1));
+    EXPECT_EQ(stored("Forced"), QVariant(2));
+}
+
+TEST_F(RegistryFile, LockFailureGivesTheSystemsReason)
+{
+    // The file's own name fits; with ".lock" appended it is too long for the file system.
+    QDir().mkpath(settings.folderPath());
+    RegistryFileStore store(settings.folderPath() + QLatin1Char('/') + QString(251, 'x') +
+                            QStringLiteral(".reg"));
     try {
-        TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, QStringLiteral("K"), QStringLiteral("A"),
-                                    0);
-        FAIL() << "no error for a damaged file";
+        store.write(HKEY_CURRENT_USER, QStringLiteral("K"), QStringLiteral("A"), quint32(1));
+        FAIL() << "the lock was taken";
     } catch (const RegistryError &error) {
-        EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(settings.filePath())))
-            << error.message().toStdString();
-        EXPECT_TRUE(error.message().contains(QStringLiteral("line 5")))
+        EXPECT_TRUE(error.message().endsWith(QStringLiteral(": File name too long")))
             << error.message().toStdString();
     }
-    EXPECT_EQ(settings.contents(), kDamaged);
 }
 
 TEST_F(RegistryFile, DamagedFileIsKeptAsideOnWrite)
@@ -132,8 +182,8 @@ TEST_F(RegistryFile, TwoProcessesWritingConcurrentlyKeepEveryValue)
     for (QProcess *process : {&first, &second}) {
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(QStringLiteral(REGISTRY_WRITER),
-                       {settings.filePath(), process == &first ? QStringLiteral("a")
-                                                                : QStringLiteral("b"),
+                       {settings.filePath(),
+                        process == &first ? QStringLiteral("a") : QStringLiteral("b"),
                         QString::number(kCount)});
     }
     for (QProcess *process : {&first, &second}) {

@@ -83,15 +83,16 @@ TEST_P(TrickyStrings, RoundTripExactly)
     EXPECT_EQ(back.find(kGeneral, QStringLiteral("After"))->dword, 7u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RegistryFileFormat, TrickyStrings,
-    ::testing::Values(QString(), QStringLiteral("say \"hi\""), QStringLiteral("C:\\dir\\"),
-                      QStringLiteral("\\"), QStringLiteral("\\\""), QStringLiteral("a\r\nb"),
-                      QStringLiteral("lone\nfeed"), QStringLiteral("cr\r"),
-                      QStringLiteral("tab\there"), QStringLiteral("ä€😀"),
-                      QStringLiteral("  padded  "), QString::fromUtf16(u"nul\0inside", 10),
-                      QString(QChar(0xD800)) + QStringLiteral("unpaired"),
-                      QStringLiteral("long line\n").repeated(20)));
+INSTANTIATE_TEST_SUITE_P(RegistryFileFormat, TrickyStrings,
+                         ::testing::Values(QString(), QStringLiteral("say \"hi\""),
+                                           QStringLiteral("C:\\dir\\"), QStringLiteral("\\"),
+                                           QStringLiteral("\\\""), QStringLiteral("a\r\nb"),
+                                           QStringLiteral("lone\nfeed"), QStringLiteral("cr\r"),
+                                           QStringLiteral("tab\there"), QStringLiteral("ä€😀"),
+                                           QStringLiteral("  padded  "),
+                                           QString::fromUtf16(u"nul\0inside", 10),
+                                           QString(QChar(0xD800)) + QStringLiteral("unpaired"),
+                                           QStringLiteral("long line\n").repeated(20)));
 
 TEST(RegistryFileFormat, PlainTextStaysReadable)
 {
@@ -107,8 +108,8 @@ TEST(RegistryFileFormat, LineBreaksUseHexOneWithTerminator)
     RegFileDocument document;
     document.set(kGeneral, QStringLiteral("Value"), QStringLiteral("a\nb"));
 
-    EXPECT_TRUE(serializeRegistryFile(document).contains(
-        "\"Value\"=hex(1):61,00,0a,00,62,00,00,00\n"));
+    EXPECT_TRUE(
+        serializeRegistryFile(document).contains("\"Value\"=hex(1):61,00,0a,00,62,00,00,00\n"));
 }
 
 TEST(RegistryFileFormat, ReadsHandWrittenFiles)
@@ -131,10 +132,11 @@ TEST(RegistryFileFormat, ReadsHandWrittenFiles)
     EXPECT_EQ(*document.find(kGeneral, QStringLiteral("Path")),
               (RegistryValue{RegistryValue::Type::ExpandString, 0, QStringLiteral("%H%")}));
     EXPECT_EQ(document.find(kGeneral, QStringLiteral("Word"))->dword, 10u);
-    EXPECT_EQ(document.find(QStringLiteral("HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\"),
-                            QString())
-                  ->text,
-              QStringLiteral("stem"));
+    EXPECT_EQ(
+        document
+            .find(QStringLiteral("HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\"), QString())
+            ->text,
+        QStringLiteral("stem"));
 }
 
 TEST(RegistryFileFormat, ReadsUtf16AndVersion4Files)
@@ -170,6 +172,10 @@ TEST(RegistryFileFormat, KeepsUnknownTextOnRewrite)
                             "\n[" + kGeneral.toUtf8() + "]\n\"Mine\"=dword:1\n\"Kept\"=\"x\"\n";
     RegFileDocument document = parsed(text);
     document.set(kGeneral, QStringLiteral("mine"), quint32(2));
+    // A removed value counts as absent.
+    EXPECT_EQ(document.find(QStringLiteral("HKEY_CURRENT_USER\\Software\\Someone\\Else"),
+                            QStringLiteral("Gone")),
+              nullptr);
 
     const QByteArray rewritten = serializeRegistryFile(document);
     EXPECT_TRUE(rewritten.contains("\n\n; preamble\n\n")) << rewritten.constData();
@@ -211,23 +217,17 @@ TEST_P(BrokenFiles, ReportTheLine)
 
 INSTANTIATE_TEST_SUITE_P(
     RegistryFileFormat, BrokenFiles,
-    ::testing::Values(BrokenFile{"[HKEY_CURRENT_USER\\K]\n\"A\"=dword:1\n", 1},
-                      BrokenFile{"Windows Registry Editor Version 5.00\n\"A\"=\"x\"\n", 2},
-                      BrokenFile{HEADER "\"A\"=dword:123456789\n", 4},
-                      BrokenFile{HEADER "\"A\"=dword:xyz\n", 4},
-                      BrokenFile{HEADER "\"A\"=\"open\n", 4},
-                      BrokenFile{HEADER "\"A\"=\"bad \\n escape\"\n", 4},
-                      BrokenFile{HEADER "\"A\"=\"x\" tail\n", 4},
-                      BrokenFile{HEADER "\"A\" \"x\"\n", 4},
-                      BrokenFile{HEADER "\"A\"=text\n", 4},
-                      BrokenFile{HEADER "\n\"B\"=hex:01,zz\n", 5},
-                      BrokenFile{HEADER "\"B\"=hex(1):41\n", 4},
-                      BrokenFile{HEADER "\"B\"=hex(q):41\n", 4},
-                      BrokenFile{HEADER "\"B\"=hex:01,\\\n", 4},
-                      BrokenFile{HEADER "[HKEY_CURRENT_USER\\L\n", 4},
-                      BrokenFile{HEADER "[\\]\n", 4},
-                      BrokenFile{HEADER "stray words\n", 4},
-                      BrokenFile{HEADER "\"A\"=\"\xC3\x28\"\n", 4}));
+    ::testing::Values(
+        BrokenFile{"[HKEY_CURRENT_USER\\K]\n\"A\"=dword:1\n", 1},
+        BrokenFile{"Windows Registry Editor Version 5.00\n\"A\"=\"x\"\n", 2},
+        BrokenFile{HEADER "\"A\"=dword:123456789\n", 4}, BrokenFile{HEADER "\"A\"=dword:xyz\n", 4},
+        BrokenFile{HEADER "\"A\"=\"open\n", 4}, BrokenFile{HEADER "\"A\"=\"bad \\n escape\"\n", 4},
+        BrokenFile{HEADER "\"A\"=\"x\" tail\n", 4}, BrokenFile{HEADER "\"A\" \"x\"\n", 4},
+        BrokenFile{HEADER "\"A\"=text\n", 4}, BrokenFile{HEADER "\n\"B\"=hex:01,zz\n", 5},
+        BrokenFile{HEADER "\"B\"=hex:01,,02\n", 4}, BrokenFile{HEADER "\"B\"=hex(1):41\n", 4},
+        BrokenFile{HEADER "\"B\"=hex(q):41\n", 4}, BrokenFile{HEADER "\"B\"=hex:01,\\\n", 4},
+        BrokenFile{HEADER "[HKEY_CURRENT_USER\\L\n", 4}, BrokenFile{HEADER "[\\]\n", 4},
+        BrokenFile{HEADER "stray words\n", 4}, BrokenFile{HEADER "\"A\"=\"\xC3\x28\"\n", 4}));
 
 TEST(RegistryFileFormat, OnlyOneLineNamesAreStorable)
 {

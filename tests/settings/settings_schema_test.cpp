@@ -37,14 +37,13 @@ const QByteArray kStored = "Windows Registry Editor Version 5.00\n\n"
                            "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\Netscape]\n"
                            "\"UseNetscapeExt\"=dword:00000001\n";
 
-using LoadSettingsFields = TempSettingsTest;
+using ReadSettings = TempSettingsTest;
 
 } // namespace
 
-TEST_F(LoadSettingsFields, EmptyStoreGivesTheStartValues)
+TEST_F(ReadSettings, EmptyStoreGivesTheStartValues)
 {
-    SettingsFields fields;
-    loadSettingsFields(fields);
+    const SettingsFields fields = readSettings();
 
     EXPECT_FALSE(fields.Splash || fields.AppMaxi || fields.NewDoc || fields.DocMaxi ||
                  fields.MinDoc || fields.ShowComp || fields.UseNetscapeExt);
@@ -58,12 +57,11 @@ TEST_F(LoadSettingsFields, EmptyStoreGivesTheStartValues)
         EXPECT_TRUE(text.isEmpty());
 }
 
-TEST_F(LoadSettingsFields, ReadsEveryStoredSetting)
+TEST_F(ReadSettings, ReadsEveryStoredSettingAfreshAtEachCall)
 {
+    EXPECT_FALSE(readSettings().AppMaxi);
     settings.setContents(kStored);
-    SettingsFields fields;
-    fields.NewDoc = true;
-    loadSettingsFields(fields);
+    const SettingsFields fields = readSettings();
 
     EXPECT_TRUE(fields.Splash && fields.AppMaxi && fields.DocMaxi && fields.MinDoc &&
                 fields.ShowComp && fields.UseNetscapeExt);
@@ -85,35 +83,31 @@ TEST_F(LoadSettingsFields, ReadsEveryStoredSetting)
     EXPECT_EQ(fields.InitDir, QStringLiteral("/www"));
 }
 
-TEST_F(LoadSettingsFields, StopsAtTheFirstWronglyTypedValue)
+TEST_F(ReadSettings, WronglyTypedValueIsReportedOnceAndGivesItsStartValue)
 {
-    settings.setContents(
-        "Windows Registry Editor Version 5.00\n\n"
-        "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\General]\n"
-        "\"AppMaxi\"=dword:00000001\n\n"
-        "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\Editor]\n"
-        "\"BGCol\"=\"white\"\n"
-        "\"StdFont\"=\"Arial\"\n");
-    SettingsFields fields;
+    settings.setContents("Windows Registry Editor Version 5.00\n\n"
+                         "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\General]\n"
+                         "\"AppMaxi\"=dword:00000001\n\n"
+                         "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Settings\\Editor]\n"
+                         "\"BGCol\"=\"white\"\n"
+                         "\"StdFont\"=\"Arial\"\n");
 
-    try {
-        loadSettingsFields(fields);
-        FAIL() << "no error for a colour stored as text";
-    } catch (const RegistryError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Invalid data type for 'BGCol'"));
+    for (int call = 0; call < 2; ++call) {
+        const SettingsFields fields = readSettings();
+        EXPECT_TRUE(fields.AppMaxi);
+        EXPECT_EQ(fields.BGCol, 0xFFFFFFu);
+        EXPECT_EQ(fields.StdFont, QStringLiteral("Arial"));
     }
-    EXPECT_TRUE(fields.AppMaxi);
-    EXPECT_EQ(fields.BGCol, 0xFFFFFFu);
-    EXPECT_EQ(fields.StdFont, QStringLiteral("Courier New"));
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().startsWith("Invalid data type for 'BGCol'"));
 }
 
-TEST_F(LoadSettingsFields, ValuesWrittenThroughTheTableReadBack)
+TEST_F(ReadSettings, ValuesWrittenThroughTheTableReadBack)
 {
     for (const SettingEntry &entry : settingsTable())
         TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, entry.keyPath(),
                                      QString::fromLatin1(entry.valueName), entry.dialogDefault());
-    SettingsFields fields;
-    loadSettingsFields(fields);
+    const SettingsFields fields = readSettings();
 
     EXPECT_TRUE(fields.Splash && fields.AppMaxi && fields.DocMaxi && fields.MinDoc);
     EXPECT_FALSE(fields.NewDoc || fields.ShowComp || fields.UseNetscapeExt);
@@ -137,8 +131,7 @@ TEST(SettingsTable, EveryFieldOnceWithAMatchingDefault)
         kinds.insert(entry.field.index());
         const QMetaType::Type expected[] = {QMetaType::Bool, QMetaType::Int, QMetaType::Int,
                                             QMetaType::QString};
-        EXPECT_EQ(entry.dialogDefault().typeId(), expected[entry.field.index()])
-            << entry.valueName;
+        EXPECT_EQ(entry.dialogDefault().typeId(), expected[entry.field.index()]) << entry.valueName;
     }
     EXPECT_EQ(names.size(), 22u);
     EXPECT_EQ(kinds.size(), 4u);

@@ -17,7 +17,10 @@ ModalDriver::ModalDriver()
     m_timer.start();
 }
 
-ModalDriver::~ModalDriver() { m_timer.stop(); }
+ModalDriver::~ModalDriver()
+{
+    m_timer.stop();
+}
 
 ModalDriver &ModalDriver::then(Handler handler)
 {
@@ -68,10 +71,13 @@ void ModalDriver::poll()
     m_current = modal;
     // A dialog kept by its owner opens again as the same widget: forget it once it closes.
     if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-        QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog] {
-            if (m_current == dialog)
-                m_current = nullptr;
-        }, Qt::SingleShotConnection);
+        QObject::connect(
+            dialog, &QDialog::finished, dialog,
+            [this, dialog] {
+                if (m_current == dialog)
+                    m_current = nullptr;
+            },
+            Qt::SingleShotConnection);
     }
     if (m_handlers.empty()) {
         QString what = QString::fromLatin1(modal->metaObject()->className());
@@ -108,7 +114,11 @@ void setControlText(QWidget *dialog, const QString &objectName, const QString &t
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         edit->selectAll();
         edit->del();
-        QTest::keyClicks(edit, text);
+        // One key per character, so a pair of UTF-16 units is typed as one, as a keyboard does.
+        for (const char32_t c : text.toUcs4()) {
+            const QString typed = QString::fromUcs4(&c, 1);
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+        }
     } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
         memo->setPlainText(text);
     } else {

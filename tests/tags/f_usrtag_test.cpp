@@ -104,7 +104,8 @@ TEST_F(Manager, EditThenCancelOnTheManagerStillSavesAndShowsNoNotice)
             EXPECT_EQ(editor->eStart->text(), "<O>");
             EXPECT_EQ(editor->eEnd->text(), "</O>");
             EXPECT_EQ(editor->eHint->text(), "old");
-            setControlText(w, "eTitle", "ABCDEF");
+            // Typing stops at four characters, a pair of UTF-16 units counting as one.
+            setControlText(w, "eTitle", "a𝄞𝄞xy");
             setControlText(w, "eName", "Bold");
             setControlText(w, "eStart", "<B>");
             setControlText(w, "eEnd", "</B>");
@@ -112,13 +113,13 @@ TEST_F(Manager, EditThenCancelOnTheManagerStillSavesAndShowsNoNotice)
             pressButton(w, "bbOK");
         })
         .then([](QWidget *w) {
-            EXPECT_EQ(row(w, 0), QStringList({"ABCD", "Bold"}));
+            EXPECT_EQ(row(w, 0), QStringList({"a𝄞𝄞x", "Bold"}));
             pressButton(w, "bbCancel");
         });
     runUserTagManager(nullptr);
 
     EXPECT_EQ(driver.messages(), QStringList());
-    EXPECT_EQ(stored(1), (TUserTag{"ABCD", "Bold", "<B>", "</B>", " bold "}));
+    EXPECT_EQ(stored(1), (TUserTag{"a𝄞𝄞x", "Bold", "<B>", "</B>", " bold "}));
 }
 
 TEST_F(Manager, CancelInTheEditorChangesNothing)
@@ -180,7 +181,8 @@ TEST_F(Manager, DeleteThenOkWritesEmptyStringsAndShowsTheNotice)
 
 TEST_F(Manager, DoubleClickEditsTheRowAndTheCloseBoxSavesToo)
 {
-    store(3, {"ABCDEF", "Third", "<3>", "</3>", "three"});
+    const QString longStart(40000, QLatin1Char('s'));
+    store(3, {"ABCDEF", "Third", longStart, "</3>", "three"});
     driver
         .then([](QWidget *w) {
             EXPECT_EQ(row(w, 2), QStringList({"ABCD", "Third"}));
@@ -191,8 +193,6 @@ TEST_F(Manager, DoubleClickEditsTheRowAndTheCloseBoxSavesToo)
             QTest::mouseDClick(tags->viewport(), Qt::LeftButton, {}, cell.center());
         })
         .then([](QWidget *w) {
-            EXPECT_EQ(w->findChild<QLineEdit *>("eStart")->text(), "<3>");
-            EXPECT_EQ(w->findChild<QLineEdit *>("eTitle")->maxLength(), 4);
             EXPECT_EQ(w->findChild<QLabel *>("Label5")->text(), "(max. 4 chars)");
             setControlText(w, "eEnd", "</3 >");
             pressButton(w, "bbOK");
@@ -201,7 +201,39 @@ TEST_F(Manager, DoubleClickEditsTheRowAndTheCloseBoxSavesToo)
     runUserTagManager(nullptr);
 
     EXPECT_EQ(driver.messages(), QStringList());
-    EXPECT_EQ(stored(3), (TUserTag{"ABCD", "Third", "<3>", "</3 >", "three"}));
+    EXPECT_EQ(stored(3), (TUserTag{"ABCD", "Third", longStart, "</3 >", "three"}));
+}
+
+TEST_F(Manager, OpensOverAWronglyTypedValueAndItsSaveRepairsIt)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(2), "Name", 7);
+    driver.then([](QWidget *w) {
+        EXPECT_EQ(row(w, 1), QStringList({"", ""}));
+        pressButton(w, "bbCancel");
+    });
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(settings.notices().size(), 1);
+    EXPECT_EQ(stored(2), TUserTag());
+}
+
+// Another running Pagewick changed tag 2 while the manager was open.
+TEST_F(Manager, TagAnotherProgramChangedMeanwhileIsKept)
+{
+    driver
+        .then([](QWidget *w) {
+            TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(2), "Name", "theirs");
+            pressButton(w, "sbEdit");
+        })
+        .then([](QWidget *w) {
+            setControlText(w, "eName", "mine");
+            pressButton(w, "bbOK");
+        })
+        .then([](QWidget *w) { pressButton(w, "bbCancel"); });
+    runUserTagManager(nullptr);
+
+    EXPECT_EQ(stored(1).Name, "mine");
+    EXPECT_EQ(stored(2).Name, "theirs");
 }
 
 TEST_F(Manager, FailedSaveIsReportedAndGivesNoNotice)

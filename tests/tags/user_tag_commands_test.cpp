@@ -122,26 +122,26 @@ TEST_F(UserTagButtonsTest, ClickInsertsTheStoredTagEvenBeforeTheCaptionChanges)
     EXPECT_EQ(document->RichEdit->Col(), 4);
 }
 
-TEST_F(UserTagButtonsTest, UnreadableTagIsReportedAndInsertsNothing)
+TEST_F(UserTagButtonsTest, WronglyTypedValueIsReportedOnceAndTheTagStillInserted)
 {
     auto document = makeDocument("abcd", 0, 2);
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(4), "StartTag", 1);
-    driver.answer("OK");
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(4), "EndTag", "</E>");
 
     click(*document, 4);
-    processEvents();
-    EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'StartTag'"));
-    EXPECT_EQ(documentText(*document), "abcd");
+    click(*document, 4);
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().startsWith("Invalid data type for 'StartTag'"));
+    EXPECT_EQ(documentText(*document), "ab</E></E>cd");
 }
 
 TEST_F(UserTagButtonsTest, UnreadableTagsAreReportedOnceNotOnEveryResize)
 {
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(1), "Title", 7);
-    driver.answer("OK");
     THTML document;
     document.show();
     for (int width = 500; width < 560; width += 20)
         document.resize(width, 400);
     processEvents();
-    EXPECT_EQ(driver.messages(), QStringList("Fehler|Invalid data type for 'Title'"));
+    EXPECT_EQ(settings.notices().size(), 1);
 }

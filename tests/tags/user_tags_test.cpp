@@ -45,10 +45,16 @@ TEST_F(UserTagStore, MissingValuesKeepWhatTheRecordHolds)
 
 TEST_F(UserTagStore, TitleIsCutToFourCharactersOnLoading)
 {
+    // Characters, not UTF-16 units: a pair is never cut in half.
+    const std::pair<QString, QString> cuts[] = {
+        {"ABCDEF", "ABCD"}, {"a𝄞𝄞", "a𝄞𝄞"}, {"𝄞𝄞𝄞𝄞𝄞", "𝄞𝄞𝄞𝄞"}, {"abc𝄞d", "abc𝄞"}};
+    for (const auto &[stored, loaded] : cuts) {
+        store(3, "Title", stored);
+        TUserTag tag;
+        LoadUserTag(3, tag);
+        EXPECT_EQ(tag.Title, loaded);
+    }
     store(3, "Title", "ABCDEF");
-    TUserTag tag;
-    LoadUserTag(3, tag);
-    EXPECT_EQ(tag.Title, "ABCD");
 
     LoadUserTags();
     EXPECT_EQ(userTags()[2].Title, "ABCD");
@@ -84,10 +90,16 @@ TEST_F(UserTagStore, TableRoundTripsEveryRecordExactly)
     EXPECT_EQ(userTags(), saved);
 }
 
-TEST_F(UserTagStore, WronglyTypedValueEndsTheLoad)
+TEST_F(UserTagStore, WronglyTypedValueIsReportedOnceAndKeepsTheField)
 {
     store(2, "Name", 7);
-    TUserTag tag;
-    EXPECT_THROW(LoadUserTag(2, tag), RegistryError);
-    EXPECT_THROW(LoadUserTags(), RegistryError);
+    store(2, "Hint", "h");
+    TUserTag tag{"T", "N", "S", "E", "?"};
+    LoadUserTag(2, tag);
+    LoadUserTags();
+
+    EXPECT_EQ(tag, (TUserTag{"T", "N", "S", "E", "h"}));
+    EXPECT_EQ(userTags()[1].Hint, "h");
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().startsWith("Invalid data type for 'Name'"));
 }
