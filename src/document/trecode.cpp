@@ -139,16 +139,32 @@ TSRichEdit::TSRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TSRichEdit::OnHScroll);
 }
 
-int TSRichEdit::Row() const { return caretBlock(); }
-void TSRichEdit::setRow(int row) { textlines::setRow(*this, row); }
-int TSRichEdit::Col() const { return caretColumn(); }
-void TSRichEdit::setCol(int col) { textlines::setCol(*this, col); }
-int TSRichEdit::lineCount() const { return textlines::count(*this); }
+int TSRichEdit::Row() const
+{
+    return caretBlock();
+}
+void TSRichEdit::setRow(int row)
+{
+    textlines::setRow(*this, row);
+}
+int TSRichEdit::Col() const
+{
+    return caretColumn();
+}
+void TSRichEdit::setCol(int col)
+{
+    textlines::setCol(*this, col);
+}
+int TSRichEdit::lineCount() const
+{
+    return textlines::count(*this);
+}
 
 void TSRichEdit::editStep(const std::function<void()> &edit)
 {
     const CaretBatch batch(*this);
-    QTextCursor step(document());
+    // Undo puts the caret back where the step's cursor stood when the step began.
+    QTextCursor step = caret();
     step.beginEditBlock();
     edit();
     step.endEditBlock();
@@ -205,7 +221,10 @@ SaveResult TSRichEdit::saveFile(const QString &path, const FileFormat &format)
     return saveTextFile(path, format, lines);
 }
 
-int TSRichEdit::blockCount() const { return document()->blockCount(); }
+int TSRichEdit::blockCount() const
+{
+    return document()->blockCount();
+}
 
 QString TSRichEdit::blockText(int block) const
 {
@@ -217,7 +236,10 @@ int TSRichEdit::blockLength(int block) const
     return document()->findBlockByNumber(block).length() - 1;
 }
 
-QTextCursor TSRichEdit::caret() const { return m_pendingCaret ? *m_pendingCaret : textCursor(); }
+QTextCursor TSRichEdit::caret() const
+{
+    return m_pendingCaret ? *m_pendingCaret : textCursor();
+}
 
 int TSRichEdit::caretBlock() const
 {

@@ -1,10 +1,13 @@
+#include "document/find_dialogs.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
 #include "support/insertion_cases.h"
 #include "support/temp_settings.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +196,44 @@ TEST_F(EditorView, EveryOperationLeavesTheCaretInView)
     EXPECT_TRUE(caretShown());
     QCoreApplication::processEvents();
     EXPECT_TRUE(caretShown());
+}
+
+TEST_F(EditorView, UndoAndRedoLeaveTheCaretAtTheEdit)
+{
+    // The reference is typing: its undo and redo keep the caret, and the view, at the edit.
+    const struct {
+        const char *name;
+        std::function<void(THTML &)> edit;
+    } rows[] = {
+        {"typing", [](THTML &d) { QTest::keyClicks(d.RichEdit, "ab"); }},
+        {"tag", [](THTML &d) { d.InsertAtCaret("<B></B>", true, 3); }},
+        {"rule", [](THTML &d) { d.InsertLine("<HR>"); }},
+        {"indent", [](THTML &d) { d.sbIndentClick(); }},
+        {"replacement",
+         [](THTML &d) {
+             d.ReplaceDialog1->eFindText->setText("cell");
+             d.ReplaceDialog1->eReplaceText->setText("data");
+             d.ReplaceDialog1->bbReplaceAll->click();
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        edit().setRow(4000);
+        edit().setCol(4);
+        const QString before = documentText(*document);
+        row.edit(*document);
+        const int rowAfter = edit().Row();
+        edit().undo();
+        EXPECT_EQ(documentText(*document), before);
+        EXPECT_EQ(edit().Row(), 4000);
+        EXPECT_EQ(edit().Col(), 4);
+        EXPECT_TRUE(caretShown());
+        edit().redo();
+        EXPECT_GE(edit().Row(), 4000); // within the lines the step changed
+        EXPECT_LE(edit().Row(), rowAfter);
+        EXPECT_TRUE(caretShown());
+        edit().undo();
+    }
 }
 
 // Counts the viewport's paints that cover all of it.
