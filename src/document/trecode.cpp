@@ -6,6 +6,10 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <climits>
 
 #include <utility>
 
@@ -38,6 +42,11 @@ private:
 // without wrapping is what it is; only the caret's block and a block being changed (measured
 // before and after, to see whether the lines below moved) are measured. Painting lays out
 // what it shows.
+//
+// Blocks are laid out here, not by the base class: when its widest line gets shorter, the base
+// class measures every block of the document again, which gives each of them a layout of its
+// own (a second on a big document, and some 300 bytes per line kept for good). The width of
+// the document here only grows, so a shorter line costs nothing more.
 class EditorLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
@@ -46,12 +55,16 @@ public:
     {
         if (m_lazy && block != m_caretBlock && block != m_changedBlock)
             return m_lineRect;
-        return QPlainTextDocumentLayout::blockBoundingRect(block);
+        return measure(block);
     }
+
+    QSizeF documentSize() const override { return {m_width, qreal(document()->lineCount())}; }
 
     // Lays the block out, if it is not yet, and returns its exact rectangle.
     QRectF measure(const QTextBlock &block) const
     {
+        if (block.isValid() && block.layout()->lineCount() == 0)
+            const_cast<EditorLayout *>(this)->layOut(block);
         return QPlainTextDocumentLayout::blockBoundingRect(block);
     }
 
@@ -84,17 +97,82 @@ public:
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override
     {
-        const QScopedValueRollback changing(m_changedBlock, document()->findBlock(from));
-        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        const QTextDocument *doc = document();
+        const QTextBlock block = doc->findBlock(from);
+        const QScopedValueRollback changing(m_changedBlock, block);
+        if (from == 0 && charsAdded >= doc->characterCount() - 1)
+            m_width = 0; // new text or a new font: measure afresh
+        const bool sameBlocks = doc->blockCount() == m_blockCount;
+        m_blockCount = doc->blockCount();
+        if (!sameBlocks || block != doc->findBlock(qMax(0, from + charsRemoved + charsAdded - 1))) {
+            // Only marks the blocks for a new layout.
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+            return;
+        }
+        // A change inside one line: what the base class does, with the layout done here.
+        const qreal before = measure(block).height();
+        block.layout()->clearLayout();
+        layOut(block);
+        if (measure(block).height() == before) {
+            emit updateBlock(block);
+            return;
+        }
+        emit update(QRectF(0., -doc->documentMargin(), 1e9, 1e9));
     }
 
 private:
+    // One line per block, as the base class lays it out without wrapping.
+    void layOut(const QTextBlock &block)
+    {
+        const QTextDocument *doc = document();
+        const qreal margin = doc->documentMargin();
+        const int linesBefore = doc->lineCount();
+        QTextLayout *layout = block.layout();
+        layout->setTextOption(doc->defaultTextOption());
+        qreal top = 0;
+        qreal width = 0;
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(qreal(INT_MAX) - 2 * margin);
+            line.setPosition(QPointF(margin, top));
+            top += line.height();
+            if (line.leading() < 0)
+                top += qCeil(line.leading());
+            width = qMax(width, line.naturalTextWidth() + 2 * margin);
+        }
+        layout->endLayout();
+        QTextBlock(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+        if (width > m_width || doc->lineCount() != linesBefore) {
+            m_width = qMax(m_width, width);
+            sizeChanged();
+        }
+    }
+
+    // The scroll bars lay out the last lines when the size changes, which may change it again.
+    void sizeChanged()
+    {
+        if (m_announcing) {
+            m_announceAgain = true;
+            return;
+        }
+        const QScopedValueRollback announcing(m_announcing, true);
+        do {
+            m_announceAgain = false;
+            emit documentSizeChanged(documentSize());
+        } while (m_announceAgain);
+    }
+
     bool m_lazy = false;
     QTextBlock m_caretBlock;
     QTextBlock m_changedBlock;
     QRectF m_lineRect;
     // Follows edits: a stored QTextBlock would dangle once its line is deleted.
     QTextCursor m_glyphLine;
+    qreal m_width = 0;
+    int m_blockCount = 1;
+    bool m_announcing = false;
+    bool m_announceAgain = false;
 };
 
 TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit)
