@@ -2,9 +2,11 @@
 
 #include "settings/color_label.h"
 
+#include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtMath>
@@ -217,6 +219,11 @@ TSRichEdit::TSRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TSRichEdit::OnHScroll);
 }
 
+TSRichEdit::~TSRichEdit()
+{
+    restoreFlashTime();
+}
+
 int TSRichEdit::Row() const
 {
     return caretBlock();
@@ -370,4 +377,29 @@ void TSRichEdit::resizeEvent(QResizeEvent *event)
     // about a new width re-lays out every line of the document. Keep the width out of it.
     QResizeEvent keepWidth(event->size(), QSize(event->size().width(), event->oldSize().height()));
     QPlainTextEdit::resizeEvent(&keepWidth);
+}
+
+void TSRichEdit::focusInEvent(QFocusEvent *event)
+{
+    // Each blink repaints the caret's line, and a line of megabytes takes long to paint: the caret
+    // stays on, so an idle editor costs nothing. Qt takes the rhythm from the application when
+    // the caret appears, so the application's is set aside while the editor has the focus.
+    QStyleHints *hints = QGuiApplication::styleHints();
+    if (!m_appFlashTime) {
+        m_appFlashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    }
+    QPlainTextEdit::focusInEvent(event);
+}
+
+void TSRichEdit::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event); // hides the caret before the rhythm comes back
+    restoreFlashTime();
+}
+
+void TSRichEdit::restoreFlashTime()
+{
+    if (m_appFlashTime)
+        QGuiApplication::styleHints()->setCursorFlashTime(*std::exchange(m_appFlashTime, {}));
 }

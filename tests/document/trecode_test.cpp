@@ -4,11 +4,14 @@
 #include "support/insertion_cases.h"
 #include "support/temp_settings.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -236,7 +239,7 @@ TEST_F(EditorView, UndoAndRedoLeaveTheCaretAtTheEdit)
     }
 }
 
-// Counts the viewport's paints that cover all of it.
+// Counts the viewport's paints: those that cover all of it, and all.
 class FullPaints : public QObject {
 public:
     explicit FullPaints(QWidget *viewport) : m_viewport(viewport)
@@ -244,12 +247,15 @@ public:
         viewport->installEventFilter(this);
     }
     int count = 0;
+    int any = 0;
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint &&
-            static_cast<QPaintEvent *>(event)->region().contains(m_viewport->rect()))
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++any;
+        if (static_cast<QPaintEvent *>(event)->region().contains(m_viewport->rect()))
             ++count;
         return false;
     }
@@ -268,6 +274,24 @@ TEST_F(EditorView, AnOperationRepaintsTheView)
     QCoreApplication::processEvents();
     EXPECT_EQ(paints.count, 2);
     EXPECT_TRUE(edit().viewport()->updatesEnabled());
+}
+
+TEST_F(EditorView, TheCaretStaysOnWhileNothingHappens)
+{
+    // A blink repaints the caret's line: on a line of megabytes, a core kept busy for nothing.
+    QStyleHints &hints = *QGuiApplication::styleHints();
+    const int appFlashTime = hints.cursorFlashTime();
+    hints.setCursorFlashTime(60);
+    QApplication::setActiveWindow(document.get());
+    edit().setFocus();
+    ASSERT_TRUE(edit().hasFocus());
+    QCoreApplication::processEvents();
+    FullPaints paints(edit().viewport());
+    QTest::qWait(200);
+    EXPECT_EQ(paints.any, 0);
+    edit().clearFocus();
+    EXPECT_EQ(hints.cursorFlashTime(), 60); // other controls still blink
+    hints.setCursorFlashTime(appFlashTime);
 }
 
 TEST_F(EditorView, OnlyTheCaretLineKeepsItsGlyphs)
