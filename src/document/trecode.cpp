@@ -2,7 +2,9 @@
 
 #include "settings/color_label.h"
 
+#include <QGlyphRun>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -14,6 +16,7 @@
 #include <climits>
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -55,6 +58,10 @@ public:
 
     QRectF blockBoundingRect(const QTextBlock &block) const override
     {
+        for (const auto &[line, rect] : m_aside) {
+            if (line == block)
+                return rect;
+        }
         if (m_lazy && block != m_caretBlock && block != m_changedBlock)
             return m_lineRect;
         return measure(block);
@@ -82,6 +89,20 @@ public:
     }
 
     void setLazy(bool lazy) { m_lazy = lazy; }
+
+    // Hides a block from the base class's painting; it keeps its place.
+    void setAside(const QTextBlock &block)
+    {
+        m_aside.emplace_back(block, measure(block));
+        QTextBlock(block).setVisible(false);
+    }
+
+    void restoreAside()
+    {
+        for (const auto &aside : m_aside)
+            QTextBlock(aside.first).setVisible(true);
+        m_aside.clear();
+    }
 
     // The caret's line is measured over and over while the caret moves; Qt drops a line's
     // glyphs after each use, so keep them for that one line.
@@ -171,6 +192,7 @@ private:
     QRectF m_lineRect;
     // Follows edits: a stored QTextBlock would dangle once its line is deleted.
     QTextCursor m_glyphLine;
+    std::vector<std::pair<QTextBlock, QRectF>> m_aside;
     qreal m_width = 0;
     int m_blockCount = 1;
     bool m_announcing = false;
@@ -369,6 +391,68 @@ void TSRichEdit::showCaret(const QTextCursor &cursor)
 {
     m_layout->followCaret(cursor);
     QPlainTextEdit::doSetTextCursor(cursor);
+}
+
+void TSRichEdit::paintEvent(QPaintEvent *event)
+{
+    // The base class draws every glyph of a line, also those far out of view: on a line of
+    // megabytes that is most of the cost of a keystroke or a caret move. Long lines are drawn
+    // here, only the part in view; the base class draws the rest.
+    constexpr int LongLine = 4096;
+    std::vector<std::pair<QTextBlock, QPointF>> longLines;
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock();
+         block.isValid() && offset.y() < viewport()->height(); block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        const qreal height = m_layout->blockBoundingRect(block).height();
+        if (block.length() > LongLine) {
+            longLines.emplace_back(block, offset);
+            m_layout->setAside(block);
+        }
+        offset.ry() += height;
+    }
+    QPlainTextEdit::paintEvent(event);
+    m_layout->restoreAside();
+    if (longLines.empty())
+        return;
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    for (const auto &[block, at] : longLines)
+        drawInView(painter, block, at, event->rect(), context);
+}
+
+void TSRichEdit::drawInView(QPainter &painter, const QTextBlock &block, QPointF at,
+                            const QRect &view,
+                            const QAbstractTextDocumentLayout::PaintContext &context) const
+{
+    QTextLayout *layout = block.layout();
+    const QTextLine line = layout->lineAt(0); // no wrapping: one line
+    const int from = qMax(0, line.xToCursor(view.left() - at.x()) - 1);
+    const int to = qMin(line.textLength(), line.xToCursor(view.right() + 1 - at.x()) + 1);
+    const auto draw = [&](int start, int end) {
+        for (const QGlyphRun &run : line.glyphRuns(start, end - start))
+            painter.drawGlyphRun(at, run);
+    };
+    painter.setPen(context.palette.text().color());
+    draw(from, to);
+    const int position = block.position();
+    for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
+        const int start = qMax(selection.cursor.selectionStart() - position, from);
+        const int end = qMin(selection.cursor.selectionEnd() - position, to);
+        if (start >= end)
+            continue;
+        const qreal left = line.cursorToX(start);
+        const QRectF area(at.x() + left, at.y() + line.y(), line.cursorToX(end) - left,
+                          line.height());
+        painter.fillRect(area.toAlignedRect(), selection.format.background()); // as Qt rounds it
+        painter.setPen(selection.format.foreground().color());
+        draw(start, end);
+    }
+    const int caret = context.cursorPosition - position;
+    if (caret >= 0 && caret < block.length())
+        layout->drawCursor(&painter, at, caret, cursorWidth());
 }
 
 void TSRichEdit::resizeEvent(QResizeEvent *event)

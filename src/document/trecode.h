@@ -53,6 +53,7 @@ signals:
     void OnHScroll();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -75,6 +76,9 @@ private:
     };
 
     QTextCursor caret() const;
+    // Draws the part of a long line inside the view, its selection and the caret.
+    void drawInView(QPainter &painter, const QTextBlock &block, QPointF at, const QRect &view,
+                    const QAbstractTextDocumentLayout::PaintContext &context) const;
     void restoreFlashTime();
     void showCaret(const QTextCursor &cursor);
 

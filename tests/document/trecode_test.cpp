@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleHints>
 #include <QTemporaryDir>
@@ -321,6 +322,44 @@ TEST_F(EditorView, CaretMovedByASlotReactingToAMoveIsShownToo)
     EXPECT_EQ(laidOutBetween(3800, 4200), 1);
     EXPECT_TRUE(edit().viewport()->updatesEnabled());
     EXPECT_TRUE(caretShown());
+}
+
+TEST(EditorLongLine, LooksAsTheBaseClassDrawsIt)
+{
+    // Long lines are drawn by the editor itself, only the part in view.
+    const QString text =
+        "<p>short</p>\n" + QString("<td class=c>cell</td>").repeated(400) + "\n<p>after</p>";
+    TSRichEdit edit;
+    edit.setPlainText(text);
+    edit.applyLook("Liberation Mono", 10, 0x000000, 0xFFFFFF);
+    QPlainTextEdit plain(text);
+    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.setFont(edit.font());
+    plain.setPalette(edit.palette());
+    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(&edit), &plain}) {
+        editor->resize(500, 200);
+        editor->show();
+    }
+    const struct {
+        const char *name;
+        int selectionStart;
+        int selectionEnd;
+        int scroll;
+    } rows[] = {{"start", 20, 20, 0}, {"selection", 30, 4000, 0}, {"scrolled", 4000, 5000, 30000}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(&edit), &plain}) {
+            QTextCursor selection(editor->document());
+            selection.setPosition(row.selectionStart);
+            selection.setPosition(row.selectionEnd, QTextCursor::KeepAnchor);
+            editor->setTextCursor(selection);
+            editor->horizontalScrollBar()->setValue(row.scroll);
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(edit.horizontalScrollBar()->value(), plain.horizontalScrollBar()->value());
+        EXPECT_TRUE(edit.viewport()->grab().toImage() == plain.viewport()->grab().toImage());
+    }
 }
 
 TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
