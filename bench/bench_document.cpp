@@ -4,6 +4,7 @@
 #include "app/file_commands.h"
 #include "bench_support.h"
 #include "document/f_html.h"
+#include "document/memory_reuse.h"
 #include "document/trecode.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ QByteArray generatedHtml(int lines)
 
 int main(int argc, char **argv)
 {
+    reuseFreedMemory(); // as the program does
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     QApplication app(argc, argv);

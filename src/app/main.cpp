@@ -1,10 +1,12 @@
 #include "app/command_guard.h"
 #include "app/f_main.h"
+#include "document/memory_reuse.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    reuseFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagewick"));
     QApplication::setOrganizationName(QStringLiteral("Corvane"));

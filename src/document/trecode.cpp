@@ -1,5 +1,6 @@
 #include "document/trecode.h"
 
+#include "document/memory_reuse.h"
 #include "settings/color_label.h"
 
 #include <QGlyphRun>
@@ -316,6 +317,7 @@ LoadResult TSRichEdit::loadFile(const QString &path, const std::function<void(qi
     viewport()->setUpdatesEnabled(true);
     if (!result.ok)
         doc->clear();
+    returnFreedMemory(); // the reading buffers
     doc->setUndoRedoEnabled(true);
     setTextCursor(QTextCursor(doc));
     doc->setModified(false);
