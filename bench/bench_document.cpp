@@ -2,7 +2,9 @@
 // open, scattered insertions, caret reads, maximise/restore, save. Prints time and peak memory.
 #include "app/f_main.h"
 #include "app/file_commands.h"
+#include "bench_support.h"
 #include "document/f_html.h"
+#include "document/memory_reuse.h"
 #include "document/trecode.h"
 
 #include <QApplication>
@@ -13,37 +15,13 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <string>
-#include <sys/resource.h>
 
 namespace {
 
-long statusKb(const char *field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0)
-            return std::stol(line.substr(line.find(':') + 1));
-    }
-    return 0;
-}
-
-void resetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-// User plus system time of the process: on a shared machine the wall time also holds waits.
-double cpuMs()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
+using bench::cpuMs;
+using bench::resetPeak;
+using bench::statusKb;
 
 void step(const char *name, double fileMb, const std::function<void()> &work)
 {
@@ -75,6 +53,7 @@ QByteArray generatedHtml(int lines)
 
 int main(int argc, char **argv)
 {
+    reuseFreedMemory(); // as the program does
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     QApplication app(argc, argv);

@@ -1,13 +1,23 @@
 #include "document/trecode.h"
 
+#include "document/memory_reuse.h"
 #include "settings/color_label.h"
 
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTextBlock>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <climits>
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -38,20 +48,33 @@ private:
 // without wrapping is what it is; only the caret's block and a block being changed (measured
 // before and after, to see whether the lines below moved) are measured. Painting lays out
 // what it shows.
+//
+// Blocks are laid out here, not by the base class: when its widest line gets shorter, the base
+// class measures every block of the document again, which gives each of them a layout of its
+// own (a second on a big document, and some 300 bytes per line kept for good). The width of
+// the document here only grows, so a shorter line costs nothing more.
 class EditorLayout : public QPlainTextDocumentLayout {
 public:
     using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
 
     QRectF blockBoundingRect(const QTextBlock &block) const override
     {
+        for (const auto &[line, rect] : m_aside) {
+            if (line == block)
+                return rect;
+        }
         if (m_lazy && block != m_caretBlock && block != m_changedBlock)
             return m_lineRect;
-        return QPlainTextDocumentLayout::blockBoundingRect(block);
+        return measure(block);
     }
+
+    QSizeF documentSize() const override { return {m_width, qreal(document()->lineCount())}; }
 
     // Lays the block out, if it is not yet, and returns its exact rectangle.
     QRectF measure(const QTextBlock &block) const
     {
+        if (block.isValid() && block.layout()->lineCount() == 0)
+            const_cast<EditorLayout *>(this)->layOut(block);
         return QPlainTextDocumentLayout::blockBoundingRect(block);
     }
 
@@ -67,6 +90,20 @@ public:
     }
 
     void setLazy(bool lazy) { m_lazy = lazy; }
+
+    // Hides a block from the base class's painting; it keeps its place.
+    void setAside(const QTextBlock &block)
+    {
+        m_aside.emplace_back(block, measure(block));
+        QTextBlock(block).setVisible(false);
+    }
+
+    void restoreAside()
+    {
+        for (const auto &aside : m_aside)
+            QTextBlock(aside.first).setVisible(true);
+        m_aside.clear();
+    }
 
     // The caret's line is measured over and over while the caret moves; Qt drops a line's
     // glyphs after each use, so keep them for that one line.
@@ -84,17 +121,83 @@ public:
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override
     {
-        const QScopedValueRollback changing(m_changedBlock, document()->findBlock(from));
-        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+        const QTextDocument *doc = document();
+        const QTextBlock block = doc->findBlock(from);
+        const QScopedValueRollback changing(m_changedBlock, block);
+        if (from == 0 && charsAdded >= doc->characterCount() - 1)
+            m_width = 0; // new text or a new font: measure afresh
+        const bool sameBlocks = doc->blockCount() == m_blockCount;
+        m_blockCount = doc->blockCount();
+        if (!sameBlocks || block != doc->findBlock(qMax(0, from + charsRemoved + charsAdded - 1))) {
+            // Only marks the blocks for a new layout.
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+            return;
+        }
+        // A change inside one line: what the base class does, with the layout done here.
+        const qreal before = measure(block).height();
+        block.layout()->clearLayout();
+        layOut(block);
+        if (measure(block).height() == before) {
+            emit updateBlock(block);
+            return;
+        }
+        emit update(QRectF(0., -doc->documentMargin(), 1e9, 1e9));
     }
 
 private:
+    // One line per block, as the base class lays it out without wrapping.
+    void layOut(const QTextBlock &block)
+    {
+        const QTextDocument *doc = document();
+        const qreal margin = doc->documentMargin();
+        const int linesBefore = doc->lineCount();
+        QTextLayout *layout = block.layout();
+        layout->setTextOption(doc->defaultTextOption());
+        qreal top = 0;
+        qreal width = 0;
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(qreal(INT_MAX) - 2 * margin);
+            line.setPosition(QPointF(margin, top));
+            top += line.height();
+            if (line.leading() < 0)
+                top += qCeil(line.leading());
+            width = qMax(width, line.naturalTextWidth() + 2 * margin);
+        }
+        layout->endLayout();
+        QTextBlock(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+        if (width > m_width || doc->lineCount() != linesBefore) {
+            m_width = qMax(m_width, width);
+            sizeChanged();
+        }
+    }
+
+    // The scroll bars lay out the last lines when the size changes, which may change it again.
+    void sizeChanged()
+    {
+        if (m_announcing) {
+            m_announceAgain = true;
+            return;
+        }
+        const QScopedValueRollback announcing(m_announcing, true);
+        do {
+            m_announceAgain = false;
+            emit documentSizeChanged(documentSize());
+        } while (m_announceAgain);
+    }
+
     bool m_lazy = false;
     QTextBlock m_caretBlock;
     QTextBlock m_changedBlock;
     QRectF m_lineRect;
     // Follows edits: a stored QTextBlock would dangle once its line is deleted.
     QTextCursor m_glyphLine;
+    std::vector<std::pair<QTextBlock, QRectF>> m_aside;
+    qreal m_width = 0;
+    int m_blockCount = 1;
+    bool m_announcing = false;
+    bool m_announceAgain = false;
 };
 
 TSRichEdit::CaretBatch::CaretBatch(TSRichEdit &edit)
@@ -139,16 +242,37 @@ TSRichEdit::TSRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TSRichEdit::OnHScroll);
 }
 
-int TSRichEdit::Row() const { return caretBlock(); }
-void TSRichEdit::setRow(int row) { textlines::setRow(*this, row); }
-int TSRichEdit::Col() const { return caretColumn(); }
-void TSRichEdit::setCol(int col) { textlines::setCol(*this, col); }
-int TSRichEdit::lineCount() const { return textlines::count(*this); }
+TSRichEdit::~TSRichEdit()
+{
+    restoreFlashTime();
+}
+
+int TSRichEdit::Row() const
+{
+    return caretBlock();
+}
+void TSRichEdit::setRow(int row)
+{
+    textlines::setRow(*this, row);
+}
+int TSRichEdit::Col() const
+{
+    return caretColumn();
+}
+void TSRichEdit::setCol(int col)
+{
+    textlines::setCol(*this, col);
+}
+int TSRichEdit::lineCount() const
+{
+    return textlines::count(*this);
+}
 
 void TSRichEdit::editStep(const std::function<void()> &edit)
 {
     const CaretBatch batch(*this);
-    QTextCursor step(document());
+    // Undo puts the caret back where the step's cursor stood when the step began.
+    QTextCursor step = caret();
     step.beginEditBlock();
     edit();
     step.endEditBlock();
@@ -193,6 +317,7 @@ LoadResult TSRichEdit::loadFile(const QString &path, const std::function<void(qi
     viewport()->setUpdatesEnabled(true);
     if (!result.ok)
         doc->clear();
+    returnFreedMemory(); // the reading buffers
     doc->setUndoRedoEnabled(true);
     setTextCursor(QTextCursor(doc));
     doc->setModified(false);
@@ -205,7 +330,10 @@ SaveResult TSRichEdit::saveFile(const QString &path, const FileFormat &format)
     return saveTextFile(path, format, lines);
 }
 
-int TSRichEdit::blockCount() const { return document()->blockCount(); }
+int TSRichEdit::blockCount() const
+{
+    return document()->blockCount();
+}
 
 QString TSRichEdit::blockText(int block) const
 {
@@ -217,7 +345,10 @@ int TSRichEdit::blockLength(int block) const
     return document()->findBlockByNumber(block).length() - 1;
 }
 
-QTextCursor TSRichEdit::caret() const { return m_pendingCaret ? *m_pendingCaret : textCursor(); }
+QTextCursor TSRichEdit::caret() const
+{
+    return m_pendingCaret ? *m_pendingCaret : textCursor();
+}
 
 int TSRichEdit::caretBlock() const
 {
@@ -264,10 +395,97 @@ void TSRichEdit::showCaret(const QTextCursor &cursor)
     QPlainTextEdit::doSetTextCursor(cursor);
 }
 
+void TSRichEdit::paintEvent(QPaintEvent *event)
+{
+    // The base class draws every glyph of a line, also those far out of view: on a line of
+    // megabytes that is most of the cost of a keystroke or a caret move. Long lines are drawn
+    // here, only the part in view; the base class draws the rest.
+    constexpr int LongLine = 4096;
+    std::vector<std::pair<QTextBlock, QPointF>> longLines;
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock();
+         block.isValid() && offset.y() < viewport()->height(); block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        const qreal height = m_layout->blockBoundingRect(block).height();
+        if (block.length() > LongLine) {
+            longLines.emplace_back(block, offset);
+            m_layout->setAside(block);
+        }
+        offset.ry() += height;
+    }
+    QPlainTextEdit::paintEvent(event);
+    m_layout->restoreAside();
+    if (longLines.empty())
+        return;
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    for (const auto &[block, at] : longLines)
+        drawInView(painter, block, at, event->rect(), context);
+}
+
+void TSRichEdit::drawInView(QPainter &painter, const QTextBlock &block, QPointF at,
+                            const QRect &view,
+                            const QAbstractTextDocumentLayout::PaintContext &context) const
+{
+    QTextLayout *layout = block.layout();
+    const QTextLine line = layout->lineAt(0); // no wrapping: one line
+    const int from = qMax(0, line.xToCursor(view.left() - at.x()) - 1);
+    const int to = qMin(line.textLength(), line.xToCursor(view.right() + 1 - at.x()) + 1);
+    const auto draw = [&](int start, int end) {
+        for (const QGlyphRun &run : line.glyphRuns(start, end - start))
+            painter.drawGlyphRun(at, run);
+    };
+    painter.setPen(context.palette.text().color());
+    draw(from, to);
+    const int position = block.position();
+    for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
+        const int start = qMax(selection.cursor.selectionStart() - position, from);
+        const int end = qMin(selection.cursor.selectionEnd() - position, to);
+        if (start >= end)
+            continue;
+        const qreal left = line.cursorToX(start);
+        const QRectF area(at.x() + left, at.y() + line.y(), line.cursorToX(end) - left,
+                          line.height());
+        painter.fillRect(area.toAlignedRect(), selection.format.background()); // as Qt rounds it
+        painter.setPen(selection.format.foreground().color());
+        draw(start, end);
+    }
+    const int caret = context.cursorPosition - position;
+    if (caret >= 0 && caret < block.length())
+        layout->drawCursor(&painter, at, caret, cursorWidth());
+}
+
 void TSRichEdit::resizeEvent(QResizeEvent *event)
 {
     // Without wrapping the layout width changes nothing on screen, but telling the base class
     // about a new width re-lays out every line of the document. Keep the width out of it.
     QResizeEvent keepWidth(event->size(), QSize(event->size().width(), event->oldSize().height()));
     QPlainTextEdit::resizeEvent(&keepWidth);
+}
+
+void TSRichEdit::focusInEvent(QFocusEvent *event)
+{
+    // Each blink repaints the caret's line, and a line of megabytes takes long to paint: the caret
+    // stays on, so an idle editor costs nothing. Qt takes the rhythm from the application when
+    // the caret appears, so the application's is set aside while the editor has the focus.
+    QStyleHints *hints = QGuiApplication::styleHints();
+    if (!m_appFlashTime) {
+        m_appFlashTime = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    }
+    QPlainTextEdit::focusInEvent(event);
+}
+
+void TSRichEdit::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event); // hides the caret before the rhythm comes back
+    restoreFlashTime();
+}
+
+void TSRichEdit::restoreFlashTime()
+{
+    if (m_appFlashTime)
+        QGuiApplication::styleHints()->setCursorFlashTime(*std::exchange(m_appFlashTime, {}));
 }

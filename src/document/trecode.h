@@ -18,6 +18,7 @@ class TSRichEdit : public QPlainTextEdit, public LineBuffer {
 
 public:
     explicit TSRichEdit(QWidget *parent = nullptr);
+    ~TSRichEdit() override;
 
     int Row() const;
     void setRow(int row);
@@ -35,8 +36,7 @@ public:
     // Replaces the text with the file's, streamed in without an undo step; the caret goes to the
     // start and the modified flag is cleared. On failure the editor is left empty.
     // progress, when given, hears how many characters have arrived so far.
-    LoadResult loadFile(const QString &path,
-                        const std::function<void(qint64)> &progress = nullptr);
+    LoadResult loadFile(const QString &path, const std::function<void(qint64)> &progress = nullptr);
     // Writes the text block by block (no whole-text copy) in the given format.
     SaveResult saveFile(const QString &path, const FileFormat &format);
 
@@ -53,7 +53,10 @@ signals:
     void OnHScroll();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void doSetTextCursor(const QTextCursor &cursor) override;
 
 private:
@@ -73,9 +76,15 @@ private:
     };
 
     QTextCursor caret() const;
+    // Draws the part of a long line inside the view, its selection and the caret.
+    void drawInView(QPainter &painter, const QTextBlock &block, QPointF at, const QRect &view,
+                    const QAbstractTextDocumentLayout::PaintContext &context) const;
+    void restoreFlashTime();
     void showCaret(const QTextCursor &cursor);
 
     EditorLayout *m_layout;
     int m_batchDepth = 0;
     std::optional<QTextCursor> m_pendingCaret;
+    // The application's caret blink rhythm, while the editor has set it aside.
+    std::optional<int> m_appFlashTime;
 };

@@ -1,11 +1,18 @@
+#include "document/find_dialogs.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
 #include "support/insertion_cases.h"
 #include "support/temp_settings.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QPaintEvent>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -195,7 +202,45 @@ TEST_F(EditorView, EveryOperationLeavesTheCaretInView)
     EXPECT_TRUE(caretShown());
 }
 
-// Counts the viewport's paints that cover all of it.
+TEST_F(EditorView, UndoAndRedoLeaveTheCaretAtTheEdit)
+{
+    // The reference is typing: its undo and redo keep the caret, and the view, at the edit.
+    const struct {
+        const char *name;
+        std::function<void(THTML &)> edit;
+    } rows[] = {
+        {"typing", [](THTML &d) { QTest::keyClicks(d.RichEdit, "ab"); }},
+        {"tag", [](THTML &d) { d.InsertAtCaret("<B></B>", true, 3); }},
+        {"rule", [](THTML &d) { d.InsertLine("<HR>"); }},
+        {"indent", [](THTML &d) { d.sbIndentClick(); }},
+        {"replacement",
+         [](THTML &d) {
+             d.ReplaceDialog1->eFindText->setText("cell");
+             d.ReplaceDialog1->eReplaceText->setText("data");
+             d.ReplaceDialog1->bbReplaceAll->click();
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        edit().setRow(4000);
+        edit().setCol(4);
+        const QString before = documentText(*document);
+        row.edit(*document);
+        const int rowAfter = edit().Row();
+        edit().undo();
+        EXPECT_EQ(documentText(*document), before);
+        EXPECT_EQ(edit().Row(), 4000);
+        EXPECT_EQ(edit().Col(), 4);
+        EXPECT_TRUE(caretShown());
+        edit().redo();
+        EXPECT_GE(edit().Row(), 4000); // within the lines the step changed
+        EXPECT_LE(edit().Row(), rowAfter);
+        EXPECT_TRUE(caretShown());
+        edit().undo();
+    }
+}
+
+// Counts the viewport's paints: those that cover all of it, and all.
 class FullPaints : public QObject {
 public:
     explicit FullPaints(QWidget *viewport) : m_viewport(viewport)
@@ -203,12 +248,15 @@ public:
         viewport->installEventFilter(this);
     }
     int count = 0;
+    int any = 0;
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint &&
-            static_cast<QPaintEvent *>(event)->region().contains(m_viewport->rect()))
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++any;
+        if (static_cast<QPaintEvent *>(event)->region().contains(m_viewport->rect()))
             ++count;
         return false;
     }
@@ -227,6 +275,24 @@ TEST_F(EditorView, AnOperationRepaintsTheView)
     QCoreApplication::processEvents();
     EXPECT_EQ(paints.count, 2);
     EXPECT_TRUE(edit().viewport()->updatesEnabled());
+}
+
+TEST_F(EditorView, TheCaretStaysOnWhileNothingHappens)
+{
+    // A blink repaints the caret's line: on a line of megabytes, a core kept busy for nothing.
+    QStyleHints &hints = *QGuiApplication::styleHints();
+    const int appFlashTime = hints.cursorFlashTime();
+    hints.setCursorFlashTime(60);
+    QApplication::setActiveWindow(document.get());
+    edit().setFocus();
+    ASSERT_TRUE(edit().hasFocus());
+    QCoreApplication::processEvents();
+    FullPaints paints(edit().viewport());
+    QTest::qWait(200);
+    EXPECT_EQ(paints.any, 0);
+    edit().clearFocus();
+    EXPECT_EQ(hints.cursorFlashTime(), 60); // other controls still blink
+    hints.setCursorFlashTime(appFlashTime);
 }
 
 TEST_F(EditorView, OnlyTheCaretLineKeepsItsGlyphs)
@@ -256,6 +322,44 @@ TEST_F(EditorView, CaretMovedByASlotReactingToAMoveIsShownToo)
     EXPECT_EQ(laidOutBetween(3800, 4200), 1);
     EXPECT_TRUE(edit().viewport()->updatesEnabled());
     EXPECT_TRUE(caretShown());
+}
+
+TEST(EditorLongLine, LooksAsTheBaseClassDrawsIt)
+{
+    // Long lines are drawn by the editor itself, only the part in view.
+    const QString text =
+        "<p>short</p>\n" + QString("<td class=c>cell</td>").repeated(400) + "\n<p>after</p>";
+    TSRichEdit edit;
+    edit.setPlainText(text);
+    edit.applyLook("Liberation Mono", 10, 0x000000, 0xFFFFFF);
+    QPlainTextEdit plain(text);
+    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.setFont(edit.font());
+    plain.setPalette(edit.palette());
+    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(&edit), &plain}) {
+        editor->resize(500, 200);
+        editor->show();
+    }
+    const struct {
+        const char *name;
+        int selectionStart;
+        int selectionEnd;
+        int scroll;
+    } rows[] = {{"start", 20, 20, 0}, {"selection", 30, 4000, 0}, {"scrolled", 4000, 5000, 30000}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(&edit), &plain}) {
+            QTextCursor selection(editor->document());
+            selection.setPosition(row.selectionStart);
+            selection.setPosition(row.selectionEnd, QTextCursor::KeepAnchor);
+            editor->setTextCursor(selection);
+            editor->horizontalScrollBar()->setValue(row.scroll);
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(edit.horizontalScrollBar()->value(), plain.horizontalScrollBar()->value());
+        EXPECT_TRUE(edit.viewport()->grab().toImage() == plain.viewport()->grab().toImage());
+    }
 }
 
 TEST(EditorCaret, AnEditStepShowsItsCaretOnce)

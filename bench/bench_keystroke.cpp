@@ -1,0 +1,231 @@
+// Times keystrokes in a shown, focused document window where they used to be slow: a character
+// and Backspace in a ~49 MB, 900,000-line document (time and growth of the peak memory, beside a
+// plain QPlainTextEdit holding the same text), typing in one long line of 1 MB and of 10 MB, and
+// the CPU the window uses over a few seconds of doing nothing with the caret in a long line.
+// Arguments: "big" and long-line sizes in MB, in any order (default: big 1 10).
+#include "app/f_main.h"
+#include "app/file_commands.h"
+#include "document/f_html.h"
+#include "document/memory_reuse.h"
+#include "document/trecode.h"
+
+#include "bench_support.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr double KeyTargetMs = 50;
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray manyLines(int lines)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(lines) * 58);
+    for (int i = 0; i < lines; ++i) {
+        bytes += "<TR><TD>Row ";
+        bytes += QByteArray::number(100000 + i);
+        bytes += "</TD><TD>cell of the table.</TD></TR>\r\n";
+    }
+    return bytes;
+}
+
+// Minified markup: one line, no line break.
+QByteArray longLine(qsizetype bytes)
+{
+    const QByteArray cell = "<td class=c>cell</td>";
+    QByteArray line = cell.repeated(bytes / cell.size() + 1);
+    line.truncate(bytes);
+    return line;
+}
+
+// Wall and CPU time of a piece of work, with the repaint it causes.
+struct Cost {
+    double wallMs;
+    double cpuMs;
+};
+
+Cost measure(const std::function<void()> &work)
+{
+    const double cpuStart = bench::cpuMs();
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QCoreApplication::processEvents();
+    return {timer.nsecsElapsed() / 1e6, bench::cpuMs() - cpuStart};
+}
+
+void focus(QWidget &window, QWidget &editor)
+{
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    editor.setFocus();
+    QCoreApplication::processEvents();
+}
+
+// Types a character and Backspace `pairs` times; prints the worst and mean key and the growth
+// of the peak memory over the size before the first key.
+void typeAndErase(const char *name, QWidget &editor, int pairs)
+{
+    QCoreApplication::processEvents();
+    const long before = bench::statusKb("VmRSS:");
+    bench::resetPeak();
+    double worst = 0;
+    double total = 0;
+    for (int i = 0; i < 2 * pairs; ++i) {
+        const Cost key = measure([&] {
+            if (i % 2 == 0)
+                QTest::keyClick(&editor, Qt::Key_X);
+            else
+                QTest::keyClick(&editor, Qt::Key_Backspace);
+        });
+        worst = qMax(worst, key.cpuMs);
+        total += key.cpuMs;
+    }
+    const double growthMb = (bench::statusKb("VmHWM:") - before) / 1024.0;
+    std::printf("%-40s cpu per key: worst %7.1f ms, mean %7.1f ms (target <= %.0f)   peak "
+                "growth %6.1f MB (target 0)\n",
+                name, worst, total / (2 * pairs), KeyTargetMs, growthMb);
+}
+
+THTML *openFocused(TMain &frame, const QString &path)
+{
+    THTML *document = openDocumentWindow(*frame.mdiArea(), path);
+    if (!document)
+        return nullptr;
+    document->parentWidget()->showMaximized();
+    focus(frame, *document->RichEdit);
+    return document;
+}
+
+void closeDocument(THTML &document)
+{
+    document.approveClose();
+    document.parentWidget()->close();
+    QCoreApplication::processEvents();
+}
+
+void bigDocument(TMain &frame, const QTemporaryDir &dir)
+{
+    const QByteArray bytes = manyLines(900000);
+    const QString path = writeFile(dir, "big.htm", bytes);
+    std::printf("big document: 900,000 lines, %.1f MB\n", bytes.size() / 1048576.0);
+
+    THTML *document = openFocused(frame, path);
+    if (!document)
+        return;
+    TSRichEdit &edit = *document->RichEdit;
+    edit.setRow(450000);
+    edit.setCol(12);
+    std::printf("  RSS with the document open: %ld MB\n", bench::statusKb("VmRSS:") / 1024);
+    typeAndErase("  character + Backspace, mid-document", edit, 5);
+    edit.setRow(899999);
+    typeAndErase("  character + Backspace, last line", edit, 5);
+
+    QPlainTextEdit plain;
+    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+    plain.setPlainText(edit.document()->toPlainText());
+    closeDocument(*document);
+    focus(plain, plain);
+    QTextCursor middle(plain.document()->findBlockByNumber(450000));
+    middle.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 12);
+    plain.setTextCursor(middle);
+    typeAndErase("  plain QPlainTextEdit, for reference", plain, 5);
+}
+
+void longLineDocument(TMain &frame, const QTemporaryDir &dir, double megabytes)
+{
+    const qsizetype size = qsizetype(megabytes * 1048576);
+    const QString path =
+        writeFile(dir, QStringLiteral("line%1.htm").arg(megabytes), longLine(size));
+    const double target = megabytes <= 1 ? 50 : 300;
+    std::printf("one line of %.0f MB\n", megabytes);
+
+    THTML *document = nullptr;
+    const Cost open = measure([&] { document = openFocused(frame, path); });
+    std::printf("  %-38s wall %8.1f ms, cpu %8.1f ms\n", "open and show", open.wallMs, open.cpuMs);
+    if (!document)
+        return;
+    TSRichEdit &edit = *document->RichEdit;
+
+    const Cost end = measure([&] { QTest::keyClick(&edit, Qt::Key_End); });
+    std::printf("  %-38s wall %8.1f ms, cpu %8.1f ms\n", "End key", end.wallMs, end.cpuMs);
+    double worst = 0;
+    double total = 0;
+    const int keys = 6;
+    for (int i = 0; i < keys; ++i) {
+        const Cost key = measure([&] { QTest::keyClick(&edit, Qt::Key(Qt::Key_A + i)); });
+        worst = qMax(worst, key.cpuMs);
+        total += key.cpuMs;
+    }
+    std::printf("  %-38s cpu per key: worst %7.1f ms, mean %7.1f ms (target <= %.0f)\n",
+                "typing at the line end", worst, total / keys, target);
+
+    edit.setCol(int(size / 2));
+    QCoreApplication::processEvents();
+    worst = 0;
+    for (int i = 0; i < keys; ++i)
+        worst = qMax(worst, measure([&] { QTest::keyClick(&edit, Qt::Key(Qt::Key_A + i)); }).cpuMs);
+    std::printf("  %-38s cpu per key: worst %7.1f ms (target <= %.0f)\n", "typing mid-line", worst,
+                target);
+
+    // Nothing happens: no blink, no timer may cost anything. Second by second, so that work
+    // left over from the last key shows apart.
+    QString seconds;
+    for (int second = 0; second < 3; ++second) {
+        const double cpuStart = bench::cpuMs();
+        QEventLoop idle;
+        QTimer::singleShot(1000, &idle, &QEventLoop::quit);
+        idle.exec();
+        seconds += QStringLiteral(" %1").arg(bench::cpuMs() - cpuStart, 0, 'f', 1);
+    }
+    std::printf("  %-38s cpu ms in each second:%s (target 0), focus %s\n",
+                "idle, caret in the line", qPrintable(seconds), edit.hasFocus() ? "yes" : "no");
+    closeDocument(*document);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    reuseFreedMemory(); // as the program does
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+
+    TMain frame;
+    frame.show();
+    QCoreApplication::processEvents();
+
+    QStringList runs = QCoreApplication::arguments().mid(1);
+    if (runs.isEmpty())
+        runs = {QStringLiteral("big"), QStringLiteral("1"), QStringLiteral("10")};
+    for (const QString &run : runs) {
+        if (run == QLatin1String("big"))
+            bigDocument(frame, home);
+        else
+            longLineDocument(frame, home, run.toDouble());
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the benchmarks measure besides the wall time: memory from /proc and the process's CPU.
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+
+namespace bench {
+
+// A field of /proc/self/status in kB (VmRSS, VmHWM, ...).
+inline long statusKb(const char *field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(line.find(':') + 1));
+    }
+    return 0;
+}
+
+// Lowers the peak (VmHWM) to the present size, so the next peak belongs to what runs next.
+inline void resetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// User plus system time of the process: on a shared machine the wall time also holds waits.
+inline double cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+} // namespace bench

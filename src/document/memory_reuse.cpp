@@ -1,0 +1,22 @@
+#include "document/memory_reuse.h"
+
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
+
+void reuseFreedMemory()
+{
+#ifdef M_MMAP_MAX // glibc
+    // Big blocks come from the heap too, so that freed ones are used again; the heap still
+    // gives back what lies free at its top beyond 256 MB.
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+#endif
+}
+
+void returnFreedMemory()
+{
+#ifdef M_MMAP_MAX
+    malloc_trim(0);
+#endif
+}
