@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -56,6 +57,21 @@ TEST(StdDialog, RefusedOkKeepsTheDialogOpen)
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_TRUE(driver.allHandled());
     EXPECT_EQ(driver.messages(), QStringList{"Information|Enter a value."});
+    EXPECT_EQ(dialog.eValue->text(), "42");
+}
+
+TEST(StdDialog, OpensOnItsFirstFieldWithTheTextSelected)
+{
+    NeedsText dialog;
+    dialog.eValue->setText("7");
+    ModalDriver driver;
+    driver.then([&](QWidget *w) {
+        EXPECT_EQ(w->focusWidget(), dialog.eValue);
+        EXPECT_EQ(dialog.eValue->selectedText(), "7");
+        QTest::keyClicks(w->focusWidget(), "42");
+        QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_EQ(dialog.eValue->text(), "42");
 }
 
