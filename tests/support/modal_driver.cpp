@@ -149,17 +149,28 @@ private:
         });
         if (!dialog || !dialog->isVisible())
             return;
+        const ModalDriver::Handler handler = nextHandler();
+        if (!handler)
+            close(dialog, QStringLiteral("unexpected"));
+        // A handler that failed may have stopped before closing its dialog.
+        else if (failuresOf([&] { handler(dialog); }) > 0 && dialog && dialog->isVisible())
+            close(dialog, QStringLiteral("left open by a failing step"));
+    }
+
+    ModalDriver::Handler nextHandler()
+    {
         for (auto driver = drivers.rbegin(); driver != drivers.rend(); ++driver) {
-            if ((*driver)->m_handlers.empty())
-                continue;
-            const ModalDriver::Handler handler = std::move((*driver)->m_handlers.front());
-            (*driver)->m_handlers.pop_front();
-            // A handler that failed may have stopped before closing its dialog.
-            if (failuresOf([&] { handler(dialog); }) > 0 && dialog && dialog->isVisible())
-                close(dialog, QStringLiteral("left open by a failing step"));
-            return;
+            if (!(*driver)->m_handlers.empty()) {
+                ModalDriver::Handler handler = std::move((*driver)->m_handlers.front());
+                (*driver)->m_handlers.pop_front();
+                return handler;
+            }
         }
-        close(dialog, QStringLiteral("unexpected"));
+        for (auto driver = drivers.rbegin(); driver != drivers.rend(); ++driver) {
+            if ((*driver)->m_otherwise)
+                return (*driver)->m_otherwise;
+        }
+        return {};
     }
 
     void check()
@@ -236,6 +247,12 @@ ModalDriver::~ModalDriver()
 ModalDriver &ModalDriver::then(Handler handler)
 {
     m_handlers.push_back(std::move(handler));
+    return *this;
+}
+
+ModalDriver &ModalDriver::otherwise(Handler handler)
+{
+    m_otherwise = std::move(handler);
     return *this;
 }
 

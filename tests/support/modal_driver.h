@@ -33,6 +33,10 @@ public:
     // Chooses a file in the next file dialog, or cancels it when path is empty.
     ModalDriver &chooseFile(const QString &path);
 
+    // Takes every dialog that no queued handler takes (for walks through many commands whose
+    // dialogs are not known one by one).
+    ModalDriver &otherwise(Handler handler);
+
     bool allHandled() const { return m_handlers.empty(); }
     // The dialogs the watch closed while this driver was the newest.
     const QStringList &unexpected() const { return m_unexpected; }
@@ -43,6 +47,7 @@ private:
     friend class ModalWatch;
 
     std::deque<Handler> m_handlers;
+    Handler m_otherwise;
     QStringList m_unexpected;
     QStringList m_messages;
 };
