@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <new>
 
 void runGuarded(QWidget *parent, const std::function<void()> &command)
 {
@@ -13,6 +14,10 @@ void runGuarded(QWidget *parent, const std::function<void()> &command)
         command();
     } catch (const CommandError &error) {
         ShowError(parent, error.message());
+    } catch (const std::bad_alloc &) {
+        ShowError(parent, QStringLiteral("There is not enough memory to complete the command."));
+    } catch (const std::exception &error) {
+        ShowError(parent, QString::fromLocal8Bit(error.what()));
     }
 }
 

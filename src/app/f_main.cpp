@@ -210,7 +210,7 @@ void TMain::FormShow()
     });
     const QString first = m_arguments.value(0);
     if (!first.isEmpty() && first.contains(QLatin1String(".htm")))
-        openDocumentWindow(*m_area, first);
+        runGuarded(this, [&] { openDocumentWindow(*m_area, first); });
 }
 
 THTML *TMain::sbNewClick() { return newDocumentWindow(*m_area); }

@@ -76,6 +76,8 @@ void printDocument(THTML *document, QPrintDialog &dialog)
 void PrintText(const TSRichEdit &editor, QPrinter &printer, const QString &title)
 {
     printer.setDocName(title);
+    // The text goes over the whole printable area: no margins beyond what the printer needs.
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
     QPainter painter;
     if (!painter.begin(&printer))
         throw CommandError(failure(printer));

@@ -2,8 +2,10 @@
 
 #include "controls/message_box.h"
 
+#include <QAbstractSpinBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -53,5 +55,28 @@ void TStdDialog::showEvent(QShowEvent *event)
     setFixedSize(sizeHint());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    focusFirstField();
     QDialog::showEvent(event);
+}
+
+void TStdDialog::focusFirstField()
+{
+    QWidget *field = focusWidget(); // a field the dialog chose itself
+    if (field == bbOK || field == bbCancel)
+        field = nullptr;
+    // The buttons were made before the fields, so they lead the focus chain.
+    for (QWidget *next = nextInFocusChain(); !field && next != this;
+         next = next->nextInFocusChain()) {
+        if (next != bbOK && next != bbCancel && next->isEnabled() && next->isVisibleTo(this) &&
+            (next->focusPolicy() & Qt::TabFocus))
+            field = next;
+    }
+    if (!field)
+        return;
+    field->setFocus(Qt::TabFocusReason);
+    // Typing replaces the default rather than adding to it.
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(field))
+        spin->selectAll();
 }

@@ -27,9 +27,12 @@ public:
 protected:
     QBoxLayout *body() const { return m_body; }
     virtual bool bbOKClick() { return true; }
-    // Fixes the size once the controls are in, and centres the dialog on the screen.
+    // Fixes the size once the controls are in, centres the dialog on the screen and puts the
+    // focus on the first field (or the one the dialog chose), its text selected.
     void showEvent(QShowEvent *event) override;
 
 private:
+    void focusFirstField();
+
     QBoxLayout *m_body;
 };

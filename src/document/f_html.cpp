@@ -93,7 +93,9 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     sbUser = createUserTagButtons(PageControl1->findChild<QWidget *>(QStringLiteral("tsUserTags")),
                                   [this](int n) { sbUserClick(n); });
     FormCreate();
-    acceptComponentDrops(RichEdit->viewport(), [this](const QString &name) { InsComponent(name); });
+    acceptComponentDrops(RichEdit->viewport(), [this](const QString &name) {
+        runGuarded(this, [&] { InsComponent(name); });
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -107,9 +109,12 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     connect(RichEdit, &QPlainTextEdit::modificationChanged, this, &THTML::PosChange);
     FindDialog1 = new TFindDialog(this);
     ReplaceDialog1 = new TReplaceDialog(this);
-    connect(FindDialog1, &TFindDialog::OnFind, this, [this] { Find(FindDialog1); });
-    connect(ReplaceDialog1, &TFindDialog::OnFind, this, [this] { Find(ReplaceDialog1); });
-    connect(ReplaceDialog1, &TReplaceDialog::OnReplace, this, &THTML::Replace);
+    connect(FindDialog1, &TFindDialog::OnFind, this,
+            [this] { runGuarded(this, [this] { Find(FindDialog1); }); });
+    connect(ReplaceDialog1, &TFindDialog::OnFind, this,
+            [this] { runGuarded(this, [this] { Find(ReplaceDialog1); }); });
+    connect(ReplaceDialog1, &TReplaceDialog::OnReplace, this,
+            [this] { runGuarded(this, [this] { Replace(); }); });
     PosChange();
 }
 
@@ -132,7 +137,8 @@ void THTML::buildPanel()
         button->setIconSize(QSize(18, 18));
         button->setToolTip(QLatin1String(face.hint));
         button->setAccessibleName(QLatin1String(face.hint));
-        connect(button, &QToolButton::clicked, this, face.handler);
+        connect(button, &QToolButton::clicked, this,
+                [this, handler = face.handler] { runGuarded(this, [&] { (this->*handler)(); }); });
     }
 
     PageControl1 = new QTabWidget(Panel1);
@@ -343,49 +349,54 @@ void THTML::ClearText()
 
 void THTML::InsComponent(const QString &name) { insertComponent(*this, name); }
 
+void THTML::runTagButton(const char *handler, QObject *Sender)
+{
+    runGuarded(this, [&] { tagButtonClick(*this, QLatin1String(handler), Sender, this); });
+}
+
 void THTML::sbDocStrucClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbDocStrucClick", Sender, this);
+    runTagButton("sbDocStrucClick", Sender);
 }
 
 void THTML::sbDocFontClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbDocFontClick", Sender, this);
+    runTagButton("sbDocFontClick", Sender);
 }
 
 void THTML::sbTableRowClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbTableRowClick", Sender, this);
+    runTagButton("sbTableRowClick", Sender);
 }
 
 void THTML::sbTableDataClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbTableDataClick", Sender, this);
+    runTagButton("sbTableDataClick", Sender);
 }
 
 void THTML::sbOrderedListClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbOrderedListClick", Sender, this);
+    runTagButton("sbOrderedListClick", Sender);
 }
 
 void THTML::sbUnOrderedListClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbUnOrderedListClick", Sender, this);
+    runTagButton("sbUnOrderedListClick", Sender);
 }
 
 void THTML::sbListItemClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbListItemClick", Sender, this);
+    runTagButton("sbListItemClick", Sender);
 }
 
 void THTML::sbMenuListClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbMenuListClick", Sender, this);
+    runTagButton("sbMenuListClick", Sender);
 }
 
 void THTML::sbDirectoryListClick(QObject *Sender)
 {
-    tagButtonClick(*this, "sbDirectoryListClick", Sender, this);
+    runTagButton("sbDirectoryListClick", Sender);
 }
 
 void THTML::sbComponentsClick() { openComponentCatalogue(); }
@@ -400,7 +411,7 @@ void THTML::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     try {
         refreshUserTagButtons(sbUser);
-    } catch (const CommandError &) {
+    } catch (const std::exception &) {
         // Already reported when the window was created; a box per resize step would make the
         // window impossible to size. The buttons keep what they show.
     }

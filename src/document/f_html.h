@@ -88,6 +88,10 @@ public slots:
     void sbDirectoryListClick(QObject *Sender);
     void sbComponentsClick();
 
+private:
+    // The tag-page buttons' handlers: the row of the clicked button, its errors reported.
+    void runTagButton(const char *handler, QObject *Sender);
+
 public:
     QFrame *Panel1;
     QFrame *Panel4;

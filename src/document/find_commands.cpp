@@ -9,6 +9,14 @@
 
 namespace {
 
+void selectHit(TSRichEdit &editor, qsizetype hit, qsizetype length)
+{
+    QTextCursor found(editor.document());
+    found.setPosition(int(hit));
+    found.setPosition(int(hit + length), QTextCursor::KeepAnchor);
+    editor.setTextCursor(found);
+}
+
 void replaceAllInEditor(TSRichEdit &editor, const QString &searchText, const QString &replaceText,
                         FindOptions options)
 {
@@ -45,13 +53,9 @@ bool FindInEditor(TSRichEdit &Editor, const QString &SearchText, FindOptions Opt
     const std::optional<qsizetype> hit =
         ScanBuffer(text, selection.selectionStart(),
                    selection.selectionEnd() - selection.selectionStart(), SearchText, Options);
-    if (!hit)
-        return false;
-    QTextCursor found(Editor.document());
-    found.setPosition(int(*hit));
-    found.setPosition(int(*hit + SearchText.size()), QTextCursor::KeepAnchor);
-    Editor.setTextCursor(found);
-    return true;
+    if (hit)
+        selectHit(Editor, *hit, SearchText.size());
+    return hit.has_value();
 }
 
 void showSearchDialog(TSRichEdit &editor, TFindDialog &dialog)
@@ -76,16 +80,21 @@ void replaceFromDialog(TSRichEdit &editor, const TReplaceDialog &dialog, QWidget
         return;
     }
     QTextCursor selection = editor.textCursor();
-    if (selectionIsHit(selection.selectedText(), searchText)) {
-        editor.editStep([&] {
-            const int start = selection.selectionStart();
-            selection.insertText(dialog.ReplaceText());
-            // Going up, the next search starts before the new text, never inside it.
-            if (!options.down)
-                selection.setPosition(start);
-            editor.setTextCursor(selection);
-        });
+    if (!selectionIsHit(selection.selectedText(), searchText)) {
+        if (!FindInEditor(editor, searchText, options))
+            ShowInformation(messageParent, cannotFindMessage(searchText));
+        return;
     }
-    if (!FindInEditor(editor, searchText, options))
+    const int at = selection.selectionStart();
+    const QString replaceText = dialog.ReplaceText();
+    editor.editStep([&] {
+        selection.insertText(replaceText);
+        editor.setTextCursor(selection);
+    });
+    const std::optional<qsizetype> hit = findAfterReplace(
+        TextSnapshot::of(*editor.document()).text(), at, replaceText.size(), searchText, options);
+    if (hit)
+        selectHit(editor, *hit, searchText.size());
+    else
         ShowInformation(messageParent, cannotFindMessage(searchText));
 }

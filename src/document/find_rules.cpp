@@ -91,40 +91,29 @@ public:
             m_firsts = m_map.sources(m_pattern.front());
     }
 
-    // followedByDelimiter: whether what comes after the end of text is a delimiter (it is
-    // when the text is whole; Replace All passes the start of its replaced text).
-    std::optional<qsizetype> scan(QStringView text, qsizetype selStart, qsizetype selLength,
-                                  bool followedByDelimiter = true) const
+    qsizetype length() const { return qsizetype(m_pattern.size()); }
+
+    // The first hit from start on; with whole word, at a word start after start.
+    std::optional<qsizetype> down(QStringView text, qsizetype start) const
     {
-        const qsizetype length = text.size();
-        const qsizetype n = qsizetype(m_pattern.size());
-        if (length <= 0 || n == 0)
-            return std::nullopt;
-        const qsizetype start = m_options.down ? selStart + selLength : selStart - n;
-        if (start < 0 || start > length)
-            return std::nullopt;
-        const auto isHit = [&](qsizetype pos) {
-            if (m_options.wholeWord &&
-                !(isWordStart(text, pos) && (!m_options.down || pos > start)))
-                return false;
-            if (!matchesAt(text, pos))
-                return false;
-            const qsizetype after = pos + n;
-            return !m_options.wholeWord ||
-                   (after < length ? !isWordCharacter(text[after]) : followedByDelimiter);
-        };
-        if (m_options.down) {
-            NextOfAny next(text, m_firsts);
-            for (qsizetype pos = next.from(start); pos <= length - n; pos = next.from(pos + 1)) {
-                if (isHit(pos))
-                    return pos;
-            }
-        } else {
-            const char16_t first = m_pattern.front();
-            for (qsizetype pos = std::min(start, length - n); pos >= 0; --pos) {
-                if (m_map(text[pos]) == first && isHit(pos))
-                    return pos;
-            }
+        NextOfAny next(text, m_firsts);
+        for (qsizetype pos = next.from(start); pos <= text.size() - length();
+             pos = next.from(pos + 1)) {
+            if ((!m_options.wholeWord || pos > start) && isHit(text, pos, true))
+                return pos;
+        }
+        return std::nullopt;
+    }
+
+    // The first hit from start down to lowest. followedByDelimiter: whether what comes after
+    // the end of text is a delimiter (it is when the text is whole).
+    std::optional<qsizetype> up(QStringView text, qsizetype start, qsizetype lowest = 0,
+                                bool followedByDelimiter = true) const
+    {
+        const char16_t first = m_pattern.front();
+        for (qsizetype pos = std::min(start, text.size() - length()); pos >= lowest; --pos) {
+            if (m_map(text[pos]) == first && isHit(text, pos, followedByDelimiter))
+                return pos;
         }
         return std::nullopt;
     }
@@ -133,6 +122,17 @@ private:
     static bool isWordStart(QStringView text, qsizetype pos)
     {
         return isWordCharacter(text[pos]) && (pos == 0 || !isWordCharacter(text[pos - 1]));
+    }
+
+    bool isHit(QStringView text, qsizetype pos, bool followedByDelimiter) const
+    {
+        if (m_options.wholeWord && !isWordStart(text, pos))
+            return false;
+        if (!matchesAt(text, pos))
+            return false;
+        const qsizetype after = pos + length();
+        return !m_options.wholeWord ||
+               (after < text.size() ? !isWordCharacter(text[after]) : followedByDelimiter);
     }
 
     bool matchesAt(QStringView text, qsizetype pos) const
@@ -162,7 +162,27 @@ bool isWordCharacter(QChar c)
 std::optional<qsizetype> ScanBuffer(QStringView Text, qsizetype SelStart, qsizetype SelLength,
                                     QStringView SearchText, FindOptions Options)
 {
-    return Scanner(SearchText, Options).scan(Text, SelStart, SelLength);
+    const qsizetype n = SearchText.size();
+    if (Text.isEmpty() || n == 0)
+        return std::nullopt;
+    const qsizetype start = Options.down ? SelStart + SelLength : SelStart - n;
+    if (start < 0 || start > Text.size())
+        return std::nullopt;
+    const Scanner scanner(SearchText, Options);
+    return Options.down ? scanner.down(Text, start) : scanner.up(Text, start);
+}
+
+std::optional<qsizetype> findAfterReplace(QStringView text, qsizetype at, qsizetype length,
+                                          QStringView searchText, FindOptions options)
+{
+    const qsizetype n = searchText.size();
+    if (text.isEmpty() || n == 0)
+        return std::nullopt;
+    const Scanner scanner(searchText, options);
+    if (options.down)
+        return scanner.down(text, at + length);
+    const qsizetype start = at + length - n;
+    return start < 0 ? std::nullopt : scanner.up(text, std::min(start, at - 1));
 }
 
 bool selectionIsHit(QStringView selected, QStringView searchText)
@@ -179,57 +199,80 @@ ReplaceAllResult replaceAll(QStringView text, qsizetype selStart, qsizetype selL
                             QStringView searchText, QStringView replaceText, FindOptions options)
 {
     ReplaceAllResult result;
-    if (searchText.isEmpty())
+    if (searchText.isEmpty() || text.isEmpty())
         return result;
     const Scanner scanner(searchText, options);
     const qsizetype n = searchText.size();
+    const qsizetype m = replaceText.size();
     std::vector<TextRange> &ranges = result.ranges;
     const bool selected = selectionIsHit(text.mid(selStart, selLength), searchText);
     if (options.down) {
         // The next search starts where the old hit ended: the text after it is still old text.
         if (selected)
             ranges.push_back({selStart, selStart + selLength});
-        std::optional<qsizetype> hit = scanner.scan(text, selStart, selLength);
+        std::optional<qsizetype> hit = scanner.down(text, selStart + selLength);
         while (hit) {
             ranges.push_back({*hit, *hit + n});
-            hit = scanner.scan(text, *hit, n);
+            hit = scanner.down(text, *hit + n);
         }
     } else {
-        // The next search sees the old text before the last replaced range and, after it, the
-        // first character of the new text from there on (none: the end of the text).
-        qsizetype limit = text.size();
-        std::optional<QChar> next;
+        // The text as it stands: the old text before at, the replacement, then the character
+        // after (none: the end of the text).
+        qsizetype at = text.size();
+        qsizetype inserted = 0;
+        std::optional<QChar> after;
+        const auto charAt = [&](qsizetype pos) -> std::optional<QChar> {
+            if (pos < at)
+                return text[pos];
+            if (pos - at < inserted)
+                return replaceText[pos - at];
+            return after;
+        };
         const auto replaced = [&](qsizetype from, qsizetype to) {
             ranges.push_back({from, to});
-            if (!replaceText.isEmpty())
-                next = replaceText.front();
-            else if (to < limit)
-                next = text[to];
-            limit = from;
+            after = charAt(to);
+            at = from;
+            inserted = m;
         };
-        const auto scanBefore = [&] {
-            return scanner.scan(text.left(limit), limit, 0, !next || !isWordCharacter(*next));
+        // Searches where the loop would search next, but before the text just inserted: a
+        // replacement that holds the search text would be found there again and again.
+        const auto nextHit = [&]() -> std::optional<qsizetype> {
+            const qsizetype start = at + m - n;
+            if (start < 0)
+                return std::nullopt;
+            // Hits that run into the new text, in a piece of the text around its start.
+            const qsizetype from = std::max<qsizetype>(0, at - n);
+            QString piece = text.mid(from, at - from).toString();
+            piece += replaceText.left(n + 1);
+            if (m <= n && after)
+                piece += *after;
+            if (const auto hit = scanner.up(piece, std::min(start, at - 1) - from,
+                                            std::max<qsizetype>(0, at - n + 1) - from))
+                return from + *hit;
+            const std::optional<QChar> next = charAt(at);
+            return scanner.up(text.left(at), at - n, 0, !next || !isWordCharacter(*next));
         };
         if (selected)
             replaced(selStart, selStart + selLength);
         std::optional<qsizetype> hit =
-            selected ? scanBefore() : scanner.scan(text, selStart, selLength);
+            selected ? nextHit() : ScanBuffer(text, selStart, selLength, searchText, options);
         while (hit) {
             replaced(*hit, *hit + n);
-            hit = scanBefore();
+            hit = nextHit();
         }
         std::reverse(ranges.begin(), ranges.end());
     }
     if (ranges.empty())
         return result;
     if (!options.down) {
-        result.caret = ranges.front().from;
+        // After the last replacement, the lowest: nothing before it moved.
+        result.caret = ranges.front().from + m;
         return result;
     }
     // After the last replacement: every range before it changed the length by its own amount.
     qsizetype shift = 0;
     for (const TextRange &range : ranges)
-        shift += replaceText.size() - (range.to - range.from);
+        shift += m - (range.to - range.from);
     result.caret = ranges.back().to + shift;
     return result;
 }

@@ -37,15 +37,22 @@ struct TextRange {
     bool operator==(const TextRange &) const = default;
 };
 
-// What Replace All does to a text: the old ranges that are replaced, in text order, and where
-// the caret ends (an index into the new text).
+// Replace's search after it put length characters at at, in the new text: going down, from
+// after them; going up, from where the search would start (the search text's length before
+// their end), but only before them, since a replacement that holds the search text would
+// otherwise be found again and again.
+std::optional<qsizetype> findAfterReplace(QStringView text, qsizetype at, qsizetype length,
+                                          QStringView searchText, FindOptions options);
+
+// What Replace All does to a text: the ranges replaced, in text order, each where the text
+// stands when it is replaced (replacing them from the last to the first gives the new text),
+// and where the caret ends (an index into the new text).
 struct ReplaceAllResult {
     std::vector<TextRange> ranges;
     qsizetype caret = 0;
 };
 
 // Replaces the selection when it is a hit, then every hit from there on in the chosen
-// direction, in one pass. Going up, each next search starts before the text just replaced, so
-// a replacement that holds the search text is never searched again.
+// direction, in one pass, each search following the replacement before it as Replace does.
 ReplaceAllResult replaceAll(QStringView text, qsizetype selStart, qsizetype selLength,
                             QStringView searchText, QStringView replaceText, FindOptions options);

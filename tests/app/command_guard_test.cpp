@@ -1,11 +1,23 @@
 #include "app/command_guard.h"
+#include "app/f_main.h"
+#include "document/f_html.h"
 #include "settings/corvane_registry.h"
+#include "support/failing_store.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QToolButton>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -26,6 +38,93 @@ TEST_F(RegistryNotices, DamagedSettingsFileIsReportedInAWarningBox)
         QDir::toNativeSeparators(settings.folderPath())))
         << driver.messages().first().toStdString();
     expectDriverFinished(driver);
+}
+
+TEST(RunGuarded, ShowsWhatACommandRaisedInTheErrorBoxAndGoesOn)
+{
+    const struct {
+        const char *name;
+        std::function<void()> command;
+        QString shown; // empty: no box
+    } cases[] = {
+        {"Completes", [] {}, {}},
+        {"CommandError", [] { throw CommandError("Cannot do it."); }, "Fehler|Cannot do it."},
+        {"RegistryError", [] { throw RegistryError("Invalid data type for 'X'"); },
+         "Fehler|Invalid data type for 'X'"},
+        {"OutOfMemory", [] { throw std::bad_alloc(); },
+         "Fehler|There is not enough memory to complete the command."},
+        {"OtherError", [] { throw std::runtime_error("disk on fire"); }, "Fehler|disk on fire"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ModalDriver driver;
+        if (!c.shown.isEmpty())
+            driver.answer("OK");
+        EXPECT_NO_THROW(runGuarded(nullptr, c.command));
+        EXPECT_EQ(driver.messages().join('\n').toStdString(), c.shown.toStdString());
+    }
+}
+
+class UnreadableSettings : public TempSettingsTest {
+protected:
+    void SetUp() override
+    {
+        TCorvaneRegistry::setStore(std::make_shared<FailingReadsStore>(TCorvaneRegistry::store()));
+    }
+};
+
+// Every command as the user reaches it: each menu item, tool-bar button, tag-page and user
+// button, pop-up menu item; every dialog that opens is cancelled. No exception may leave a
+// command, and the program must still close at the end.
+TEST_F(UnreadableSettings, EveryCommandReportsItsErrorAndTheProgramGoesOn)
+{
+    QStringList shown;
+    ModalDriver driver;
+    driver.otherwise([&shown](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        shown << (box ? box->windowTitle() + '|' + box->text() : w->objectName());
+        static_cast<QDialog *>(w)->reject();
+    });
+    TMain frame;
+    frame.show();
+    processEvents();
+    auto *document = new THTML;
+    frame.mdiArea()->addSubWindow(document)->show();
+
+    QStringList walked;
+    const auto walk = [&](const QList<QAction *> &actions, const QList<QToolButton *> &buttons) {
+        for (QAction *action : actions) {
+            if (action->isEnabled() && !action->isSeparator() && !action->menu() &&
+                action->objectName() != "miExit") {
+                SCOPED_TRACE(action->objectName().toStdString());
+                walked << action->objectName();
+                EXPECT_NO_THROW(action->trigger());
+                processEvents();
+            }
+        }
+        for (QToolButton *button : buttons) {
+            if (button->isEnabled() && button->objectName() != "ebExit") {
+                SCOPED_TRACE(button->objectName().toStdString());
+                walked << button->objectName();
+                EXPECT_NO_THROW(button->click());
+                processEvents();
+            }
+        }
+    };
+    walk(document->pmHTML->actions(), document->findChildren<QToolButton *>());
+    walk(frame.menuBar()->findChildren<QAction *>(),
+         frame.findChild<QWidget *>("SpeedPanel")->findChildren<QToolButton *>());
+
+    for (const char *name : {"ebHRule", "sbUser1", "ebBold", "ebUndo", "miNew", "miOpen", "miPrefs",
+                             "miUserTags", "ebPrint"})
+        EXPECT_TRUE(walked.contains(name)) << name;
+    EXPECT_FALSE(shown.filter(QRegularExpression("^Fehler\\|.*'")).isEmpty())
+        << shown.join('\n').toStdString();
+    document->setModified(false);
+    frame.findChild<QAction *>("miExit")->trigger();
+    EXPECT_FALSE(frame.isVisible());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
 }
 
 } // namespace

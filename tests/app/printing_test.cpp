@@ -140,6 +140,21 @@ TEST_F(Printing, LongLinesWrapInTheEditorsFontAndColour)
     EXPECT_EQ(dark, 0);
 }
 
+TEST_F(Printing, TextFillsThePrintableAreaWithNoMarginsOfItsOwn)
+{
+    document("Corner");
+    printTo(pdf);
+    driver.answer("OK");
+    frame->sbPrintClick();
+    // A PDF page is printable to its edges, so the first word starts at its corner.
+    const QRegularExpressionMatch word =
+        QRegularExpression("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>Corner<")
+            .match(poppler("pdftotext", {"-bbox", pdf, "-"}));
+    ASSERT_TRUE(word.hasMatch());
+    EXPECT_LT(word.captured(1).toDouble(), 1.5);
+    EXPECT_LT(word.captured(2).toDouble(), 3.0);
+}
+
 TEST_F(Printing, EmptyDocumentStillPrintsAPageAndConfirms)
 {
     THTML &untitled = document("");

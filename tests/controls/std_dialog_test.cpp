@@ -4,7 +4,9 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QVBoxLayout>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +58,61 @@ TEST(StdDialog, RefusedOkKeepsTheDialogOpen)
     EXPECT_TRUE(driver.allHandled());
     EXPECT_EQ(driver.messages(), QStringList{"Information|Enter a value."});
     EXPECT_EQ(dialog.eValue->text(), "42");
+}
+
+TEST(StdDialog, OpensOnItsFirstFieldWithTheTextSelected)
+{
+    NeedsText dialog;
+    dialog.eValue->setText("7");
+    ModalDriver driver;
+    driver.then([&](QWidget *w) {
+        EXPECT_EQ(w->focusWidget(), dialog.eValue);
+        EXPECT_EQ(dialog.eValue->selectedText(), "7");
+        QTest::keyClicks(w->focusWidget(), "42");
+        QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_EQ(dialog.eValue->text(), "42");
+}
+
+// The failures a statement reports, caught so that they do not fail this test.
+QStringList failuresOf(const std::function<void()> &statement)
+{
+    testing::TestPartResultArray results;
+    {
+        const testing::ScopedFakeTestPartResultReporter catcher(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+        statement();
+    }
+    QStringList messages;
+    for (int i = 0; i < results.size(); ++i) {
+        if (results.GetTestPartResult(i).failed())
+            messages << QString::fromStdString(results.GetTestPartResult(i).message());
+    }
+    return messages;
+}
+
+TEST(ModalWatch, ADialogNoStepTakesFailsTheTestNamedAndIsClosed)
+{
+    EXPECT_EQ(failuresOf([] { ShowInformation(nullptr, "Surprise"); }),
+              QStringList("Failed\nModal dialog unexpected: QMessageBox MessageBox "
+                          "\"Information\": Surprise"));
+    expectNoWindowLeftOpen();
+}
+
+TEST(ModalWatch, AFailingStepDoesNotLeaveItsDialogOpen)
+{
+    NeedsText dialog;
+    const QStringList failures = failuresOf([&] {
+        ModalDriver driver;
+        driver.answer("OK");
+        EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    });
+    ASSERT_EQ(failures.size(), 2) << failures.join('\n').toStdString();
+    EXPECT_TRUE(failures[0].contains("expected a message box, got TStdDialog"));
+    EXPECT_TRUE(failures[1].endsWith("Modal dialog left open by a failing step: TStdDialog "
+                                     "NeedsText \"Needs text\""));
+    expectNoWindowLeftOpen();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +33,19 @@ TEST(RuleDialog, OkKeepsTheHeightAsTyped)
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_TRUE(driver.allHandled());
     EXPECT_EQ(dialog.Height, " 3 px");
+}
+
+TEST(RuleDialog, TypingReplacesTheDefaultAndReturnConfirms)
+{
+    THR dialog;
+    ModalDriver driver;
+    driver.then([](QWidget *w) {
+        QTest::keyClicks(w->focusWidget(), "5");
+        QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(dialog.Height, "5");
 }
 
 TEST(RuleDialog, CancelLeavesNoHeight)

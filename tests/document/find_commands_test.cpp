@@ -278,7 +278,19 @@ TEST_F(FindDialogs, ReplaceAllUpWithTheSearchTextInTheReplacementTerminates)
     dialog.eReplaceText->setText("BB");
     dialog.bbReplaceAll->click();
     EXPECT_EQ(documentText(*document), "<BB>a</BB>\n<BB>b</BB>");
-    EXPECT_EQ(selection(*document), (Selection{1, 0}));
+    EXPECT_EQ(selection(*document), (Selection{3, 0})); // after the last replacement
+}
+
+TEST_F(FindDialogs, ReplaceUpFindsAHitThatRunsIntoTheReplacement)
+{
+    auto document = makeDocument("aAB");
+    select(*document, 1, 2);
+    TReplaceDialog &dialog = *document->ReplaceDialog1;
+    prepare(dialog, "ab", false);
+    dialog.eReplaceText->setText("b");
+    dialog.bbReplace->click();
+    EXPECT_EQ(documentText(*document), "ab");
+    EXPECT_EQ(selection(*document), (Selection{0, 2}));
 }
 
 TEST_F(FindDialogs, ReplaceAllWithoutAHitChangesNothingAndSaysNothing)

@@ -65,28 +65,6 @@ std::optional<qsizetype> stepByStep(QStringView text, qsizetype selStart, qsizet
     return std::nullopt;
 }
 
-// The text after Replace All, and the caret it leaves.
-struct Replaced {
-    QString text;
-    int count;
-    qsizetype caret;
-};
-
-Replaced replaced(const QString &text, qsizetype start, qsizetype length, const QString &search,
-                  const QString &replacement, FindOptions options)
-{
-    const ReplaceAllResult result = replaceAll(text, start, length, search, replacement, options);
-    QString after;
-    qsizetype copied = 0;
-    for (const TextRange &range : result.ranges) {
-        EXPECT_LE(copied, range.from);
-        after += text.mid(copied, range.from - copied) + replacement;
-        copied = range.to;
-    }
-    after += text.mid(copied);
-    return {after, int(result.ranges.size()), result.ranges.empty() ? -1 : result.caret};
-}
-
 TEST(ScanBuffer, CaseInsensitiveDownFindsEachHitThenNone)
 {
     const QString text = "HTML html";
@@ -219,71 +197,167 @@ TEST(SelectionIsHit, IgnoresCaseAndNeedsASearchText)
     EXPECT_FALSE(selectionIsHit(u"", u""));
 }
 
-TEST(ReplaceAll, DownReplacesEveryHitFromTheSelectionOn)
+TEST(FindAfterReplace, SearchesOnFromTheReplacementButNeverInsideIt)
 {
-    const Replaced all = replaced("<B>a</B> <b>b</b><B>", 0, 0, "<B>", "<STRONG>", Down);
-    EXPECT_EQ(all.text, "<STRONG>a</B> <STRONG>b</b><STRONG>");
-    EXPECT_EQ(all.count, 3);
-    EXPECT_EQ(all.caret, all.text.size());
-    EXPECT_EQ(replaceAll(u"<B>a</B> <b>b</b><B>", 0, 0, u"<B>", u"<STRONG>", Down).ranges,
-              (std::vector<TextRange>{{0, 3}, {9, 12}, {17, 20}}));
-
-    const Replaced rest = replaced("ab ab ab", 3, 0, "ab", "X", Down);
-    EXPECT_EQ(rest.text, "ab X X");
-    EXPECT_EQ(rest.caret, 6);
+    const struct {
+        const char *name;
+        QString text; // after the replacement
+        qsizetype at, length;
+        QString search;
+        FindOptions options;
+        std::optional<qsizetype> hit;
+    } cases[] = {
+        {"UpRunsIntoTheReplacement", "ab", 1, 1, "ab", Up, 0},
+        {"UpNotInsideTheReplacement", "xab", 0, 3, "ab", Up, std::nullopt},
+        {"UpBeforeAReplacementHoldingTheHit", "abxab", 2, 3, "ab", Up, 0},
+        {"UpStartsBeforeTheText", "ab", 0, 1, "abc", Up, std::nullopt},
+        {"DownAfterTheReplacement", "xab ab", 0, 3, "ab", Down, 4},
+        {"DownWordAfterTheReplacement", "cat cat", 0, 3, "cat", DownWord, 4},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(findAfterReplace(c.text, c.at, c.length, c.search, c.options), c.hit);
+    }
 }
 
-TEST(ReplaceAll, ReplacesTheSelectionFirstWhenItIsAHitWhateverTheCase)
+// The text after Replace All, and the caret it leaves (-1: nothing replaced).
+struct Replaced {
+    QString text;
+    int count;
+    qsizetype caret;
+    bool operator==(const Replaced &) const = default;
+};
+
+void PrintTo(const Replaced &r, std::ostream *out)
 {
-    const Replaced all = replaced("HTML html", 0, 4, "html", "x", DownCase);
-    EXPECT_EQ(all.text, "x x");
-    EXPECT_EQ(all.count, 2);
-    const Replaced up = replaced("html HTML", 5, 4, "html", "x", FindOptions{false, true, false});
-    EXPECT_EQ(up.text, "x x");
-    EXPECT_EQ(up.caret, 0);
+    *out << '"' << r.text.toStdString() << "\" count " << r.count << " caret " << r.caret;
 }
 
-TEST(ReplaceAll, UpWithAReplacementHoldingTheSearchTextTerminates)
+Replaced replaced(const QString &text, qsizetype start, qsizetype length, const QString &search,
+                  const QString &replacement, FindOptions options)
 {
-    const Replaced all = replaced("abab", 4, 0, "ab", "xab", Up);
-    EXPECT_EQ(all.text, "xabxab");
-    EXPECT_EQ(all.count, 2);
-    EXPECT_EQ(all.caret, 0);
-
-    const Replaced cats = replaced("x cat y cat", 11, 0, "cat", "concat", Up);
-    EXPECT_EQ(cats.text, "x concat y concat");
-    EXPECT_EQ(cats.count, 2);
+    const ReplaceAllResult result = replaceAll(text, start, length, search, replacement, options);
+    QString after = text;
+    for (auto range = result.ranges.rbegin(); range != result.ranges.rend(); ++range)
+        after.replace(range->from, range->to - range->from, replacement);
+    return {after, int(result.ranges.size()), result.ranges.empty() ? -1 : result.caret};
 }
 
-TEST(ReplaceAll, UpStopsAtTheSelection)
+// Replace All as the loop is described, one replacement after another on the text, each search
+// starting at the caret the replacement left. Going up, a hit inside the text just inserted
+// would be found again and again, so the search goes on before that text instead.
+Replaced replacedStepByStep(QString text, qsizetype start, qsizetype length, const QString &search,
+                            const QString &replacement, FindOptions options)
 {
-    const Replaced all = replaced("ab ab ab", 5, 0, "ab", "X", Up);
-    EXPECT_EQ(all.text, "X X ab");
-    EXPECT_EQ(all.caret, 0);
+    const qsizetype n = search.size();
+    int count = 0;
+    qsizetype inserted = -1;
+    const auto replaceAt = [&](qsizetype from, qsizetype old) {
+        text.replace(from, old, replacement);
+        ++count;
+        inserted = from;
+        start = from + replacement.size();
+        length = 0;
+    };
+    if (!search.isEmpty() && selectionIsHit(QStringView(text).mid(start, length), search))
+        replaceAt(start, length);
+    for (;;) {
+        std::optional<qsizetype> hit = stepByStep(text, start, length, search, options);
+        if (hit && !options.down && inserted >= 0 && *hit >= inserted)
+            hit = stepByStep(text, inserted - 1 + n, 0, search, options);
+        if (!hit)
+            break;
+        replaceAt(*hit, n);
+    }
+    return {text, count, count ? start : -1};
 }
 
-TEST(ReplaceAll, UpWholeWordLooksAtTheNewTextAfterAHit)
+struct ReplaceAllCase {
+    const char *name;
+    QString text;
+    qsizetype start, length;
+    QString search, replacement;
+    FindOptions options;
+    Replaced expected;
+};
+
+TEST(ReplaceAll, Cases)
 {
-    // After the second "a." is replaced, the first is followed by the new text, not the old.
-    EXPECT_EQ(replaced("a.a.", 4, 0, "a.", "-", UpWord).text, "--");
-    EXPECT_EQ(replaced("a.a.", 4, 0, "a.", "", UpWord).text, "");
-    EXPECT_EQ(replaced("a.a.!", 5, 0, "a.", "", UpWord).text, "!");
-    EXPECT_EQ(replaced("a.a.", 4, 0, "a.", "b", UpWord).text, "a.b");
-    EXPECT_EQ(replaced("a.a.", 0, 0, "a.", "-", DownWord).text, "a.-");
+    constexpr FindOptions UpCase{false, true, false};
+    const ReplaceAllCase cases[] = {
+        {"DownFromTheStart",
+         "<B>a</B> <b>b</b><B>",
+         0,
+         0,
+         "<B>",
+         "<STRONG>",
+         Down,
+         {"<STRONG>a</B> <STRONG>b</b><STRONG>", 3, 35}},
+        {"DownFromTheSelection", "ab ab ab", 3, 0, "ab", "X", Down, {"ab X X", 2, 6}},
+        {"SelectedHitWhateverTheCase", "HTML html", 0, 4, "html", "x", DownCase, {"x x", 2, 3}},
+        {"UpSelectedHitWhateverTheCase", "html HTML", 5, 4, "html", "x", UpCase, {"x x", 2, 1}},
+        {"UpStopsAtTheSelection", "ab ab ab", 5, 0, "ab", "X", Up, {"X X ab", 2, 1}},
+        {"UpReplacementHoldingTheSearchText", "abab", 4, 0, "ab", "xab", Up, {"xabxab", 2, 3}},
+        {"UpReplacementHoldingAWholeWord",
+         "x cat y cat",
+         11,
+         0,
+         "cat",
+         "concat",
+         Up,
+         {"x concat y concat", 2, 8}},
+        {"UpHitOnlyInsideTheReplacement", "ab", 2, 0, "ab", "abab", Up, {"abab", 1, 4}},
+        {"UpHitMadeOfOldAndNewText", "aab", 3, 0, "ab", "b", Up, {"b", 2, 1}},
+        {"UpSelectedHitThenOldAndNewText", "aAB", 1, 2, "ab", "b", Up, {"b", 2, 1}},
+        {"UpLongerReplacementMakesAHit", "aab", 3, 0, "ab", "bb", Up, {"bbb", 2, 2}},
+        {"UpWordFollowedByNewText", "a.a.", 4, 0, "a.", "-", UpWord, {"--", 2, 1}},
+        {"UpWordFollowedByNothing", "a.a.", 4, 0, "a.", "", UpWord, {"", 2, 0}},
+        {"UpWordFollowedByOldText", "a.a.!", 5, 0, "a.", "", UpWord, {"!", 2, 0}},
+        {"UpWordFollowedByAWordCharacter", "a.a.", 4, 0, "a.", "b", UpWord, {"a.b", 1, 3}},
+        {"UpWordEmptyReplacementInsideAWord", "aab", 1, 1, "a", "", UpWord, {"ab", 1, 1}},
+        {"DownWordSkipsTheWordAtTheStart", "a.a.", 0, 0, "a.", "-", DownWord, {"a.-", 1, 3}},
+        {"DownByNothing", "aaaa", 0, 0, "aa", "", Down, {"", 2, 0}},
+        {"UpAdjacentHits", "aaaaa", 5, 0, "aa", "b", Up, {"abb", 2, 2}},
+        {"DownOverLineBreaks", "x\u2029y x", 0, 0, "x", "zz", Down, {"zz\u2029y zz", 2, 7}},
+        {"NoHit", "abc", 0, 0, "x", "y", Down, {"abc", 0, -1}},
+        {"NoSearchText", "abc", 0, 0, "", "y", Down, {"abc", 0, -1}},
+        {"NoText", "", 0, 0, "x", "y", Up, {"", 0, -1}},
+    };
+    for (const ReplaceAllCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(replaced(c.text, c.start, c.length, c.search, c.replacement, c.options),
+                  c.expected);
+        EXPECT_EQ(replacedStepByStep(c.text, c.start, c.length, c.search, c.replacement, c.options),
+                  c.expected);
+    }
 }
 
-TEST(ReplaceAll, NothingToReplace)
+TEST(ReplaceAll, AgreesWithTheStepByStepLoopOnRandomTexts)
 {
-    EXPECT_TRUE(replaceAll(u"abc", 0, 0, u"x", u"y", Down).ranges.empty());
-    EXPECT_TRUE(replaceAll(u"abc", 0, 0, u"", u"y", Down).ranges.empty());
-    EXPECT_TRUE(replaceAll(u"", 0, 0, u"x", u"y", Up).ranges.empty());
-}
-
-TEST(ReplaceAll, ReplacementByNothingAndAdjacentHits)
-{
-    EXPECT_EQ(replaced("aaaa", 0, 0, "aa", "", Down).text, "");
-    EXPECT_EQ(replaced("aaaaa", 5, 0, "aa", "b", Up).text, "abb");
-    EXPECT_EQ(replaced("x\u2029y x", 0, 0, "x", "zz", Down).text, "zz\u2029y zz");
+    const QString alphabet = QStringLiteral("aAb1 .");
+    QRandomGenerator random(11);
+    const auto randomText = [&](int minLength, int maxLength) {
+        QString text;
+        const int length = int(random.bounded(minLength, maxLength + 1));
+        for (int i = 0; i < length; ++i)
+            text += alphabet[int(random.bounded(int(alphabet.size())))];
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const QString text = randomText(0, 10);
+        const QString search = randomText(1, 3);
+        const QString replacement = randomText(0, 4);
+        const qsizetype start = random.bounded(int(text.size()) + 1);
+        const qsizetype length =
+            random.bounded(int(std::min<qsizetype>(text.size() - start, 3)) + 1);
+        const FindOptions options{random.bounded(2) == 0, random.bounded(2) == 0,
+                                  random.bounded(2) == 0};
+        ASSERT_EQ(replaced(text, start, length, search, replacement, options),
+                  replacedStepByStep(text, start, length, search, replacement, options))
+            << text.toStdString() << " / " << search.toStdString() << " -> "
+            << replacement.toStdString() << " at " << start << "+" << length << " down "
+            << options.down << " case " << options.matchCase << " word " << options.wholeWord;
+    }
 }
 
 } // namespace

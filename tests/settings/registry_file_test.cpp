@@ -147,10 +147,16 @@ TEST(RegistryFileFormat, ReadsUtf16AndVersion4Files)
     QByteArray utf16("\xFF\xFE");
     for (QChar c : text)
         utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-    EXPECT_EQ(parsed(utf16).find(kGeneral, QStringLiteral("A"))->text, QStringLiteral("ä"));
+    const RegFileDocument fromUtf16 = parsed(utf16);
+    const RegistryValue *a = fromUtf16.find(kGeneral, QStringLiteral("A"));
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text, QStringLiteral("ä"));
 
     const QByteArray old = "REGEDIT4\n\n[" + kGeneral.toUtf8() + "]\n\"B\"=dword:1\n";
-    EXPECT_EQ(parsed(old).find(kGeneral, QStringLiteral("B"))->dword, 1u);
+    const RegFileDocument fromVersion4 = parsed(old);
+    const RegistryValue *b = fromVersion4.find(kGeneral, QStringLiteral("B"));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->dword, 1u);
 }
 
 TEST(RegistryFileFormat, AnEmptyFileIsAnEmptyDocument)

@@ -1,3 +1,4 @@
+#include "support/modal_driver.h"
 #include "support/test_environment.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char **argv)
 {
     isolateTestEnvironment();
     QApplication app(argc, argv);
+    installModalWatch();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,28 +3,256 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <list>
+
+namespace {
+
+// A dialog that shows no change for this long while events run is stuck: no handler is coming
+// for it. Far above any step of a test, far below CTest's time limit.
+constexpr int StuckAfterMs = 5000;
+constexpr int ActivationWaitMs = 200;
+
+QString describe(const QWidget *dialog)
+{
+    QString what = QString::fromLatin1(dialog->metaObject()->className()) + QLatin1Char(' ') +
+                   dialog->objectName() + QStringLiteral(" \"") + dialog->windowTitle() +
+                   QLatin1Char('"');
+    if (auto *box = qobject_cast<const QMessageBox *>(dialog))
+        what += QStringLiteral(": ") + box->text();
+    return what;
+}
+
+// Runs a step and passes on what it reports; the number of failures among it.
+int failuresOf(const std::function<void()> &step)
+{
+    testing::TestPartResultArray results;
+    {
+        const testing::ScopedFakeTestPartResultReporter catcher(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+        step();
+    }
+    int failed = 0;
+    for (int i = 0; i < results.size(); ++i) {
+        const testing::TestPartResult &result = results.GetTestPartResult(i);
+        failed += result.failed();
+        GTEST_MESSAGE_AT_(result.file_name() ? result.file_name() : "", result.line_number(),
+                          result.message(), result.type());
+    }
+    return failed;
+}
+
+// A progress box closes by itself when its work is done; it asks nothing.
+bool asksTheUser(const QWidget *widget)
+{
+    return widget && !qobject_cast<const QProgressDialog *>(widget);
+}
+
+} // namespace
+
+// Sees every modal dialog open (its show event) and hands it to the newest driver with a
+// handler left. A dialog under one that closed is handed on again only once its own event loop
+// runs again with it on top (a refused OK keeps it open); one that is active again merely on
+// its way to closing is not. What nobody takes, or what stays open with nothing happening, is
+// closed and fails the test.
+class ModalWatch : public QObject {
+public:
+    static ModalWatch &instance()
+    {
+        static ModalWatch *watch = new ModalWatch(qApp);
+        return *watch;
+    }
+
+    std::vector<ModalDriver *> drivers;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->isWindow() && widget->isModal() && asksTheUser(widget)) {
+                // Handled once its own event loop runs.
+                QMetaObject::invokeMethod(
+                    this, [this, dialog = QPointer<QWidget>(widget)] { opened(dialog); },
+                    Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+
+private:
+    struct Opening {
+        QPointer<QWidget> dialog;
+        int loopLevel = 0;    // of the dialog's own event loop
+        bool covered = false; // another dialog opened over it
+        bool waiting = true;  // for its first step, until it is the active window
+        bool busy = false;    // its handler is running
+        int id = 0;
+        QElapsedTimer since;
+    };
+
+    explicit ModalWatch(QObject *parent) : QObject(parent)
+    {
+        qApp->installEventFilter(this);
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] { check(); });
+        m_timer.start();
+        m_lastChange.start();
+    }
+
+    void opened(const QPointer<QWidget> &dialog)
+    {
+        if (!dialog || !dialog->isVisible())
+            return;
+        forgetClosed();
+        for (Opening &below : m_openings)
+            below.covered = true;
+        Opening &opening = m_openings.emplace_back();
+        opening.id = ++m_lastId;
+        opening.dialog = dialog;
+        opening.loopLevel = QThread::currentThread()->loopLevel();
+        opening.since.start();
+        check();
+    }
+
+    // Runs outside the timer's slot: a timer never fires again while its slot runs, and the
+    // handler may open a dialog that must still be watched.
+    void stepLater(Opening &opening)
+    {
+        opening.waiting = false;
+        opening.busy = true;
+        QMetaObject::invokeMethod(
+            this, [this, id = opening.id] { step(id); }, Qt::QueuedConnection);
+    }
+
+    void step(int id)
+    {
+        const auto opening = std::find_if(m_openings.begin(), m_openings.end(),
+                                          [id](const Opening &o) { return o.id == id; });
+        const QPointer<QWidget> dialog = opening->dialog;
+        m_lastChange.restart();
+        const auto done = qScopeGuard([&] {
+            opening->busy = false;
+            m_lastChange.restart();
+        });
+        if (!dialog || !dialog->isVisible())
+            return;
+        const ModalDriver::Handler handler = nextHandler();
+        if (!handler)
+            close(dialog, QStringLiteral("unexpected"));
+        // A handler that failed may have stopped before closing its dialog.
+        else if (failuresOf([&] { handler(dialog); }) > 0 && dialog && dialog->isVisible())
+            close(dialog, QStringLiteral("left open by a failing step"));
+    }
+
+    ModalDriver::Handler nextHandler()
+    {
+        for (auto driver = drivers.rbegin(); driver != drivers.rend(); ++driver) {
+            if (!(*driver)->m_handlers.empty()) {
+                ModalDriver::Handler handler = std::move((*driver)->m_handlers.front());
+                (*driver)->m_handlers.pop_front();
+                return handler;
+            }
+        }
+        for (auto driver = drivers.rbegin(); driver != drivers.rend(); ++driver) {
+            if ((*driver)->m_otherwise)
+                return (*driver)->m_otherwise;
+        }
+        return {};
+    }
+
+    void check()
+    {
+        forgetClosed();
+        QWidget *active = QApplication::activeModalWidget();
+        if (!m_openings.empty() && !m_openings.back().busy) {
+            Opening &top = m_openings.back();
+            if (top.covered && top.dialog == active &&
+                QThread::currentThread()->loopLevel() == top.loopLevel) {
+                top.covered = false;
+                stepLater(top);
+                return;
+            }
+            // A user acts on the window that has the focus; a platform that activates no
+            // window is not waited for long.
+            if (top.waiting &&
+                (top.dialog->isActiveWindow() || top.since.hasExpired(ActivationWaitMs))) {
+                stepLater(top);
+                return;
+            }
+        }
+        if (active != m_active || !asksTheUser(active)) {
+            m_active = active;
+            m_lastChange.restart();
+        } else if (active && m_lastChange.hasExpired(StuckAfterMs)) {
+            close(active, QStringLiteral("still open with nothing left to do"));
+        }
+    }
+
+    void forgetClosed()
+    {
+        // One whose handler runs stays: step() still refers to it.
+        std::erase_if(m_openings, [](const Opening &opening) {
+            return !opening.busy && (!opening.dialog || !opening.dialog->isVisible());
+        });
+    }
+
+    void close(QWidget *dialog, const QString &why)
+    {
+        const QString what = describe(dialog);
+        if (!drivers.empty())
+            drivers.back()->m_unexpected.append(what);
+        ADD_FAILURE() << "Modal dialog " << why.toStdString() << ": " << what.toStdString();
+        if (auto *box = qobject_cast<QDialog *>(dialog))
+            box->reject();
+        else
+            dialog->close();
+        m_lastChange.restart();
+    }
+
+    QTimer m_timer;
+    std::list<Opening> m_openings; // a busy one stays in place, so step() may refer to it
+    int m_lastId = 0;
+    QPointer<QWidget> m_active;
+    QElapsedTimer m_lastChange;
+};
+
+void installModalWatch()
+{
+    ModalWatch::instance();
+}
 
 ModalDriver::ModalDriver()
 {
-    m_timer.setInterval(5);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-    m_timer.start();
+    ModalWatch::instance().drivers.push_back(this);
 }
 
 ModalDriver::~ModalDriver()
 {
-    m_timer.stop();
+    std::erase(ModalWatch::instance().drivers, this);
 }
 
 ModalDriver &ModalDriver::then(Handler handler)
 {
     m_handlers.push_back(std::move(handler));
+    return *this;
+}
+
+ModalDriver &ModalDriver::otherwise(Handler handler)
+{
+    m_otherwise = std::move(handler);
     return *this;
 }
 
@@ -61,44 +289,6 @@ ModalDriver &ModalDriver::chooseFile(const QString &path)
         name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-}
-
-void ModalDriver::poll()
-{
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || modal == m_current)
-        return;
-    m_current = modal;
-    // A dialog kept by its owner opens again as the same widget: forget it once it closes.
-    if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-        QObject::connect(
-            dialog, &QDialog::finished, dialog,
-            [this, dialog] {
-                if (m_current == dialog)
-                    m_current = nullptr;
-            },
-            Qt::SingleShotConnection);
-    }
-    if (m_handlers.empty()) {
-        QString what = QString::fromLatin1(modal->metaObject()->className());
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            what += QLatin1Char(' ') + box->text();
-        m_unexpected.append(what);
-        QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        return;
-    }
-    // Run the handler outside the timer: a dialog it opens must still be polled, and a timer
-    // is never re-entered while its own slot runs.
-    auto handler = std::make_shared<Handler>(std::move(m_handlers.front()));
-    m_handlers.pop_front();
-    QPointer<QWidget> target(modal);
-    QMetaObject::invokeMethod(
-        &m_timer,
-        [handler, target] {
-            if (target)
-                (*handler)(target);
-        },
-        Qt::QueuedConnection);
 }
 
 QWidget *findControl(QWidget *dialog, const QString &objectName)

@@ -1,24 +1,30 @@
 #pragma once
 
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
-#include <QWidget>
 #include <deque>
 #include <functional>
 
-class QMessageBox;
+class QWidget;
 
 // Drives modal dialogs as a user would. Queue one handler per dialog you expect, then run the
-// command that calls exec(); while it runs, each new modal widget is handed to the next handler.
-// A modal widget nobody expected is recorded and rejected, so a test never hangs on it.
+// command that calls exec(); each dialog as it opens is handed to the next handler of the newest
+// driver that still holds one. A dialog that a box opened over comes back as a step of its own
+// once its event loop runs again with it on top (a refused OK keeps it open), but not when it
+// is merely active again on its way to closing.
+//
+// Every GUI test runs under the modal watch (installModalWatch, called by the test main): a
+// modal dialog that no handler takes, one that a failing handler leaves open, and one that
+// stays open with nothing happening are each recorded, closed and fail the test with their
+// text, so a test fails fast instead of hanging.
 class ModalDriver {
 public:
     using Handler = std::function<void(QWidget *)>;
 
     ModalDriver();
     ~ModalDriver();
+    ModalDriver(const ModalDriver &) = delete;
+    ModalDriver &operator=(const ModalDriver &) = delete;
 
     ModalDriver &then(Handler handler);
     // Answers the next message box by its button label ("&Ja", "&Nein", "Abbrechen", "OK"),
@@ -27,20 +33,27 @@ public:
     // Chooses a file in the next file dialog, or cancels it when path is empty.
     ModalDriver &chooseFile(const QString &path);
 
+    // Takes every dialog that no queued handler takes (for walks through many commands whose
+    // dialogs are not known one by one).
+    ModalDriver &otherwise(Handler handler);
+
     bool allHandled() const { return m_handlers.empty(); }
+    // The dialogs the watch closed while this driver was the newest.
     const QStringList &unexpected() const { return m_unexpected; }
     // "title|text" of every message box answered, in order.
     const QStringList &messages() const { return m_messages; }
 
 private:
-    void poll();
+    friend class ModalWatch;
 
-    QTimer m_timer;
     std::deque<Handler> m_handlers;
-    QPointer<QWidget> m_current;
+    Handler m_otherwise;
     QStringList m_unexpected;
     QStringList m_messages;
 };
+
+// Starts watching modal dialogs; call once the application object exists.
+void installModalWatch();
 
 // Control helpers for handlers: find by objectName, type, tick, press.
 QWidget *findControl(QWidget *dialog, const QString &objectName);

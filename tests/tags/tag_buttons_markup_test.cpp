@@ -104,7 +104,9 @@ TEST(TagButtonTable, HandlersOwnTheirButtonsOnly)
         EXPECT_NE(findTagButton("sbDocFontClick", name), nullptr) << name;
     EXPECT_EQ(findTagButton("sbDocStrucClick", "ebPreform"), nullptr);
     EXPECT_EQ(findTagButton("sbTableRowClick", "ebTD"), nullptr);
-    EXPECT_EQ(findTagButton("sbTableDataClick", "ebTD")->text, std::string("<TD></TD>"));
+    const TagButton *data = findTagButton("sbTableDataClick", "ebTD");
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->text, std::string("<TD></TD>"));
     EXPECT_EQ(findTagButton("sbDocStrucClick", "ebbold"), nullptr);
 }
 
