@@ -1,6 +1,7 @@
 #include "settings/f_prefs.h"
 
 #include "app/command_guard.h"
+#include "controls/color_convert.h"
 #include "settings/color_label.h"
 
 #include <QBoxLayout>
@@ -393,10 +394,10 @@ void TPrefs::ChooseEditorColorClick(ColorLabel *Sender)
     QColorDialog dialog(this);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
-    dialog.setCurrentColor(ColorLabel::toQColor(m_lastColor));
+    dialog.setCurrentColor(toQColor(m_lastColor));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_lastColor = ColorLabel::fromQColor(dialog.selectedColor());
+    m_lastColor = fromQColor(dialog.selectedColor());
     for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
         if (Sender == lbTextCol)
             sample->setFontColor(m_lastColor);
