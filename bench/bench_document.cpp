@@ -55,7 +55,7 @@ int main(int argc, char **argv)
 {
     reuseFreedMemory(); // as the program does
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    bench::useTemporarySettings(home);
     QApplication app(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
 

@@ -2,6 +2,7 @@
 // the last line, and no hit at all), and Replace All of 100,000 three-character hits by eight
 // characters in ~10 MB, beside sed doing the same replacement on the same file.
 #include "app/f_main.h"
+#include "bench_support.h"
 #include "app/file_commands.h"
 #include "document/f_html.h"
 #include "document/find_dialogs.h"
@@ -77,7 +78,7 @@ void findNext(THTML &document, const QString &text, bool wholeWord, const char *
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    bench::useTemporarySettings(home);
     QApplication app(argc, argv);
     TMain frame;
     frame.show();

@@ -211,7 +211,7 @@ int main(int argc, char **argv)
 {
     reuseFreedMemory(); // as the program does
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    bench::useTemporarySettings(home);
     QApplication app(argc, argv);
 
     TMain frame;

@@ -1,11 +1,23 @@
 #pragma once
 
 // What the benchmarks measure besides the wall time: memory from /proc and the process's CPU.
+#include "settings/corvane_registry.h"
+#include "settings/registry_file_store.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
 
 namespace bench {
+
+// Settings in a folder of the benchmark's own, read through the program's store.
+inline void useTemporarySettings(const QTemporaryDir &home)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    TCorvaneRegistry::setStore(std::make_shared<RegistryFileStore>(defaultRegistryFilePath()));
+}
 
 // A field of /proc/self/status in kB (VmRSS, VmHWM, ...).
 inline long statusKb(const char *field)

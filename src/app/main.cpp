@@ -2,6 +2,8 @@
 #include "app/f_main.h"
 #include "document/document_file.h"
 #include "document/memory_reuse.h"
+#include "settings/corvane_registry.h"
+#include "settings/registry_file_store.h"
 
 #include <QApplication>
 
@@ -9,6 +11,7 @@ int main(int argc, char **argv)
 {
     ignoreFileSizeSignal();
     reuseFreedMemory();
+    TCorvaneRegistry::setStore(std::make_shared<RegistryFileStore>(defaultRegistryFilePath()));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagewick"));
     QApplication::setOrganizationName(QStringLiteral("Corvane"));

@@ -19,7 +19,8 @@ QString plainCaption(const QString &caption)
 
 void nameControl(QWidget *control, const char *name, const QString &caption)
 {
-    control->setObjectName(QLatin1String(name));
+    if (name)
+        control->setObjectName(QLatin1String(name));
     if (!caption.isEmpty())
         control->setAccessibleName(plainCaption(caption));
 }
@@ -32,42 +33,44 @@ int DialogRows::nextRow() const
     return m_grid->count() == 0 ? 0 : m_grid->rowCount();
 }
 
-QLabel *DialogRows::labelled(const QString &caption, QWidget *control)
+QLineEdit *newLineEdit(QWidget *parent, const char *name, const QString &text)
+{
+    auto *box = new QLineEdit(text, parent);
+    nameControl(box, name);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+QLabel *DialogRows::labelled(const QString &caption, QWidget *control, const char *labelName,
+                             int columnSpan)
 {
     const int row = nextRow();
-    m_lastLabel = new QLabel(caption, m_owner);
-    m_lastLabel->setBuddy(control);
-    m_grid->addWidget(m_lastLabel, row, 0);
-    m_grid->addWidget(control, row, 1);
-    return m_lastLabel;
+    auto *label = new QLabel(caption, m_owner);
+    nameControl(label, labelName);
+    label->setBuddy(control);
+    m_grid->addWidget(label, row, 0);
+    m_grid->addWidget(control, row, 1, 1, columnSpan);
+    return label;
 }
 
 QLineEdit *DialogRows::edit(const QString &caption, const char *editName, const QString &text)
 {
-    auto *box = new QLineEdit(text, m_owner);
-    nameControl(box, editName);
-    box->setMaxLength(std::numeric_limits<int>::max());
+    QLineEdit *box = newLineEdit(m_owner, editName, text);
     labelled(caption, box);
     return box;
 }
 
 DialogRows::ButtonRow DialogRows::editWithButton(const QString &caption, const char *editName,
-                                                 const char *buttonName, const QString &text)
+                                                 const char *buttonName, const QString &text,
+                                                 const char *labelName)
 {
-    QLineEdit *box = edit(caption, editName, text);
+    QLineEdit *box = newLineEdit(m_owner, editName, text);
+    QLabel *label = labelled(caption, box, labelName, 1);
     auto *button = new QPushButton(QStringLiteral("..."), m_owner);
-    nameControl(button, buttonName, m_lastLabel->text());
+    nameControl(button, buttonName, caption);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
     m_grid->addWidget(button, m_grid->rowCount() - 1, 2);
-    return {box, button};
-}
-
-TUpDown *DialogRows::upDown(const QString &caption, const char *editName, const char *upDownName,
-                            TUpDown::Range range)
-{
-    auto *box = new TUpDown(QLatin1String(upDownName), QLatin1String(editName), range, m_owner);
-    labelled(caption, box);
-    return box;
+    return {label, box, button};
 }
 
 QCheckBox *DialogRows::checkBox(const char *name, const QString &caption, bool checked)
@@ -91,4 +94,9 @@ DialogRows DialogRows::group(const char *name, const QString &title)
     auto *grid = new QGridLayout(box);
     wide(box);
     return DialogRows(box, grid);
+}
+
+void DialogRows::stretch()
+{
+    m_grid->setRowStretch(nextRow(), 1);
 }

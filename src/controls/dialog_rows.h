@@ -1,26 +1,37 @@
 #pragma once
 
-#include "controls/updown.h"
-
 #include <QString>
+#include <QWidget>
 
 class QCheckBox;
 class QGridLayout;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QWidget;
 
 // A caption as screen readers say it: without "&" and a closing colon.
 QString plainCaption(const QString &caption);
 
-// Names a control and, given a caption, the accessible name screen readers announce.
+// Names a control (name may be null) and, given a caption, the accessible name screen readers
+// announce.
 void nameControl(QWidget *control, const char *name, const QString &caption = {});
 
+// A button of any kind (push, check, radio), named and captioned.
+template <typename Button>
+Button *newButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new Button(caption, parent);
+    nameControl(button, name, caption);
+    return button;
+}
+
+// An edit box that keeps any length of text.
+QLineEdit *newLineEdit(QWidget *parent, const char *name, const QString &text = {});
+
 // The rows every dialog is built from: "label  control  [button]" in a grid, check boxes and
-// groups, each control named as the dialog's table says. A label's &-key focuses its control,
-// and edit boxes keep any length of text.
+// groups, each control named as the dialog's table says (labelName may be null for labels the
+// table leaves unnamed). A label's &-key focuses its control, and edit boxes keep any length of
+// text.
 class DialogRows {
 public:
     explicit DialogRows(QWidget *owner);
@@ -30,6 +41,7 @@ public:
     QWidget *owner() const { return m_owner; }
 
     struct ButtonRow {
+        QLabel *label;
         QLineEdit *edit;
         QPushButton *button;
     };
@@ -37,23 +49,22 @@ public:
     QLineEdit *edit(const QString &caption, const char *editName, const QString &text = {});
     // An edit with a "..." button beside it (the URL builder's rows).
     ButtonRow editWithButton(const QString &caption, const char *editName, const char *buttonName,
-                             const QString &text = {});
-    TUpDown *upDown(const QString &caption, const char *editName, const char *upDownName,
-                    TUpDown::Range range);
-    // Any other control under a caption; returns the label.
-    QLabel *labelled(const QString &caption, QWidget *control);
+                             const QString &text = {}, const char *labelName = nullptr);
+    // Any other control under a caption, across the rest of the row unless a span is given;
+    // returns the label.
+    QLabel *labelled(const QString &caption, QWidget *control, const char *labelName = nullptr,
+                     int columnSpan = -1);
     QCheckBox *checkBox(const char *name, const QString &caption, bool checked = false);
     // A control across the whole row.
     void wide(QWidget *control);
     // A titled group whose own rows follow.
     DialogRows group(const char *name, const QString &title);
-    // The label made by the last row, so that a dialog can name it as its table says.
-    QLabel *lastLabel() const { return m_lastLabel; }
+    // Lets the rows stack from the top of a taller owner.
+    void stretch();
 
 private:
     int nextRow() const;
 
     QWidget *m_owner;
     QGridLayout *m_grid;
-    QLabel *m_lastLabel = nullptr;
 };

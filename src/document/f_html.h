@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/document_file.h"
-#include "document/insertion.h"
+#include "core/insertion.h"
 #include "tags/user_tag_commands.h"
 
 #include <QWidget>

@@ -1,5 +1,6 @@
 #include "document/find_dialogs.h"
 
+#include "controls/dialog_rows.h"
 #include "controls/std_dialog.h"
 
 #include <QCheckBox>
@@ -12,33 +13,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit *addField(QGridLayout *grid, QWidget *parent, const char *objectName,
-                    const QString &caption)
-{
-    const int row = grid->rowCount();
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(objectName));
-    edit->setMinimumWidth(200);
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(edit);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1);
-    return edit;
-}
-
-template <typename Button>
-Button *namedButton(QWidget *parent, const char *objectName, const QString &caption)
-{
-    auto *button = new Button(caption, parent);
-    button->setObjectName(QLatin1String(objectName));
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
-}
-
-} // namespace
-
 TFindDialog::TFindDialog(QWidget *parent)
     : TFindDialog(QStringLiteral("FindDialog1"), QStringLiteral("Find"), parent)
 {
@@ -46,17 +20,17 @@ TFindDialog::TFindDialog(QWidget *parent)
 }
 
 TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent), m_fields(this)
 {
     setUpFixedDialog(*this, objectName, caption);
     setModal(false);
 
-    m_fields = new QGridLayout;
-    eFindText = addField(m_fields, this, "eFindText", QStringLiteral("Fi&nd what:"));
+    eFindText = m_fields.edit(QStringLiteral("Fi&nd what:"), "eFindText");
+    eFindText->setMinimumWidth(200);
 
     cbWholeWord =
-        namedButton<QCheckBox>(this, "cbWholeWord", QStringLiteral("Match &whole word only"));
-    cbMatchCase = namedButton<QCheckBox>(this, "cbMatchCase", QStringLiteral("Match &case"));
+        newButton<QCheckBox>(this, "cbWholeWord", QStringLiteral("Match &whole word only"));
+    cbMatchCase = newButton<QCheckBox>(this, "cbMatchCase", QStringLiteral("Match &case"));
     auto *checks = new QVBoxLayout;
     checks->addStretch(1);
     checks->addWidget(cbWholeWord);
@@ -64,8 +38,8 @@ TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWid
 
     auto *direction = new QGroupBox(QStringLiteral("Direction"), this);
     direction->setObjectName(QStringLiteral("gbDirection"));
-    rbUp = namedButton<QRadioButton>(direction, "rbUp", QStringLiteral("&Up"));
-    rbDown = namedButton<QRadioButton>(direction, "rbDown", QStringLiteral("&Down"));
+    rbUp = newButton<QRadioButton>(direction, "rbUp", QStringLiteral("&Up"));
+    rbDown = newButton<QRadioButton>(direction, "rbDown", QStringLiteral("&Down"));
     rbDown->setChecked(true);
     auto *directions = new QHBoxLayout(direction);
     directions->addWidget(rbUp);
@@ -77,12 +51,12 @@ TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWid
     options->addWidget(direction);
 
     auto *left = new QVBoxLayout;
-    left->addLayout(m_fields);
+    left->addLayout(m_fields.layout());
     left->addLayout(options);
 
-    bbFindNext = namedButton<QPushButton>(this, "bbFindNext", QStringLiteral("&Find Next"));
+    bbFindNext = newButton<QPushButton>(this, "bbFindNext", QStringLiteral("&Find Next"));
     bbFindNext->setDefault(true);
-    bbCancel = namedButton<QPushButton>(this, "bbCancel", QStringLiteral("Cancel"));
+    bbCancel = newButton<QPushButton>(this, "bbCancel", QStringLiteral("Cancel"));
     m_buttons = new QVBoxLayout;
     m_buttons->addWidget(bbFindNext);
     m_buttons->addWidget(bbCancel);
@@ -100,7 +74,7 @@ TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWid
 
 QPushButton *TFindDialog::addButton(const char *objectName, const QString &caption)
 {
-    auto *button = namedButton<QPushButton>(this, objectName, caption);
+    auto *button = newButton<QPushButton>(this, objectName, caption);
     m_buttons->insertWidget(m_buttons->indexOf(bbCancel), button);
     return button;
 }
@@ -132,7 +106,8 @@ FindOptions TFindDialog::Options() const
 TReplaceDialog::TReplaceDialog(QWidget *parent)
     : TFindDialog(QStringLiteral("ReplaceDialog1"), QStringLiteral("Replace"), parent)
 {
-    eReplaceText = addField(fields(), this, "eReplaceText", QStringLiteral("Re&place with:"));
+    eReplaceText = fields().edit(QStringLiteral("Re&place with:"), "eReplaceText");
+    eReplaceText->setMinimumWidth(200);
     bbReplace = addButton("bbReplace", QStringLiteral("&Replace"));
     bbReplaceAll = addButton("bbReplaceAll", QStringLiteral("Replace &All"));
     connect(bbReplace, &QPushButton::clicked, this, [this] { replacePressed(false); });

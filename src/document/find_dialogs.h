@@ -1,11 +1,11 @@
 #pragma once
 
+#include "controls/dialog_rows.h"
 #include "document/find_rules.h"
 
 #include <QDialog>
 
 class QCheckBox;
-class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -39,14 +39,14 @@ signals:
 
 protected:
     TFindDialog(const QString &objectName, const QString &caption, QWidget *parent);
-    QGridLayout *fields() const { return m_fields; }
+    DialogRows &fields() { return m_fields; }
     // Adds a button to the column on the right, above Cancel.
     QPushButton *addButton(const char *objectName, const QString &caption);
     // The search buttons do nothing without a search text.
     virtual void enableButtons();
 
 private:
-    QGridLayout *m_fields;
+    DialogRows m_fields;
     QVBoxLayout *m_buttons;
 };
 

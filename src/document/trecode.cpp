@@ -1,7 +1,7 @@
 #include "document/trecode.h"
 
 #include "document/memory_reuse.h"
-#include "settings/color_label.h"
+#include "controls/color_convert.h"
 
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -288,8 +288,8 @@ void TSRichEdit::applyLook(const QString &fontName, int pointSize, quint32 textC
     look.setStyleStrategy(QFont::PreferNoShaping);
     setFont(look);
     QPalette colors = palette();
-    colors.setColor(QPalette::Text, ColorLabel::toQColor(textColor));
-    colors.setColor(QPalette::Base, ColorLabel::toQColor(backColor));
+    colors.setColor(QPalette::Text, toQColor(textColor));
+    colors.setColor(QPalette::Base, toQColor(backColor));
     setPalette(colors);
 }
 

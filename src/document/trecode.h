@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/document_file.h"
-#include "document/text_lines.h"
+#include "core/text_lines.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

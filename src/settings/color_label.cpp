@@ -1,6 +1,6 @@
 #include "settings/color_label.h"
 
-#include "settings/color_value.h"
+#include "controls/color_convert.h"
 
 #include <QColor>
 
@@ -8,16 +8,6 @@ ColorLabel::ColorLabel(const QString &objectName, const QString &caption, QWidge
     : QLabel(caption, parent)
 {
     setObjectName(objectName);
-}
-
-QColor ColorLabel::toQColor(quint32 value)
-{
-    return QColor(redOf(value), greenOf(value), blueOf(value));
-}
-
-quint32 ColorLabel::fromQColor(const QColor &color)
-{
-    return colorValue(color.red(), color.green(), color.blue());
 }
 
 void ColorLabel::setFontColor(quint32 value)

@@ -17,9 +17,6 @@ public:
     // Also makes the label paint its background.
     void setBackColor(quint32 value);
 
-    static QColor toQColor(quint32 value);
-    static quint32 fromQColor(const QColor &color);
-
 signals:
     void doubleClicked();
 

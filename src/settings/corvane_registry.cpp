@@ -1,7 +1,5 @@
 #include "settings/corvane_registry.h"
 
-#include "settings/registry_file_store.h"
-
 #include <QSet>
 #include <QStringList>
 #include <cstdio>
@@ -193,10 +191,10 @@ void TCorvaneRegistry::setStore(std::shared_ptr<RegistryStore> store)
 
 std::shared_ptr<RegistryStore> TCorvaneRegistry::store()
 {
-    std::shared_ptr<RegistryStore> &store = installedStore();
-    if (!store)
-        store = std::make_shared<RegistryFileStore>(defaultRegistryFilePath());
-    return store;
+    // The program chooses its store at start; reaching here without one is a wiring fault.
+    if (!installedStore())
+        throw RegistryError(QStringLiteral("No settings store has been chosen."));
+    return installedStore();
 }
 
 void TCorvaneRegistry::setNoticeHandler(std::function<void(const QString &)> handler)

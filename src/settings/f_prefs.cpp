@@ -1,6 +1,8 @@
 #include "settings/f_prefs.h"
 
 #include "app/command_guard.h"
+#include "controls/color_convert.h"
+#include "controls/dialog_rows.h"
 #include "settings/color_label.h"
 
 #include <QBoxLayout>
@@ -10,14 +12,11 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <limits>
 
 namespace {
 
@@ -34,64 +33,14 @@ template <typename T> const SettingEntry *setting(T SettingsFields::*field)
     Q_UNREACHABLE();
 }
 
-template <typename Button> Button *button(QWidget *page, const char *name, const char *caption)
-{
-    auto *result = new Button(QString::fromLatin1(caption), page);
-    result->setObjectName(QLatin1String(name));
-    result->setAccessibleName(result->text().remove(QLatin1Char('&')));
-    return result;
-}
-
-QCheckBox *checkBox(QWidget *page, const char *name, const char *caption)
-{
-    return button<QCheckBox>(page, name, caption);
-}
-
-// Any stored text fits: the default limit of 32767 would cut longer ones.
-QLineEdit *lineEdit(QWidget *page, const char *name)
-{
-    auto *edit = new QLineEdit(page);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    return edit;
-}
-
-QLabel *label(QWidget *page, const char *caption, QWidget *buddy = nullptr)
-{
-    auto *text = new QLabel(QString::fromLatin1(caption), page);
-    text->setBuddy(buddy);
-    return text;
-}
-
-QGroupBox *group(QWidget *page, const char *title, QLayout *layout)
-{
-    auto *box = new QGroupBox(QString::fromLatin1(title), page);
-    box->setLayout(layout);
-    return box;
-}
-
-QVBoxLayout *column(std::initializer_list<QWidget *> widgets)
-{
-    auto *layout = new QVBoxLayout;
-    for (QWidget *widget : widgets)
-        layout->addWidget(widget);
-    return layout;
-}
-
-// Groups stacked from the top of a tab page.
-QWidget *fillPage(QWidget *page, std::initializer_list<QWidget *> groups)
-{
-    QVBoxLayout *layout = column(groups);
-    layout->addStretch(1);
-    page->setLayout(layout);
-    return page;
-}
-
-QWidget *newPage(const char *name)
+// A tab page whose rows stack from the top.
+DialogRows newPage(const char *name)
 {
     auto *page = new QWidget;
     page->setObjectName(QLatin1String(name));
-    return page;
+    DialogRows rows(page);
+    page->setLayout(rows.layout());
+    return rows;
 }
 
 const char DoubleClickNote[] = "(double-click to change)";
@@ -129,24 +78,27 @@ TPrefs::TPrefs(QWidget *parent)
 
 QWidget *TPrefs::buildGeneralPage()
 {
-    QWidget *result = newPage("tsGeneral");
-    cbSplash = checkBox(result, "cbSplash", "Show &Splash-screen");
+    DialogRows rows = newPage("tsGeneral");
+    QWidget *result = rows.owner();
+    DialogRows startup = rows.group(nullptr, QStringLiteral("Startup :"));
+    cbSplash = startup.checkBox("cbSplash", QStringLiteral("Show &Splash-screen"));
     cbSplash->setEnabled(false);
-    cbAppMaxi = checkBox(result, "cbAppMaxi", "Start application &maximized");
-    cbNewDoc = checkBox(result, "cbNewDoc", "Create &new HTML-document");
-    cbDocMaxi = checkBox(result, "cbDocMaxi", "Load document ma&ximized");
-    cbMinDoc = checkBox(result, "cbMinDoc", "Create new HTML-document with minimal content");
-    cbShowComp = checkBox(result, "cbShowComp", "Show &Components-list automatically");
-    return fillPage(
-        result, {
-                    group(result, "Startup :", column({cbSplash, cbAppMaxi, cbNewDoc})),
-                    group(result, "HTML - documents :", column({cbDocMaxi, cbMinDoc, cbShowComp})),
-                });
+    cbAppMaxi = startup.checkBox("cbAppMaxi", QStringLiteral("Start application &maximized"));
+    cbNewDoc = startup.checkBox("cbNewDoc", QStringLiteral("Create &new HTML-document"));
+    DialogRows documents = rows.group(nullptr, QStringLiteral("HTML - documents :"));
+    cbDocMaxi = documents.checkBox("cbDocMaxi", QStringLiteral("Load document ma&ximized"));
+    cbMinDoc = documents.checkBox("cbMinDoc",
+                                  QStringLiteral("Create new HTML-document with minimal content"));
+    cbShowComp =
+        documents.checkBox("cbShowComp", QStringLiteral("Show &Components-list automatically"));
+    rows.stretch();
+    return result;
 }
 
 QWidget *TPrefs::buildEditorPage()
 {
-    QWidget *result = newPage("tsEditor");
+    DialogRows rows = newPage("tsEditor");
+    QWidget *result = rows.owner();
 
     lbFontName = new ColorLabel(QStringLiteral("lbFontName"), QString(), result);
     lbFontName->setAlignment(Qt::AlignCenter);
@@ -155,17 +107,21 @@ QWidget *TPrefs::buildEditorPage()
     lbFontName->setFont(QFont(QStringLiteral("Courier New"), 10));
     lbFontName->setBackColor(0xFFFFFF);
     connect(lbFontName, &ColorLabel::doubleClicked, this, &TPrefs::ChooseFontClick);
+    DialogRows font = rows.group(nullptr, QStringLiteral("Font for normal text :"));
+    font.wide(new QLabel(QString::fromLatin1(DoubleClickNote), result));
+    font.wide(lbFontName);
 
     lbTextCol = new ColorLabel(QStringLiteral("lbTextCol"), QStringLiteral("Text color"), result);
     lbBGCol = new ColorLabel(QStringLiteral("lbBGCol"), QStringLiteral("Background color"), result);
-    auto *editorColors = new QHBoxLayout;
+    DialogRows editorColors = rows.group(nullptr, QStringLiteral("Text and background color :"));
+    int column = 0;
     for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
         sample->setAlignment(Qt::AlignCenter);
         sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         sample->setMinimumHeight(28);
         connect(sample, &ColorLabel::doubleClicked, this,
                 [this, sample] { ChooseEditorColorClick(sample); });
-        editorColors->addWidget(sample);
+        editorColors.layout()->addWidget(sample, 0, column++);
     }
 
     lbText = new ColorLabel(QStringLiteral("lbText"), QStringLiteral("normal text"), result);
@@ -173,74 +129,67 @@ QWidget *TPrefs::buildEditorPage()
     lbImages =
         new ColorLabel(QStringLiteral("lbImages"), QStringLiteral("images (img src)"), result);
     lbOther = new ColorLabel(QStringLiteral("lbOther"), QStringLiteral("other tags"), result);
-    auto *tagColors = new QGridLayout;
-    tagColors->addWidget(label(result, DoubleClickNote), 0, 0, 1, 2);
-    tagColors->addWidget(lbText, 1, 0);
-    tagColors->addWidget(lbLinks, 1, 1);
-    tagColors->addWidget(lbImages, 2, 0);
-    tagColors->addWidget(lbOther, 2, 1);
+    DialogRows tagColors = rows.group(nullptr, QStringLiteral("Colors for text and tags :"));
+    tagColors.wide(new QLabel(QString::fromLatin1(DoubleClickNote), result));
+    tagColors.layout()->addWidget(lbText, 1, 0);
+    tagColors.layout()->addWidget(lbLinks, 1, 1);
+    tagColors.layout()->addWidget(lbImages, 2, 0);
+    tagColors.layout()->addWidget(lbOther, 2, 1);
     // Stored and shown only: nothing reads them, so they cannot be changed here.
-    QGroupBox *tagGroup = group(result, "Colors for text and tags :", tagColors);
-    tagGroup->setEnabled(false);
-
-    return fillPage(result, {
-                                group(result, "Font for normal text :",
-                                      column({label(result, DoubleClickNote), lbFontName})),
-                                group(result, "Text and background color :", editorColors),
-                                tagGroup,
-                            });
+    tagColors.owner()->setEnabled(false);
+    rows.stretch();
+    return result;
 }
 
 QWidget *TPrefs::buildMiscPage()
 {
-    QWidget *result = newPage("tsMisc");
-    eBrowser = lineEdit(result, "eBrowser");
+    DialogRows rows = newPage("tsMisc");
+    QWidget *result = rows.owner();
+    DialogRows browser = rows.group(nullptr, QStringLiteral("External Browser :"));
+    eBrowser = newLineEdit(result, "eBrowser");
     sbLocateBrowser = new QToolButton(result);
-    sbLocateBrowser->setObjectName(QStringLiteral("sbLocateBrowser"));
+    nameControl(sbLocateBrowser, "sbLocateBrowser", QStringLiteral("Locate the external browser"));
     sbLocateBrowser->setText(QStringLiteral("..."));
     sbLocateBrowser->setToolTip(QStringLiteral("Locate the external browser"));
-    sbLocateBrowser->setAccessibleName(QStringLiteral("Locate the external browser"));
     connect(sbLocateBrowser, &QToolButton::clicked, this, &TPrefs::sbLocateBrowserClick);
-    auto *browser = new QHBoxLayout;
-    browser->addWidget(eBrowser, 1);
-    browser->addWidget(sbLocateBrowser);
+    browser.layout()->addWidget(eBrowser, 0, 0);
+    browser.layout()->addWidget(sbLocateBrowser, 0, 1);
 
-    eAuthorName = lineEdit(result, "eAuthorName");
-    eAuthorEMail = lineEdit(result, "eAuthorEMail");
-    auto *author = new QFormLayout;
-    author->addRow(label(result, "&Name :", eAuthorName), eAuthorName);
-    author->addRow(label(result, "&EMail :", eAuthorEMail), eAuthorEMail);
-
-    return fillPage(result, {group(result, "External Browser :", browser),
-                             group(result, "Author information :", author)});
+    DialogRows author = rows.group(nullptr, QStringLiteral("Author information :"));
+    eAuthorName = author.edit(QStringLiteral("&Name :"), "eAuthorName");
+    eAuthorEMail = author.edit(QStringLiteral("&EMail :"), "eAuthorEMail");
+    rows.stretch();
+    return result;
 }
 
 QWidget *TPrefs::buildNetscapePage()
 {
-    QWidget *result = newPage("tsNetscape");
+    DialogRows rows = newPage("tsNetscape");
+    QWidget *result = rows.owner();
+    DialogRows group =
+        rows.group(nullptr, QStringLiteral("Use Netscape extentions in standard tags :"));
     auto *example = new QLabel(
         QStringLiteral("(Ex: &lt;HR <span style=\"color:#ff0000\">SIZE=4</span>&gt;)"), result);
     example->setTextFormat(Qt::RichText);
-    rbYes = button<QRadioButton>(result, "rbYes", "&Yes");
-    rbNo = button<QRadioButton>(result, "rbNo", "&No");
+    group.wide(example);
+    rbYes = newButton<QRadioButton>(result, "rbYes", QStringLiteral("&Yes"));
+    rbNo = newButton<QRadioButton>(result, "rbNo", QStringLiteral("&No"));
     rbNo->setChecked(true);
-
-    return fillPage(result, {group(result, "Use Netscape extentions in standard tags :",
-                                   column({example, rbYes, rbNo}))});
+    group.wide(rbYes);
+    group.wide(rbNo);
+    rows.stretch();
+    return result;
 }
 
 QWidget *TPrefs::buildFtpPage()
 {
-    QWidget *result = newPage("tsFTP");
-    eHost = lineEdit(result, "eHost");
-    eUserName = lineEdit(result, "eUserName");
-    ePassword = lineEdit(result, "ePassword");
-    eInitDir = lineEdit(result, "eInitDir");
-    auto *layout = new QFormLayout(result);
-    layout->addRow(label(result, "&Host", eHost), eHost);
-    layout->addRow(label(result, "&Username :", eUserName), eUserName);
-    layout->addRow(label(result, "&Password :", ePassword), ePassword);
-    layout->addRow(label(result, "&Inital dir :", eInitDir), eInitDir);
+    DialogRows rows = newPage("tsFTP");
+    QWidget *result = rows.owner();
+    eHost = rows.edit(QStringLiteral("&Host"), "eHost");
+    eUserName = rows.edit(QStringLiteral("&Username :"), "eUserName");
+    ePassword = rows.edit(QStringLiteral("&Password :"), "ePassword");
+    eInitDir = rows.edit(QStringLiteral("&Inital dir :"), "eInitDir");
+    rows.stretch();
     return result;
 }
 
@@ -393,10 +342,10 @@ void TPrefs::ChooseEditorColorClick(ColorLabel *Sender)
     QColorDialog dialog(this);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
-    dialog.setCurrentColor(ColorLabel::toQColor(m_lastColor));
+    dialog.setCurrentColor(toQColor(m_lastColor));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_lastColor = ColorLabel::fromQColor(dialog.selectedColor());
+    m_lastColor = fromQColor(dialog.selectedColor());
     for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
         if (Sender == lbTextCol)
             sample->setFontColor(m_lastColor);

@@ -1,11 +1,12 @@
 #include "tags/f_edtag.h"
 
+#include "controls/dialog_rows.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QValidator>
-#include <limits>
 
 namespace {
 
@@ -42,29 +43,22 @@ public:
 TEdTag::TEdTag(QWidget *parent)
     : TStdDialog(QStringLiteral("EdTag"), QStringLiteral("Edit User-Tag"), parent)
 {
-    auto *grid = new QGridLayout;
-    int row = 0;
+    DialogRows rows(this);
     for (const TagEdit &face : TagEdits) {
-        QLineEdit *edit = this->*face.edit = new QLineEdit(this);
-        edit->setObjectName(QLatin1String(face.editName));
-        // Any stored text fits: the default limit of 32767 would cut longer ones.
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        QLabel *label = this->*face.label = new QLabel(QString::fromLatin1(face.caption), this);
-        label->setObjectName(QLatin1String(face.labelName));
-        label->setBuddy(edit);
-        grid->addWidget(label, row, 0);
+        QLineEdit *edit = this->*face.edit = newLineEdit(this, face.editName);
         // The title row leaves room for its note.
-        grid->addWidget(edit, row, 1, 1, row == 0 ? 1 : 2);
-        ++row;
+        const int span = face.edit == &TEdTag::eTitle ? 1 : -1;
+        this->*face.label =
+            rows.labelled(QString::fromLatin1(face.caption), edit, face.labelName, span);
     }
     eTitle->setMaxLength(2 * TitleLength);
     eTitle->setValidator(new TitleValidator(eTitle));
     eTitle->setFixedWidth(eTitle->fontMetrics().horizontalAdvance(QStringLiteral("WWWWW")) + 12);
     Label5 = new QLabel(QStringLiteral("(max. 4 chars)"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
-    grid->addWidget(Label5, 0, 2);
-    grid->setColumnMinimumWidth(2, 220);
-    body()->addLayout(grid);
+    rows.layout()->addWidget(Label5, 0, 2);
+    rows.layout()->setColumnMinimumWidth(2, 220);
+    body()->addLayout(rows.layout());
 }
 
 int TEdTag::ShowModal()

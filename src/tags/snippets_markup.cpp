@@ -1,6 +1,6 @@
 #include "tags/snippets_markup.h"
 
-#include "document/insertion.h"
+#include "core/insertion.h"
 
 namespace {
 

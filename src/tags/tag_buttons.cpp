@@ -3,7 +3,7 @@
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
 #include "dialogs/f_hr.h"
-#include "document/insertion.h"
+#include "core/insertion.h"
 #include "settings/settings_schema.h"
 #include "tags/tag_buttons_markup.h"
 

@@ -1,6 +1,6 @@
 #include "tags/tag_buttons_markup.h"
 
-#include "document/insertion.h"
+#include "core/insertion.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "tags/user_tag_commands.h"
 
 #include "controls/message_box.h"
-#include "document/insertion.h"
+#include "core/insertion.h"
 #include "tags/f_usrtag.h"
 #include "tags/user_tags.h"
 

@@ -1,4 +1,5 @@
 #include "controls/dialog_rows.h"
+#include "controls/updown.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,7 +16,8 @@ TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
     QLineEdit *title = rows.edit(QStringLiteral("&Title :"), "eTitle", QStringLiteral("x"));
     const DialogRows::ButtonRow link =
         rows.editWithButton(QStringLiteral("&Link :"), "eLink", "sbLink");
-    TUpDown *size = rows.upDown(QStringLiteral("&Size :"), "eSize", "UpDown1", {1, 6, 1});
+    auto *size = new TUpDown(QStringLiteral("UpDown1"), QStringLiteral("eSize"), {1, 6, 1});
+    rows.labelled(QStringLiteral("&Size :"), size, "Label1");
     QCheckBox *border = rows.checkBox("cbBorder", QStringLiteral("&Border"), true);
     DialogRows inner = rows.group("gbInner", QStringLiteral("Inner"));
     QLineEdit *deep = inner.edit(QStringLiteral("&Deep :"), "eDeep");
@@ -33,8 +35,10 @@ TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
     EXPECT_EQ(rows.layout()->itemAtPosition(1, 2)->widget(), link.button);
 
     EXPECT_EQ(dialog.findChild<TUpDown *>(QStringLiteral("UpDown1")), size);
-    EXPECT_EQ(rows.lastLabel()->text(), QStringLiteral("&Size :"));
-    EXPECT_EQ(rows.lastLabel()->buddy(), size);
+    auto *sizeLabel = dialog.findChild<QLabel *>(QStringLiteral("Label1"));
+    ASSERT_NE(sizeLabel, nullptr);
+    EXPECT_EQ(sizeLabel->text(), QStringLiteral("&Size :"));
+    EXPECT_EQ(sizeLabel->buddy(), size);
 
     EXPECT_TRUE(border->isChecked());
     EXPECT_EQ(border->accessibleName(), QStringLiteral("Border"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/insertion.h"
+#include "core/insertion.h"
 
 #include <QString>
 #include <functional>

@@ -1,5 +1,8 @@
 #include "support/test_environment.h"
 
+#include "settings/corvane_registry.h"
+#include "settings/registry_file_store.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -11,4 +14,5 @@ void isolateTestEnvironment()
     qputenv("XDG_CONFIG_HOME", path + "/.config");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    TCorvaneRegistry::setStore(std::make_shared<RegistryFileStore>(defaultRegistryFilePath()));
 }

@@ -1,4 +1,4 @@
-#include "document/memory_text.h"
+#include "core/memory_text.h"
 #include "tags/snippets_markup.h"
 
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "document/memory_text.h"
+#include "core/memory_text.h"
 #include "tags/tag_buttons_markup.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "tags/user_tag_commands.h"
 
 #include "document/f_html.h"
-#include "document/memory_text.h"
+#include "core/memory_text.h"
 #include "document/trecode.h"
 #include "settings/corvane_registry.h"
 #include "support/document_fixture.h"

@@ -1,4 +1,4 @@
-#include "settings/color_value.h"
+#include "core/color_value.h"
 
 #include <gtest/gtest.h>
 

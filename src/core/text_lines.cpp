@@ -1,4 +1,4 @@
-#include "document/text_lines.h"
+#include "core/text_lines.h"
 
 namespace textlines {
 

@@ -1,4 +1,4 @@
-#include "document/memory_text.h"
+#include "core/memory_text.h"
 
 MemoryText::MemoryText(const QString &text, int caretBlock, int caretColumn)
     : m_blocks(text.split(QLatin1Char('\n')))

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/insertion.h"
-#include "document/text_lines.h"
+#include "core/insertion.h"
+#include "core/text_lines.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "document/memory_text.h"
+#include "core/memory_text.h"
 #include "support/insertion_cases.h"
 
 #include <gtest/gtest.h>
