@@ -76,7 +76,7 @@ int main(int argc, char **argv)
 
     THTML *document = nullptr;
     step("open into a shown window", fileMb, [&] {
-        document = openDocumentWindow(*frame.mdiArea(), path);
+        document = frame.openDocument(path);
         QCoreApplication::processEvents();
     });
     if (!document)

@@ -55,7 +55,7 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 
 THTML *open(TMain &frame, const QString &path)
 {
-    THTML *document = openDocumentWindow(*frame.mdiArea(), path);
+    THTML *document = frame.openDocument(path);
     QCoreApplication::processEvents();
     return document;
 }

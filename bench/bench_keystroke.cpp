@@ -111,7 +111,7 @@ void typeAndErase(const char *name, QWidget &editor, int pairs)
 
 THTML *openFocused(TMain &frame, const QString &path)
 {
-    THTML *document = openDocumentWindow(*frame.mdiArea(), path);
+    THTML *document = frame.openDocument(path);
     if (!document)
         return nullptr;
     document->parentWidget()->showMaximized();

@@ -1,16 +1,16 @@
 #include "app/f_main.h"
 
-#include "app/command_guard.h"
 #include "app/file_commands.h"
 #include "app/printing.h"
 #include "controls/glyphs.h"
+#include "controls/run_guarded.h"
 #include "document/f_html.h"
 #include "settings/f_prefs.h"
 #include "tags/user_tag_commands.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,8 +21,6 @@
 #include <QToolButton>
 
 namespace {
-
-TMain *theFrame = nullptr;
 
 using Command = std::function<void(TMain &)>;
 
@@ -52,7 +50,6 @@ struct SpeedButton {
 TMain::TMain(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), m_area(new QMdiArea(this)), m_printing(this), m_arguments(arguments)
 {
-    theFrame = this;
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Pagewick"));
     setWindowIcon(glyphIcon(Glyph::AppIcon));
@@ -70,19 +67,12 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TMain::~TMain()
-{
-    if (theFrame == this)
-        theFrame = nullptr;
-}
-
-TMain *TMain::instance() { return theFrame; }
-
 void TMain::buildMenus()
 {
     const Command none;
     const std::vector<Menu> menus = {
-        {"miFile", "&File",
+        {"miFile",
+         "&File",
          {{"miNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), &TMain::sbNewClick},
           {"miOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &TMain::sbOpenClick},
           {"N1", "-", {}, none},
@@ -93,12 +83,14 @@ void TMain::buildMenus()
           {"miPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), &TMain::sbPrintClick},
           {"N3", "-", {}, none},
           {"miExit", "E&xit", {}, &TMain::sbExitClick}}},
-        {"miEdit", "&Edit",
+        {"miEdit",
+         "&Edit",
          {{"miFind", "F&ind...", {}, &TMain::miFindClick},
           {"miFindNext", "Find &next", QKeySequence(Qt::Key_F3), &TMain::miFindNextClick},
           {"N4", "-", {}, none},
           {"miReplace", "&Replace...", {}, &TMain::miReplaceClick}}},
-        {"miTools", "&Tools",
+        {"miTools",
+         "&Tools",
          {{"miHPWiz", "&Homepage Wizard", {}, none},
           {"N6", "-", {}, none},
           {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick}}},
@@ -117,8 +109,9 @@ void TMain::buildMenus()
             action->setShortcut(item.shortcut);
             action->setEnabled(separator || bool(item.handler));
             if (item.handler) {
-                connect(action, &QAction::triggered, this,
-                        [this, handler = item.handler] { runGuarded(this, [&] { handler(*this); }); });
+                connect(action, &QAction::triggered, this, [this, handler = item.handler] {
+                    runGuarded(this, [&] { handler(*this); });
+                });
             }
         }
     }
@@ -210,10 +203,23 @@ void TMain::FormShow()
     });
     const QString first = m_arguments.value(0);
     if (!first.isEmpty() && first.contains(QLatin1String(".htm")))
-        runGuarded(this, [&] { openDocumentWindow(*m_area, first); });
+        runGuarded(this, [&] { openDocument(first); });
 }
 
-THTML *TMain::sbNewClick() { return newDocumentWindow(*m_area); }
+THTML *TMain::sbNewClick()
+{
+    return newDocumentWindow(*m_area, saveHandler());
+}
+
+THTML *TMain::openDocument(const QString &path)
+{
+    return openDocumentWindow(*m_area, path, saveHandler());
+}
+
+THTML::SaveHandler TMain::saveHandler()
+{
+    return [this](THTML &document) { return saveDocument(document, *SaveDialog1); };
+}
 
 void TMain::sbOpenClick()
 {
@@ -221,15 +227,14 @@ void TMain::sbOpenClick()
         return;
     const QString path = OpenDialog1->selectedFiles().constFirst();
     OpenDialog1->selectFile(path);
-    openDocumentWindow(*m_area, path);
+    openDocument(path);
 }
 
-bool TMain::SaveDocument(THTML *document)
+void TMain::sbSaveClick()
 {
-    return document && saveDocument(*document, *SaveDialog1);
+    if (THTML *document = activeDocument())
+        saveDocument(*document, *SaveDialog1);
 }
-
-void TMain::sbSaveClick() { SaveDocument(activeDocument()); }
 
 void TMain::miSaveAsClick()
 {
@@ -237,7 +242,10 @@ void TMain::miSaveAsClick()
         saveDocumentAs(*document, *SaveDialog1);
 }
 
-void TMain::sbExitClick() { close(); }
+void TMain::sbExitClick()
+{
+    close();
+}
 
 void TMain::sbPrintClick()
 {
@@ -245,7 +253,10 @@ void TMain::sbPrintClick()
         printDocument(document, m_printing.printDialog());
 }
 
-void TMain::miPrinterSetupClick() { m_printing.setupDialog().exec(); }
+void TMain::miPrinterSetupClick()
+{
+    m_printing.setupDialog().exec();
+}
 
 void TMain::miFindClick()
 {
@@ -272,7 +283,10 @@ void TMain::miPrefsClick()
     prefs.ShowModal();
 }
 
-void TMain::miUserTagsClick() { runUserTagManager(this); }
+void TMain::miUserTagsClick()
+{
+    runUserTagManager(this);
+}
 
 void TMain::closeEvent(QCloseEvent *event)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/printing.h"
+#include "document/f_html.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -12,7 +13,6 @@ class QPageSetupDialog;
 class QPrintDialog;
 class QPrinter;
 class QToolButton;
-class THTML;
 
 // The frame: menus, the file tool bar and the document windows.
 class TMain : public QMainWindow {
@@ -21,10 +21,6 @@ class TMain : public QMainWindow {
 public:
     // arguments: the command line after the program name.
     explicit TMain(const QStringList &arguments = {}, QWidget *parent = nullptr);
-    ~TMain() override;
-
-    // The one frame, for document windows that need its Save command.
-    static TMain *instance();
 
     THTML *activeDocument() const;
     QList<THTML *> documents() const;
@@ -41,8 +37,8 @@ public:
     void miPrefsClick();
     void miUserTagsClick();
 
-    // Save of a given document (the close question uses it); true when written.
-    bool SaveDocument(THTML *document);
+    // Opens path in a new document window; nullptr when it could not be read.
+    THTML *openDocument(const QString &path);
 
     QFileDialog *OpenDialog1;
     QFileDialog *SaveDialog1;
@@ -64,6 +60,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    THTML::SaveHandler saveHandler();
     void buildMenus();
     void buildSpeedPanel();
 

@@ -1,7 +1,7 @@
 #include "app/file_commands.h"
 
-#include "app/command_error.h"
 #include "controls/message_box.h"
+#include "core/command_error.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
 #include "document/trecode.h"
@@ -15,9 +15,11 @@ namespace {
 
 const QString HtmlFilter = QStringLiteral("HTML files (*.htm *.html)");
 
-THTML *createDocumentWindow(QMdiArea &area, const std::function<void(THTML &)> &setUp)
+THTML *createDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save,
+                            const std::function<void(THTML &)> &setUp)
 {
     auto *document = new THTML;
+    document->setSaveHandler(save);
     QMdiSubWindow *frame = area.addSubWindow(document);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->resize(646, 480);
@@ -62,17 +64,17 @@ QFileDialog *createFileDialog(QWidget *parent, const char *name, QFileDialog::Ac
 
 } // namespace
 
-THTML *newDocumentWindow(QMdiArea &area)
+THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save)
 {
-    return createDocumentWindow(area, [](THTML &document) {
+    return createDocumentWindow(area, save, [](THTML &document) {
         document.SetFileName(NoName);
         document.NewDocument(false);
     });
 }
 
-THTML *openDocumentWindow(QMdiArea &area, const QString &path)
+THTML *openDocumentWindow(QMdiArea &area, const QString &path, const THTML::SaveHandler &save)
 {
-    return createDocumentWindow(area, [&path](THTML &document) {
+    return createDocumentWindow(area, save, [&path](THTML &document) {
         document.SetFileName(path);
         document.LoadDocument();
     });

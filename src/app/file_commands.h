@@ -1,16 +1,18 @@
 #pragma once
 
+#include "document/f_html.h"
+
 #include <QString>
 
 class QFileDialog;
 class QMdiArea;
 class QWidget;
-class THTML;
 
 // Creates a document window in the frame, sets it up and shows it. A window whose set-up
 // fails (settings or file unreadable) is reported and closed again; then nullptr.
-THTML *newDocumentWindow(QMdiArea &area);
-THTML *openDocumentWindow(QMdiArea &area, const QString &path);
+// Each window saves through save when its close question is answered Yes.
+THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save);
+THTML *openDocumentWindow(QMdiArea &area, const QString &path, const THTML::SaveHandler &save);
 
 // Save and Save as of one document; true when the text was written.
 bool saveDocument(THTML &document, QFileDialog &saveDialog);

@@ -1,4 +1,4 @@
-#include "app/command_guard.h"
+#include "app/registry_notices.h"
 #include "app/f_main.h"
 #include "document/document_file.h"
 #include "document/memory_reuse.h"

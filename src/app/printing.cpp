@@ -1,6 +1,6 @@
 #include "app/printing.h"
 
-#include "app/command_error.h"
+#include "core/command_error.h"
 #include "controls/message_box.h"
 #include "document/f_html.h"
 #include "document/trecode.h"

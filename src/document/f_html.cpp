@@ -1,8 +1,7 @@
 #include "document/f_html.h"
 
-#include "app/command_error.h"
-#include "app/command_guard.h"
-#include "app/f_main.h"
+#include "core/command_error.h"
+#include "controls/run_guarded.h"
 #include "controls/busy_progress.h"
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
@@ -306,8 +305,7 @@ bool THTML::FormCloseQuery()
                                   MessageType::Confirmation, mbYes | mbNo | mbCancel);
     if (answer == mrYes) {
         // Close only when the text is safe on disk.
-        TMain *frame = TMain::instance();
-        return frame && frame->SaveDocument(this);
+        return m_save && m_save(*this);
     }
     return answer == mrNo;
 }

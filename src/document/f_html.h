@@ -1,10 +1,11 @@
 #pragma once
 
-#include "document/document_file.h"
 #include "core/insertion.h"
+#include "document/document_file.h"
 #include "tags/user_tag_commands.h"
 
 #include <QWidget>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -36,6 +37,11 @@ public:
 
     void PosChange();
     QString statusText(int panel) const;
+
+    // Saves the window's text as the frame does (Save, or Save as for an untitled one); true when
+    // the text was written. The frame sets it when it creates the window.
+    using SaveHandler = std::function<bool(THTML &)>;
+    void setSaveHandler(SaveHandler save) { m_save = std::move(save); }
 
     // The close question; true when the window may close.
     bool FormCloseQuery();
@@ -116,4 +122,5 @@ private:
     FileFormat m_format;
     QLabel *m_panels[4] = {};
     bool m_closeApproved = false;
+    SaveHandler m_save;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/command_error.h"
+#include "core/command_error.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "settings/f_prefs.h"
 
-#include "app/command_guard.h"
+#include "controls/run_guarded.h"
 #include "controls/color_convert.h"
 #include "controls/dialog_rows.h"
 #include "settings/color_label.h"

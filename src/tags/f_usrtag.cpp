@@ -1,6 +1,6 @@
 #include "tags/f_usrtag.h"
 
-#include "app/command_error.h"
+#include "core/command_error.h"
 #include "controls/message_box.h"
 #include "tags/f_edtag.h"
 #include "tags/user_tags.h"

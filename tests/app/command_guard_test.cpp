@@ -1,4 +1,5 @@
-#include "app/command_guard.h"
+#include "app/registry_notices.h"
+#include "controls/run_guarded.h"
 #include "app/f_main.h"
 #include "document/f_html.h"
 #include "settings/corvane_registry.h"

@@ -95,7 +95,7 @@ TEST_F(FileCommands, CrLfStraddlingTheMegabyteBoundaryRoundTrips)
     bytes[(1 << 20) - 1] = '\r';
     bytes += "\nlast line\r\n";
     const QString path = writeFile("straddle.htm", bytes);
-    THTML *document = openDocumentWindow(*frame->mdiArea(), path);
+    THTML *document = frame->openDocument(path);
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(document->LineCount(), 2);
     QFile::remove(path);
@@ -129,7 +129,7 @@ TEST_F(FileCommands, NothingTheUserDoesDuringABigLoadTouchesTheHalfLoadedDocumen
         QTest::keyClick(main, Qt::Key_F4, Qt::ControlModifier);
     });
     user.start();
-    THTML *document = openDocumentWindow(*frame->mdiArea(), path);
+    THTML *document = frame->openDocument(path);
     user.stop();
     ASSERT_TRUE(meddled) << "the progress window never showed";
     ASSERT_NE(document, nullptr);

@@ -9,7 +9,3 @@ class QWidget;
 // point (menu item, button, drop, start-up read) runs through here: no exception may leave a
 // slot or event handler.
 void runGuarded(QWidget *parent, const std::function<void()> &command);
-
-// Notices of the settings store (such as where a damaged settings file was kept) are shown to
-// the user in a warning box over window.
-void showRegistryNotices(QWidget *window);

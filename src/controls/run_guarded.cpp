@@ -1,10 +1,8 @@
-#include "app/command_guard.h"
+#include "controls/run_guarded.h"
 
-#include "app/command_error.h"
 #include "controls/message_box.h"
-#include "settings/corvane_registry.h"
+#include "core/command_error.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <new>
 
@@ -19,11 +17,4 @@ void runGuarded(QWidget *parent, const std::function<void()> &command)
     } catch (const std::exception &error) {
         ShowError(parent, QString::fromLocal8Bit(error.what()));
     }
-}
-
-void showRegistryNotices(QWidget *window)
-{
-    TCorvaneRegistry::setNoticeHandler([window = QPointer<QWidget>(window)](const QString &text) {
-        MessageDlg(window, text, MessageType::Warning, mbOK);
-    });
 }
