@@ -6,17 +6,29 @@ MemoryText::MemoryText(const QString &text, int caretBlock, int caretColumn)
     setCaret(caretBlock, caretColumn);
 }
 
-QString MemoryText::text() const { return m_blocks.join(QLatin1Char('\n')); }
+QString MemoryText::text() const
+{
+    return m_blocks.join(QLatin1Char('\n'));
+}
 
-void MemoryText::InsertLine(const QString &Text) { textlines::insertLine(*this, Text); }
-void MemoryText::AppendLine(const QString &Text) { textlines::appendLine(*this, Text); }
+void MemoryText::InsertLine(const QString &Text)
+{
+    textlines::lineAboveCaret(*this, Text);
+}
+void MemoryText::AppendLine(const QString &Text)
+{
+    textlines::lineAtEnd(*this, Text);
+}
 
 void MemoryText::InsertAtCaret(const QString &Text, bool UseOffset, int Offset)
 {
-    textlines::insertAtCaret(*this, Text, UseOffset, Offset);
+    textlines::spliceAtCaret(*this, Text, UseOffset, Offset);
 }
 
-int MemoryText::LineCount() const { return textlines::count(*this); }
+int MemoryText::LineCount() const
+{
+    return textlines::count(*this);
+}
 
 void MemoryText::ClearText()
 {
@@ -24,11 +36,26 @@ void MemoryText::ClearText()
     setCaret(0, 0);
 }
 
-int MemoryText::blockCount() const { return int(m_blocks.size()); }
-QString MemoryText::blockText(int block) const { return m_blocks.at(block); }
-int MemoryText::blockLength(int block) const { return int(m_blocks.at(block).size()); }
-int MemoryText::caretBlock() const { return m_caretBlock; }
-int MemoryText::caretColumn() const { return m_caretColumn; }
+int MemoryText::blockCount() const
+{
+    return int(m_blocks.size());
+}
+QString MemoryText::blockText(int block) const
+{
+    return m_blocks.at(block);
+}
+int MemoryText::blockLength(int block) const
+{
+    return int(m_blocks.at(block).size());
+}
+int MemoryText::caretBlock() const
+{
+    return m_caretBlock;
+}
+int MemoryText::caretColumn() const
+{
+    return m_caretColumn;
+}
 
 void MemoryText::insertAt(int block, int column, const QString &text)
 {

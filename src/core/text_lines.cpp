@@ -36,17 +36,17 @@ void setCol(LineBuffer &buffer, int col)
     buffer.setCaret(block, qMin(qMax(col, 0), buffer.blockLength(block)));
 }
 
-void insertLine(LineBuffer &buffer, const QString &text)
+void lineAboveCaret(LineBuffer &buffer, const QString &text)
 {
     insertAt(buffer, buffer.caretBlock(), text);
 }
 
-void appendLine(LineBuffer &buffer, const QString &text)
+void lineAtEnd(LineBuffer &buffer, const QString &text)
 {
     insertAt(buffer, count(buffer), text);
 }
 
-void insertAtCaret(LineBuffer &buffer, const QString &text, bool useOffset, int offset)
+void spliceAtCaret(LineBuffer &buffer, const QString &text, bool useOffset, int offset)
 {
     const int row = buffer.caretBlock();
     const int col = buffer.caretColumn();

@@ -33,9 +33,10 @@ bool insertAt(LineBuffer &buffer, int i, const QString &s);
 void setRow(LineBuffer &buffer, int row);
 void setCol(LineBuffer &buffer, int col);
 
-// The insertion operations every command uses.
-void insertLine(LineBuffer &buffer, const QString &text);
-void appendLine(LineBuffer &buffer, const QString &text);
-void insertAtCaret(LineBuffer &buffer, const QString &text, bool useOffset, int offset);
+// The insertion operations every command uses (InsertLine, AppendLine and InsertAtCaret of
+// the document window and the in-memory text).
+void lineAboveCaret(LineBuffer &buffer, const QString &text);
+void lineAtEnd(LineBuffer &buffer, const QString &text);
+void spliceAtCaret(LineBuffer &buffer, const QString &text, bool useOffset, int offset);
 
 } // namespace textlines

@@ -320,17 +320,17 @@ void THTML::closeEvent(QCloseEvent *event)
 
 void THTML::InsertLine(const QString &Text)
 {
-    RichEdit->editStep([&] { textlines::insertLine(*RichEdit, Text); });
+    RichEdit->editStep([&] { textlines::lineAboveCaret(*RichEdit, Text); });
 }
 
 void THTML::AppendLine(const QString &Text)
 {
-    RichEdit->editStep([&] { textlines::appendLine(*RichEdit, Text); });
+    RichEdit->editStep([&] { textlines::lineAtEnd(*RichEdit, Text); });
 }
 
 void THTML::InsertAtCaret(const QString &Text, bool UseOffset, int Offset)
 {
-    RichEdit->editStep([&] { textlines::insertAtCaret(*RichEdit, Text, UseOffset, Offset); });
+    RichEdit->editStep([&] { textlines::spliceAtCaret(*RichEdit, Text, UseOffset, Offset); });
 }
 
 int THTML::LineCount() const { return RichEdit->lineCount(); }
