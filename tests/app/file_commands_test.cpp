@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
