@@ -20,42 +20,42 @@ RegFileDocument roundTrip(const RegFileDocument &document)
 
 } // namespace
 
-TEST(RegistryFileFormat, WritesTheExportLayout)
+TEST(RegistryFileFormat, WritesTheExportLayoutAndReadsItBack)
 {
     RegFileDocument document;
     document.set(kGeneral, QStringLiteral("Size"), quint32(10));
+    document.set(kGeneral, QStringLiteral("High"), quint32(0x80000001));
     document.set(kGeneral, QStringLiteral("Path"), QStringLiteral("C:\\a \"b\""));
+    // Plain text stays readable; a line break needs hex(1), with the terminator.
+    document.set(kGeneral, QStringLiteral("Plain"), QStringLiteral("ä€😀\tt"));
+    document.set(kGeneral, QStringLiteral("Lines"), QStringLiteral("a\nb"));
+    document.set(kGeneral, QString(), QStringLiteral("default value"));
     document.set(QStringLiteral("HKEY_CURRENT_USER\\Software\\Other"), QStringLiteral("X"),
                  quint32(0xFFFFFFFF));
 
     EXPECT_EQ(serializeRegistryFile(document),
-              "Windows Registry Editor Version 5.00\n"
-              "\n"
-              "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\General]\n"
-              "\"Size\"=dword:0000000a\n"
-              "\"Path\"=\"C:\\\\a \\\"b\\\"\"\n"
-              "\n"
-              "[HKEY_CURRENT_USER\\Software\\Other]\n"
-              "\"X\"=dword:ffffffff\n"
-              "\n");
-}
-
-TEST(RegistryFileFormat, ValueTypesReadBack)
-{
-    RegFileDocument document;
-    document.set(kGeneral, QStringLiteral("Number"), quint32(0x80000001));
-    document.set(kGeneral, QStringLiteral("Name"), QStringLiteral("text"));
-    document.set(kGeneral, QString(), QStringLiteral("default value"));
-
+              QStringLiteral("Windows Registry Editor Version 5.00\n"
+                             "\n"
+                             "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\General]\n"
+                             "\"Size\"=dword:0000000a\n"
+                             "\"High\"=dword:80000001\n"
+                             "\"Path\"=\"C:\\\\a \\\"b\\\"\"\n"
+                             "\"Plain\"=\"ä€😀\tt\"\n"
+                             "\"Lines\"=hex(1):61,00,0a,00,62,00,00,00\n"
+                             "@=\"default value\"\n"
+                             "\n"
+                             "[HKEY_CURRENT_USER\\Software\\Other]\n"
+                             "\"X\"=dword:ffffffff\n"
+                             "\n")
+                  .toUtf8());
     const RegFileDocument back = roundTrip(document);
-    ASSERT_NE(back.find(kGeneral, QStringLiteral("Number")), nullptr);
-    EXPECT_EQ(*back.find(kGeneral, QStringLiteral("Number")),
+    EXPECT_EQ(*back.find(kGeneral, QStringLiteral("High")),
               (RegistryValue{RegistryValue::Type::Dword, 0x80000001, {}}));
-    EXPECT_EQ(*back.find(kGeneral, QStringLiteral("Name")),
-              (RegistryValue{RegistryValue::Type::String, 0, QStringLiteral("text")}));
+    EXPECT_EQ(*back.find(kGeneral, QStringLiteral("Path")),
+              (RegistryValue{RegistryValue::Type::String, 0, QStringLiteral("C:\\a \"b\"")}));
     EXPECT_EQ(back.find(kGeneral, QString())->text, QStringLiteral("default value"));
     EXPECT_EQ(back.find(kGeneral, QStringLiteral("Missing")), nullptr);
-    EXPECT_EQ(back.find(kGeneral + QStringLiteral("\\Sub"), QStringLiteral("Name")), nullptr);
+    EXPECT_EQ(back.find(kGeneral + QStringLiteral("\\Sub"), QStringLiteral("Path")), nullptr);
 }
 
 TEST(RegistryFileFormat, SettingAValueAgainReplacesIt)
@@ -93,24 +93,6 @@ INSTANTIATE_TEST_SUITE_P(RegistryFileFormat, TrickyStrings,
                                            QString::fromUtf16(u"nul\0inside", 10),
                                            QString(QChar(0xD800)) + QStringLiteral("unpaired"),
                                            QStringLiteral("long line\n").repeated(20)));
-
-TEST(RegistryFileFormat, PlainTextStaysReadable)
-{
-    RegFileDocument document;
-    document.set(kGeneral, QStringLiteral("Value"), QStringLiteral("ä€😀 \"q\"\tt"));
-
-    EXPECT_TRUE(serializeRegistryFile(document).contains(
-        QStringLiteral("\"Value\"=\"ä€😀 \\\"q\\\"\tt\"\n").toUtf8()));
-}
-
-TEST(RegistryFileFormat, LineBreaksUseHexOneWithTerminator)
-{
-    RegFileDocument document;
-    document.set(kGeneral, QStringLiteral("Value"), QStringLiteral("a\nb"));
-
-    EXPECT_TRUE(
-        serializeRegistryFile(document).contains("\"Value\"=hex(1):61,00,0a,00,62,00,00,00\n"));
-}
 
 TEST(RegistryFileFormat, ReadsHandWrittenFiles)
 {
