@@ -10,7 +10,6 @@
 #include "tags/user_tags.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>

@@ -9,7 +9,6 @@
 #include "tags/user_tags.h"
 
 #include <QAbstractButton>
-#include <QTabWidget>
 #include <QTest>
 
 namespace {
