@@ -9,6 +9,7 @@
 #include "tags/user_tags.h"
 
 #include <QAbstractButton>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
