@@ -54,29 +54,7 @@ void showPage(TPrefs &prefs, int index)
     processEvents();
 }
 
-QVariant read(const QString &key, const QString &name, const QVariant &fallback)
-{
-    return TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, key, name, fallback);
-}
-
 } // namespace
-
-TEST_F(Prefs, WronglyTypedValueShowsItsDefaultAndTheSaveRepairsIt)
-{
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, QStringLiteral("NewDoc"),
-                                 QStringLiteral("yes"));
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Editor, QStringLiteral("TextCol"),
-                                 QStringLiteral("red"));
-    run([](TPrefs &prefs) {
-        EXPECT_FALSE(prefs.cbNewDoc->isChecked());
-        EXPECT_EQ(prefs.lbTextCol->fontColor(), 0u);
-        pressButton(&prefs, "bbOK");
-    });
-
-    EXPECT_EQ(settings.notices().size(), 2);
-    EXPECT_EQ(read(General, "NewDoc", 7), QVariant(0));
-    EXPECT_EQ(read(Editor, "TextCol", 7), QVariant(0));
-}
 
 // Another running Pagewick changed NewDoc and Author while the dialog was open.
 TEST_F(Prefs, ValueAnotherProgramChangedMeanwhileIsKeptUnlessChangedHereToo)
@@ -315,18 +293,24 @@ TEST_F(Prefs, FontOkWithoutAChangeKeepsTheNameAndABoldFontShowsBoldButOnlyNameAn
     });
 }
 
-// A stored value unlike the default shows on every control and is written back unchanged.
-TEST_F(Prefs, StoredValuesComeBackAsReadExceptThatTrueIsWrittenAs1)
+// A stored value unlike the default shows on every control and is written back unchanged; a
+// wrongly typed one shows its default, which the save writes over it.
+TEST_F(Prefs, StoredValuesComeBackAsReadExceptThatTrueIsWrittenAs1AndWrongTypesAreRepaired)
 {
-    settings.setContents(StoredSettings);
+    settings.setContents(QByteArray(StoredSettings)
+                             .replace("\"TextCol\"=dword:00102030", "\"TextCol\"=\"red\"")
+                             .replace("\"NewDoc\"=dword:00000001", "\"NewDoc\"=\"yes\""));
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Stem + "\\FTP", "Password",
                                  QString(40000, QLatin1Char('p')));
     QByteArray expected = settings.contents();
     run([](TPrefs &prefs) { pressButton(&prefs, "bbCancel"); });
 
+    EXPECT_EQ(settings.notices().size(), 2);
     // A size that no font can have falls back to 10, as the editor applies it.
     expected.replace("\"AppMaxi\"=dword:00000005", "\"AppMaxi\"=dword:00000001")
-        .replace("\"StdFontSize\"=dword:fffffffe", "\"StdFontSize\"=dword:0000000a");
+        .replace("\"StdFontSize\"=dword:fffffffe", "\"StdFontSize\"=dword:0000000a")
+        .replace("\"TextCol\"=\"red\"", "\"TextCol\"=dword:00000000")
+        .replace("\"NewDoc\"=\"yes\"", "\"NewDoc\"=dword:00000000");
     EXPECT_EQ(settings.contents().toStdString(), expected.toStdString());
 }
 

@@ -58,17 +58,6 @@ TEST(RegistryFileFormat, WritesTheExportLayoutAndReadsItBack)
     EXPECT_EQ(back.find(kGeneral + QStringLiteral("\\Sub"), QStringLiteral("Path")), nullptr);
 }
 
-TEST(RegistryFileFormat, SettingAValueAgainReplacesIt)
-{
-    RegFileDocument document;
-    document.set(kGeneral, QStringLiteral("Name"), QStringLiteral("old"));
-    document.set(kGeneral.toLower(), QStringLiteral("NAME"), quint32(3));
-
-    ASSERT_EQ(document.keys.size(), 1);
-    ASSERT_EQ(document.keys.first().entries.size(), 1);
-    EXPECT_EQ(document.find(kGeneral, QStringLiteral("name"))->dword, 3u);
-}
-
 class TrickyStrings : public ::testing::TestWithParam<QString> {};
 
 TEST_P(TrickyStrings, RoundTripExactly)
@@ -121,7 +110,7 @@ TEST(RegistryFileFormat, ReadsHandWrittenFiles)
         QStringLiteral("stem"));
 }
 
-TEST(RegistryFileFormat, ReadsUtf16AndVersion4Files)
+TEST(RegistryFileFormat, ReadsUtf16AndVersion4AndEmptyFiles)
 {
     const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[%1]\r\n"
                                         "\"A\"=\"ä\"\r\n")
@@ -133,10 +122,6 @@ TEST(RegistryFileFormat, ReadsUtf16AndVersion4Files)
 
     const QByteArray old = "REGEDIT4\n\n[" + kGeneral.toUtf8() + "]\n\"B\"=dword:1\n";
     EXPECT_EQ(parsed(old).find(kGeneral, QStringLiteral("B"))->dword, 1u);
-}
-
-TEST(RegistryFileFormat, AnEmptyFileIsAnEmptyDocument)
-{
     EXPECT_TRUE(parsed("").keys.isEmpty());
     EXPECT_TRUE(parsed(" \n\r\n").keys.isEmpty());
 }
@@ -166,7 +151,7 @@ TEST(RegistryFileFormat, KeepsUnknownTextOnRewrite)
         << rewritten.constData();
 }
 
-TEST(RegistryFileFormat, MergesRepeatedKeysAndValues)
+TEST(RegistryFileFormat, RepeatedKeysAndValuesAreMergedAndSetReplacesWhateverTheCase)
 {
     const QByteArray text = "Windows Registry Editor Version 5.00\n\n"
                             "[HKEY_CURRENT_USER\\A]\n\"V\"=dword:1\n\n"
@@ -177,6 +162,12 @@ TEST(RegistryFileFormat, MergesRepeatedKeysAndValues)
     EXPECT_EQ(document.keys.first().entries.size(), 2);
     EXPECT_EQ(document.find(QStringLiteral("HKEY_CURRENT_USER\\A"), QStringLiteral("V"))->dword,
               2u);
+
+    RegFileDocument set = document;
+    set.set(QStringLiteral("HKEY_CURRENT_USER\\a"), QStringLiteral("w"), QStringLiteral("x"));
+    ASSERT_EQ(set.keys.size(), 1);
+    EXPECT_EQ(set.keys.first().entries.size(), 2);
+    EXPECT_EQ(set.find(QStringLiteral("HKEY_CURRENT_USER\\A"), QStringLiteral("W"))->text, "x");
 }
 
 struct BrokenFile {

@@ -5,6 +5,7 @@
 #include "support/document_fixture.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
+#include "support/test_files.h"
 #include "tags/component_drag.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
@@ -202,10 +203,7 @@ TEST_F(Catalogue, ShowCompOpensTheCatalogueForNewAndLoadedDocuments)
 
     QTemporaryDir dir;
     const QString path = dir.filePath("page.htm");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<P>\r\n");
-    file.close();
+    writeBytes(path, "<P>\r\n");
     THTML loaded;
     loaded.SetFileName(path);
     loaded.LoadDocument();
