@@ -42,61 +42,54 @@ protected:
 
 } // namespace
 
-TEST_F(CorvaneRegistry, SupportedTypesReadBack)
+TEST_F(CorvaneRegistry, BooleansAndIntegersAreWrittenAsDwordsAndTextAsTextAndReadBack)
 {
-    write(QStringLiteral("Flag"), true);
-    write(QStringLiteral("Off"), false);
-    write(QStringLiteral("Size"), -12);
-    write(QStringLiteral("Name"), QStringLiteral("Pagewick"));
-
-    EXPECT_EQ(read(QStringLiteral("Flag"), false), QVariant(true));
-    EXPECT_EQ(read(QStringLiteral("Off"), true), QVariant(false));
-    EXPECT_EQ(read(QStringLiteral("Size"), 0), QVariant(-12));
-    EXPECT_EQ(read(QStringLiteral("Name"), QString()), QVariant(QStringLiteral("Pagewick")));
-    EXPECT_TRUE(settings.contents().contains("\"Flag\"=dword:00000001\n\"Off\"=dword:00000000\n"
-                                             "\"Size\"=dword:fffffff4\n\"Name\"=\"Pagewick\"\n"));
+    const struct {
+        const char *name;
+        QVariant value;
+        const char *line;
+        QVariant fallback, back;
+    } rows[] = {
+        {"Flag", true, "\"Flag\"=dword:00000001\n", false, true},
+        {"Off", false, "\"Off\"=dword:00000000\n", true, false},
+        {"Size", -12, "\"Size\"=dword:fffffff4\n", 0, -12},
+        {"Name", "Pagewick", "\"Name\"=\"Pagewick\"\n", QString(), "Pagewick"},
+        {"Colour", quint32(0x00FF8040), "\"Colour\"=dword:00ff8040\n", 0, 0x00FF8040},
+        {"AllBits", quint32(0xFFFFFFFF), "\"AllBits\"=dword:ffffffff\n", quint32(0), -1},
+        {"Short", QVariant::fromValue<short>(-2), "\"Short\"=dword:fffffffe\n", 0, -2},
+        {"Byte", QVariant::fromValue<uchar>(200), "\"Byte\"=dword:000000c8\n", 0, 200},
+    };
+    for (const auto &row : rows) {
+        write(row.name, row.value);
+        EXPECT_TRUE(settings.contents().contains(row.line)) << row.name;
+        EXPECT_EQ(read(row.name, row.fallback), row.back) << row.name;
+    }
 }
 
-TEST_F(CorvaneRegistry, SmallAndUnsignedIntegersAreDwords)
+TEST_F(CorvaneRegistry, StoredValuesReadAsTheDefaultsTypeSelects)
 {
-    write(QStringLiteral("Colour"), quint32(0x00FF8040));
-    write(QStringLiteral("AllBits"), quint32(0xFFFFFFFF));
-    write(QStringLiteral("Short"), QVariant::fromValue<short>(-2));
-    write(QStringLiteral("Byte"), QVariant::fromValue<uchar>(200));
+    store("\"Five\"=dword:00000005\n\"High\"=dword:80000000\n\"Gone\"=-\n"
+          "\"Home\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\n"
+          "\"Ratio\"=dword:00000003\n\"When\"=\"today\"\n\"Blob\"=hex:01\n");
+    const QDateTime when(QDate(2001, 2, 3), QTime(4, 5));
+    // Any non-zero DWORD is true; expandable text reads unexpanded; missing values and
+    // unsupported types give the default.
+    const std::tuple<const char *, QVariant, QVariant> rows[] = {
+        {"Five", false, true}, {"High", false, true}, {"Home", QString(), "%HOME%"},
+        {"Gone", true, true},  {"Absent", "d", "d"},  {"Ratio", 2.5, 2.5},
+        {"When", when, when},
+    };
+    for (const auto &[name, fallback, expected] : rows)
+        EXPECT_EQ(read(name, fallback), expected) << name;
+    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey + QStringLiteral("\\Sub"),
+                                          QStringLiteral("Five"), false),
+              QVariant(false));
 
-    EXPECT_EQ(read(QStringLiteral("Colour"), 0), QVariant(0x00FF8040));
-    EXPECT_EQ(read(QStringLiteral("AllBits"), quint32(0)), QVariant(-1));
-    EXPECT_EQ(read(QStringLiteral("Short"), 0), QVariant(-2));
-    EXPECT_EQ(read(QStringLiteral("Byte"), 0), QVariant(200));
-}
-
-TEST_F(CorvaneRegistry, AnyNonZeroDwordIsTrue)
-{
-    store("\"Five\"=dword:00000005\n\"High\"=dword:80000000\n");
-
-    EXPECT_EQ(read(QStringLiteral("Five"), false), QVariant(true));
-    EXPECT_EQ(read(QStringLiteral("High"), false), QVariant(true));
-}
-
-TEST_F(CorvaneRegistry, ExpandableTextReadsUnexpanded)
-{
-    store("\"Home\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\n");
-
-    EXPECT_EQ(read(QStringLiteral("Home"), QString()), QVariant(QStringLiteral("%HOME%")));
-}
-
-TEST_F(CorvaneRegistry, WrongTypeNamesTheValue)
-{
-    store("\"Text\"=\"abc\"\n\"Number\"=dword:00000001\n\"Blob\"=hex:01\n");
-
-    EXPECT_EQ(errorOf([] { read(QStringLiteral("Text"), false); }),
-              QStringLiteral("Invalid data type for 'Text'"));
-    EXPECT_EQ(errorOf([] { read(QStringLiteral("Text"), 0); }),
-              QStringLiteral("Invalid data type for 'Text'"));
-    EXPECT_EQ(errorOf([] { read(QStringLiteral("Number"), QString()); }),
-              QStringLiteral("Invalid data type for 'Number'"));
-    EXPECT_EQ(errorOf([] { read(QStringLiteral("Blob"), QString()); }),
-              QStringLiteral("Invalid data type for 'Blob'"));
+    const std::pair<const char *, QVariant> wrong[] = {
+        {"Home", false}, {"When", 0}, {"Five", QString()}, {"Blob", QString()}};
+    for (const auto &[name, fallback] : wrong)
+        EXPECT_EQ(errorOf([&] { read(name, fallback); }),
+                  QStringLiteral("Invalid data type for '%1'").arg(name));
 }
 
 TEST_F(CorvaneRegistry, WrongTypeIsReportedOnceUntilWrittenAndGivesTheDefault)
@@ -133,31 +126,13 @@ TEST_F(CorvaneRegistry, HandWrittenKeyWithStrayBackslashesIsUpdatedInPlace)
     }
 }
 
-TEST_F(CorvaneRegistry, MissingKeyOrValueGivesTheDefault)
+TEST_F(CorvaneRegistry, ReadsAndUnsupportedWritesCreateNoFile)
 {
     EXPECT_EQ(read(QStringLiteral("Any"), 42), QVariant(42));
-    EXPECT_FALSE(QFile::exists(settings.filePath()));
-
-    write(QStringLiteral("Present"), 1);
-    EXPECT_EQ(read(QStringLiteral("Absent"), QStringLiteral("d")), QVariant(QStringLiteral("d")));
-    store("\"Gone\"=-\n");
-    EXPECT_EQ(read(QStringLiteral("Gone"), true), QVariant(true));
-    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey + QStringLiteral("\\Sub"),
-                                          QStringLiteral("Present"), true),
-              QVariant(true));
-}
-
-TEST_F(CorvaneRegistry, UnsupportedTypesAreNeitherWrittenNorRead)
-{
     write(QStringLiteral("Ratio"), 1.5);
     write(QStringLiteral("When"), QDateTime::currentDateTime());
     write(QStringLiteral("Nothing"), QVariant());
     EXPECT_FALSE(QFile::exists(settings.filePath()));
-
-    store("\"Ratio\"=dword:00000003\n\"When\"=\"today\"\n");
-    EXPECT_EQ(read(QStringLiteral("Ratio"), 2.5), QVariant(2.5));
-    const QDateTime when(QDate(2001, 2, 3), QTime(4, 5));
-    EXPECT_EQ(read(QStringLiteral("When"), when), QVariant(when));
 }
 
 TEST_F(CorvaneRegistry, StemKeyWithTrailingBackslash)

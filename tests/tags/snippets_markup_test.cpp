@@ -1,172 +1,96 @@
 #include "core/memory_text.h"
 #include "tags/snippets_markup.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
 
-// The outline as it is shown, two blanks per level.
-const char *const Outline[] = {
-    "Internet Explorer",
-    "  Marquee",
-    "  Strikeout",
-    "Netscape Navigator",
-    "  Big text",
-    "  Small text",
-    "  Subscript text",
-    "  Superscript text",
-    "Page Layout",
-    "  Activated Link color",
-    "  Background color",
-    "  Base font",
-    "  Horizontal rule",
-    "  Link color",
-    "  Text color",
-    "  Title",
-    "  Visited link color",
-    "Paragraph",
-    "  Address",
-    "  Align",
-    "  Blockquote",
-    "  Body paragraph",
-    "  Clear",
-    "  Comment",
-    "  Headings",
-    "    Heading 1",
-    "    Heading 2",
-    "    Heading 3",
-    "    Heading 4",
-    "    Heading 5",
-    "    Heading 6",
-    "  Line break",
-    "  No break",
-    "  Preformatted text",
-    "  Word Break",
-    "Tables",
-    "  Row/Column table",
-    "  Simple table",
-    "Text",
-    "  Effects",
-    "    Blink",
-    "  Font",
-    "    Decrease size",
-    "    Increase size",
-    "    Specify size",
-    "  Style",
-    "    Bold",
-    "    Bold italic",
-    "    Citation",
-    "    Emphasis",
-    "    Italic",
-    "    Sample code",
-    "    Strong",
+// The outline as shown, in order, with the snippet each leaf inserts; groups insert nothing.
+struct Entry {
+    int depth;
+    const char *name;
+    const char *snippet;
 };
 
-struct Snippet {
-    const char *entry;
-    const char *text;
-};
-
-const Snippet Snippets[] = {
-    {"Marquee", "<MARQUEE>enter your marquee text here</MARQUEE>"},
-    {"Strikeout", "<S>Enter strikeout text</S>"},
-    {"Big text", "<BIG>todo Enter BIG text here</BIG>"},
-    {"Small text", "<SMALL>Enter  small text</SMALL>"},
-    {"Subscript text", "<SUB>Enter subscript text</SUB>"},
-    {"Superscript text", "<SUP>Enter superscript text</SUP>"},
-    {"Activated Link color", "<BODY ALINK=#rrggbb>"},
-    {"Background color", "<BODY BGCOLOR=#rrggbb>"},
-    {"Base font", "<BASEFONT SIZE=Enter a number between 1 and 7>"},
-    {"Horizontal rule", "<HR>"},
-    {"Link color", "<BODY LINK=#rrggbb>"},
-    {"Text color", "<BODY TEXT=#rrggbb>"},
-    {"Title", "<TITLE>Enter your title</TITLE>"},
-    {"Visited link color", "<BODY VLINK=#rrggbb>"},
-    {"Address", "<ADDRESS>Enter your address here</ADDRESS>"},
-    {"Align", "ALIGN=LEFT or CENTER or RIGHT"},
-    {"Blockquote", "<BLOCKQUOTE>Enter your quote here</BLOCKQUOTE>"},
-    {"Body paragraph", "<P>Enter your paragraph here</P>"},
-    {"Clear", "CLEAR"},
-    {"Comment", "<! Enter your comment here>"},
-    {"Heading 1", "<H1>Enter Heading here</H1>"},
-    {"Heading 2", "<H2>Enter Heading here</H2>"},
-    {"Heading 3", "<H3>Enter Heading here</H3>"},
-    {"Heading 4", "<H4>Enter Heading here</H4>"},
-    {"Heading 5", "<H5>Enter Heading here</H5>"},
-    {"Heading 6", "<H6>Enter Heading here</H6>"},
-    {"Line break", "<BR>"},
-    {"No break", "<NOBR>Enter text here</NOBR>"},
-    {"Preformatted text", "<PRE>Enter your preformatted text</PRE>"},
-    {"Word Break", "<WBR>"},
-    {"Row/Column table",
+const Entry Catalogue[] = {
+    {0, "Internet Explorer", nullptr},
+    {1, "Marquee", "<MARQUEE>enter your marquee text here</MARQUEE>"},
+    {1, "Strikeout", "<S>Enter strikeout text</S>"},
+    {0, "Netscape Navigator", nullptr},
+    {1, "Big text", "<BIG>todo Enter BIG text here</BIG>"},
+    {1, "Small text", "<SMALL>Enter  small text</SMALL>"},
+    {1, "Subscript text", "<SUB>Enter subscript text</SUB>"},
+    {1, "Superscript text", "<SUP>Enter superscript text</SUP>"},
+    {0, "Page Layout", nullptr},
+    {1, "Activated Link color", "<BODY ALINK=#rrggbb>"},
+    {1, "Background color", "<BODY BGCOLOR=#rrggbb>"},
+    {1, "Base font", "<BASEFONT SIZE=Enter a number between 1 and 7>"},
+    {1, "Horizontal rule", "<HR>"},
+    {1, "Link color", "<BODY LINK=#rrggbb>"},
+    {1, "Text color", "<BODY TEXT=#rrggbb>"},
+    {1, "Title", "<TITLE>Enter your title</TITLE>"},
+    {1, "Visited link color", "<BODY VLINK=#rrggbb>"},
+    {0, "Paragraph", nullptr},
+    {1, "Address", "<ADDRESS>Enter your address here</ADDRESS>"},
+    {1, "Align", "ALIGN=LEFT or CENTER or RIGHT"},
+    {1, "Blockquote", "<BLOCKQUOTE>Enter your quote here</BLOCKQUOTE>"},
+    {1, "Body paragraph", "<P>Enter your paragraph here</P>"},
+    {1, "Clear", "CLEAR"},
+    {1, "Comment", "<! Enter your comment here>"},
+    {1, "Headings", nullptr},
+    {2, "Heading 1", "<H1>Enter Heading here</H1>"},
+    {2, "Heading 2", "<H2>Enter Heading here</H2>"},
+    {2, "Heading 3", "<H3>Enter Heading here</H3>"},
+    {2, "Heading 4", "<H4>Enter Heading here</H4>"},
+    {2, "Heading 5", "<H5>Enter Heading here</H5>"},
+    {2, "Heading 6", "<H6>Enter Heading here</H6>"},
+    {1, "Line break", "<BR>"},
+    {1, "No break", "<NOBR>Enter text here</NOBR>"},
+    {1, "Preformatted text", "<PRE>Enter your preformatted text</PRE>"},
+    {1, "Word Break", "<WBR>"},
+    {0, "Tables", nullptr},
+    {1, "Row/Column table",
      "<TABLE BORDER=1><TR><TH>Enter heading</TH></TR><TR><TD>Enter cell text</TD></TR></TABLE>"},
-    {"Simple table", "<TABLE BORDER=1><TR><TD>Enter cell text</TD></TR></TABLE>"},
-    {"Blink", "<BLINK>Enter blinking text here</BLINK>"},
-    {"Decrease size", "<FONT SIZE=-n Enter number between 1-7> Enter text here</FONT>"},
-    {"Increase size", "<FONT SIZE=+n Enter number between 1-7> Enter text here</FONT>"},
-    {"Specify size", "<FONT SIZE=n Enter a number between 1-7)>Enter text</FONT>"},
-    {"Bold", "<B>Enter bold text</B>"},
-    {"Bold italic", "<B><I>Enter bold-italic text here</I></B>"},
-    {"Citation", "<CITE>Enter cited text here</CITE>"},
-    {"Emphasis", "<EM>Enter emphasized text here</EM>"},
-    {"Italic", "<I>Enter italic text</I>"},
-    {"Sample code", "<SAMP>Enter code sample here</SAMP>"},
-    {"Strong", "<STRONG>Enter strong text here</STRONG>"},
+    {1, "Simple table", "<TABLE BORDER=1><TR><TD>Enter cell text</TD></TR></TABLE>"},
+    {0, "Text", nullptr},
+    {1, "Effects", nullptr},
+    {2, "Blink", "<BLINK>Enter blinking text here</BLINK>"},
+    {1, "Font", nullptr},
+    {2, "Decrease size", "<FONT SIZE=-n Enter number between 1-7> Enter text here</FONT>"},
+    {2, "Increase size", "<FONT SIZE=+n Enter number between 1-7> Enter text here</FONT>"},
+    {2, "Specify size", "<FONT SIZE=n Enter a number between 1-7)>Enter text</FONT>"},
+    {1, "Style", nullptr},
+    {2, "Bold", "<B>Enter bold text</B>"},
+    {2, "Bold italic", "<B><I>Enter bold-italic text here</I></B>"},
+    {2, "Citation", "<CITE>Enter cited text here</CITE>"},
+    {2, "Emphasis", "<EM>Enter emphasized text here</EM>"},
+    {2, "Italic", "<I>Enter italic text</I>"},
+    {2, "Sample code", "<SAMP>Enter code sample here</SAMP>"},
+    {2, "Strong", "<STRONG>Enter strong text here</STRONG>"},
 };
 
-TEST(ComponentCatalogue, OrderAndNesting)
+void expectInserted(const char *name, const QString &snippet)
 {
-    QStringList shown;
-    for (const CatalogueEntry &entry : componentCatalogue())
-        shown.append(QString(entry.depth * 2, ' ') + QString::fromUtf8(entry.name));
-    QStringList expected;
-    for (const char *line : Outline)
-        expected.append(QString::fromUtf8(line));
-    EXPECT_EQ(shown.join('\n'), expected.join('\n'));
+    MemoryText text("abcdef", 0, 3);
+    insertComponent(text, name);
+    const QString line = "abc" + snippet + "def";
+    EXPECT_EQ(text.text(), line) << name;
+    EXPECT_EQ(text.caretColumn(), snippet.isEmpty() ? 3 : line.size()) << name;
 }
 
-TEST(ComponentCatalogue, EverySnippetGoesInAtTheCaretWithTheCaretAtTheLineEnd)
-{
-    for (const Snippet &snippet : Snippets) {
-        MemoryText text("abcdef", 0, 3);
-        insertComponent(text, snippet.entry);
-        const QString line = "abc" + QString::fromUtf8(snippet.text) + "def";
-        EXPECT_EQ(text.text(), line) << snippet.entry;
-        EXPECT_EQ(text.caretColumn(), line.size()) << snippet.entry;
-    }
-}
-
-TEST(ComponentCatalogue, EveryLeafHasASnippetAndNoGroupHasOne)
+TEST(ComponentCatalogue, OutlineAndSnippetsGoInAtTheCaretWithTheCaretAtTheLineEnd)
 {
     const auto entries = componentCatalogue();
-    int leaves = 0;
+    ASSERT_EQ(entries.size(), std::size(Catalogue));
     for (size_t i = 0; i < entries.size(); ++i) {
-        const bool group = i + 1 < entries.size() && entries[i + 1].depth > entries[i].depth;
-        const QString snippet = componentSnippet(entries[i].name);
-        EXPECT_EQ(snippet.isEmpty(), group) << entries[i].name;
-        leaves += group ? 0 : 1;
+        const Entry &expected = Catalogue[i];
+        EXPECT_EQ(entries[i].depth, expected.depth) << expected.name;
+        EXPECT_STREQ(entries[i].name, expected.name);
+        expectInserted(expected.name, QString::fromUtf8(expected.snippet));
     }
-    EXPECT_EQ(leaves, int(std::size(Snippets)));
-}
-
-TEST(ComponentCatalogue, GroupsAndUnknownNamesInsertNothing)
-{
-    for (const char *name :
-         {"Text", "Headings", "Paragraph", "heading 3", "Heading 3 ", "", "Font"}) {
-        MemoryText text("abcdef", 0, 3);
-        insertComponent(text, name);
-        EXPECT_EQ(text.text(), "abcdef") << name;
-        EXPECT_EQ(text.caretColumn(), 3) << name;
-    }
-}
-
-TEST(ComponentCatalogue, SnippetIntoAnEmptyDocument)
-{
-    MemoryText text;
-    insertComponent(text, "Word Break");
-    EXPECT_EQ(text.text(), "<WBR>");
-    EXPECT_EQ(text.caretColumn(), 5);
+    // Names match exactly.
+    for (const char *unknown : {"heading 3", "Heading 3 ", ""})
+        expectInserted(unknown, {});
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
 #include "tags/tag_buttons.h"
+#include "tags/tag_buttons_markup.h"
 
 #include <QLineEdit>
 #include <QTabWidget>
@@ -14,37 +15,6 @@
 
 namespace {
 
-const QString Netscape = QStringLiteral("Software\\Corvane\\Pagewick\\Settings\\Netscape");
-
-struct Face {
-    const char *page;
-    const char *name;
-    const char *tip;
-    const char *caption;
-    const char *accessible;
-};
-
-const Face Faces[] = {
-    {"General", "ebLinebreak", "Insert a line break", "", "Insert a line break"},
-    {"General", "ebParagraph", "Insert a paragraph", "\u00b6", "Insert a paragraph"},
-    {"General", "ebHRule", "Insert a horizontal rule", "-", "Insert a horizontal rule"},
-    {"General", "ebBold", "Insert a bold tag", "B", "Insert a bold tag"},
-    {"General", "ebItalic", "Insert an italic tag", "I", "Insert an italic tag"},
-    {"General", "ebUnderline", "Insert an underline tag", "U", "Insert an underline tag"},
-    {"tsFont", "ebPreform", "", "Preformatted", "Preformatted"},
-    {"tsFont", "ebSub", "", "Subscript", "Subscript"},
-    {"tsFont", "ebSuper", "", "Superscript", "Superscript"},
-    {"tsFont", "ebStrong", "", "Strong", "Strong"},
-    {"tsFont", "ebEmp", "", "Emphasis", "Emphasis"},
-    {"tsTables", "ebTR", "Table row", "", "Table row"},
-    {"tsTables", "ebTD", "Table data", "", "Table data"},
-    {"tsLists", "ebOrdlist", "Ordered list", "", "Ordered list"},
-    {"tsLists", "ebUnordlist", "Unordered list", "", "Unordered list"},
-    {"tsLists", "ebListitem", "List item", "", "List item"},
-    {"tsLists", "ebMenu", "Menu list", "", "Menu list"},
-    {"tsLists", "ebDir", "Directory list", "", "Directory list"},
-};
-
 // A shown document window; click() presses a tag button as the user would, on its page.
 class TagButtons : public TempSettingsTest {
 protected:
@@ -53,12 +23,12 @@ protected:
         document = makeDocument(text, line, column);
         document->show();
     }
+    QToolButton *button(const char *name) { return document->findChild<QToolButton *>(name); }
     void click(const char *name)
     {
-        auto *button = document->findChild<QToolButton *>(name);
-        ASSERT_NE(button, nullptr) << name;
-        document->PageControl1->setCurrentWidget(button->parentWidget());
-        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_NE(button(name), nullptr) << name;
+        document->PageControl1->setCurrentWidget(button(name)->parentWidget());
+        QTest::mouseClick(button(name), Qt::LeftButton);
     }
     void TearDown() override
     {
@@ -69,117 +39,65 @@ protected:
     }
     void useNetscape(bool on)
     {
-        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, Netscape, "UseNetscapeExt", on);
+        TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER,
+                                     "Software\\Corvane\\Pagewick\\Settings\\Netscape",
+                                     "UseNetscapeExt", on);
     }
 
     std::unique_ptr<THTML> document;
 };
 
-struct Click {
-    const char *name;
-    const char *line;
-    int column;
-};
-
-const Click Clicks[] = {
-    {"ebLinebreak", "abc<BR>def", 10},
-    {"ebParagraph", "abc<P>def", 9},
-    {"ebBold", "abc<B></B>def", 6},
-    {"ebItalic", "abc<I></I>def", 6},
-    {"ebUnderline", "abc<U></U>def", 6},
-    {"ebPreform", "abc<PRE></PRE>def", 8},
-    {"ebSub", "abc<SUB></SUB>def", 8},
-    {"ebSuper", "abc<SUP></SUP>def", 8},
-    {"ebStrong", "abc<STRONG></STRONG>def", 11},
-    {"ebEmp", "abc<EM></EM>def", 7},
-    {"ebTR", "abc<TR></TR>def", 7},
-    {"ebTD", "abc<TD></TD>def", 7},
-    {"ebOrdlist", "abc<OL></OL>def", 7},
-    {"ebUnordlist", "abc<UL></UL>def", 7},
-    {"ebListitem", "abc<LI>def", 7},
-    {"ebMenu", "abc<MENU></MENU>def", 9},
-    {"ebDir", "abc<DIR></DIR>def", 8},
-};
-
-TEST_F(TagButtons, EveryButtonWritesItsTextAsOneUndoStep)
+// The texts themselves are the markup test's; here each click must reach its own row.
+TEST_F(TagButtons, EveryAtCaretButtonWritesItsRowAsOneUndoStep)
 {
-    for (const Click &expected : Clicks) {
+    for (const TagButton &row : tagButtons()) {
+        if (row.insertion != TagInsertion::AtCaret)
+            continue;
         open("x\nabcdef", 1, 3);
-        click(expected.name);
-        EXPECT_EQ(documentText(*document), QString("x\n") + expected.line) << expected.name;
-        EXPECT_EQ(document->RichEdit->Row(), 1) << expected.name;
-        EXPECT_EQ(document->RichEdit->Col(), expected.column) << expected.name;
-        EXPECT_EQ(document->statusText(1), "modified...") << expected.name;
+        click(row.name);
+        EXPECT_EQ(documentText(*document), QString("x\nabc") + row.text + "def") << row.name;
+        EXPECT_EQ(document->RichEdit->Row(), 1) << row.name;
+        EXPECT_EQ(document->statusText(1), "modified...") << row.name;
         document->RichEdit->undo();
-        EXPECT_EQ(documentText(*document), "x\nabcdef") << expected.name;
+        EXPECT_EQ(documentText(*document), "x\nabcdef") << row.name;
         TearDown();
     }
 }
 
-TEST_F(TagButtons, FacesOnTheirPages)
+TEST_F(TagButtons, EveryButtonIsDressedAndPlacedFromItsRow)
 {
     open("", 0, 0);
-    for (const Face &face : Faces) {
-        auto *button = document->findChild<QToolButton *>(face.name);
-        ASSERT_NE(button, nullptr) << face.name;
-        EXPECT_EQ(button->parentWidget()->objectName(), face.page) << face.name;
-        EXPECT_EQ(button->toolTip(), face.tip) << face.name;
-        EXPECT_EQ(button->text(), QString::fromUtf8(face.caption)) << face.name;
-        EXPECT_EQ(button->accessibleName(), face.accessible) << face.name;
-        EXPECT_TRUE(button->autoRaise()) << face.name;
-        EXPECT_EQ(button->height(), 25) << face.name;
-        EXPECT_TRUE(button->text().isEmpty() != button->icon().isNull()) << face.name;
-        if (!button->text().isEmpty()) {
-            EXPECT_EQ(button->palette().color(QPalette::ButtonText), QColor(Qt::blue)) << face.name;
-        }
-    }
-    for (const char *name : {"ebPreform", "ebSub", "ebSuper", "ebStrong", "ebEmp", "ebBold"})
-        EXPECT_TRUE(document->findChild<QToolButton *>(name)->font().bold()) << name;
-    EXPECT_TRUE(document->findChild<QToolButton *>("ebItalic")->font().italic());
-    EXPECT_TRUE(document->findChild<QToolButton *>("ebUnderline")->font().underline());
-    EXPECT_FALSE(document->findChild<QToolButton *>("ebParagraph")->font().bold());
-}
-
-TEST_F(TagButtons, ButtonsFitTheirPagesInOrderWithRoomForTheDialogButtons)
-{
-    open("", 0, 0);
-    const char *const order[][11] = {
-        {"ebQuickDoc", "ebHeading", "ebLinebreak", "ebParagraph", "ebHRule", "ebBold", "ebItalic",
-         "ebUnderline", "ebAnchor", "ebImage", nullptr},
-        {"ebQuickFont", "ebPreform", "ebSub", "ebSuper", "ebStrong", "ebEmp", nullptr},
-        {"ebTableEdit", "ebTable", "ebTableCaption", "ebTR", "ebTD", nullptr},
-        {"ebOrdlist", "ebUnordlist", "ebListitem", "ebMenu", "ebDir", nullptr},
-    };
     const int pageWidth = document->PageControl1->currentWidget()->width();
-    for (const auto &run : order) {
-        for (int i = 0; run[i]; ++i) {
-            const QRect slot = tagButtonSlot(run[i]);
-            EXPECT_TRUE(slot.isValid()) << run[i];
-            EXPECT_LE(slot.right(), pageWidth) << run[i];
-            if (i > 0) {
-                EXPECT_GT(slot.left(), tagButtonSlot(run[i - 1]).right()) << run[i];
-            }
-        }
+    const TagButton *previous = nullptr;
+    for (const TagButton &row : tagButtons()) {
+        QToolButton *face = button(row.name);
+        ASSERT_NE(face, nullptr) << row.name;
+        EXPECT_EQ(face->parentWidget()->objectName(), row.page) << row.name;
+        EXPECT_EQ(face->toolTip(), row.hint) << row.name;
+        EXPECT_TRUE(face->autoRaise()) << row.name;
+        EXPECT_EQ(face->text().isEmpty(), row.face == TagFace::Picture) << row.name;
+        EXPECT_EQ(face->icon().isNull(), row.face != TagFace::Picture) << row.name;
+        EXPECT_EQ(face->geometry(), tagButtonSlot(row.name)) << row.name;
+        EXPECT_EQ(face->height(), 25) << row.name;
+        EXPECT_LE(face->geometry().right(), pageWidth) << row.name;
+        if (previous && qstrcmp(previous->page, row.page) == 0)
+            EXPECT_GT(face->x(), button(previous->name)->geometry().right()) << row.name;
+        previous = &row;
     }
-    EXPECT_EQ(tagButtonSlot("ebQuickDoc").left(), 0);
+    EXPECT_EQ(button("ebParagraph")->text(), "\u00b6");
+    EXPECT_EQ(button("ebParagraph")->accessibleName(), "Insert a paragraph");
+    EXPECT_EQ(button("ebParagraph")->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+    EXPECT_FALSE(button("ebParagraph")->font().bold());
+    EXPECT_EQ(button("ebPreform")->accessibleName(), "Preformatted");
+    EXPECT_TRUE(button("ebPreform")->font().bold());
+    EXPECT_TRUE(button("ebItalic")->font().italic());
+    EXPECT_TRUE(button("ebUnderline")->font().underline());
+    EXPECT_EQ(button("ebTR")->accessibleName(), "Table row");
+    // The dialog buttons to come keep their places.
+    EXPECT_EQ(tagButtonSlot("ebQuickDoc"), QRect(0, 0, 25, 25));
     EXPECT_EQ(tagButtonSlot("ebTableEdit").left(), 0);
+    EXPECT_GT(tagButtonSlot("ebAnchor").left(), button("ebUnderline")->geometry().right());
     EXPECT_FALSE(tagButtonSlot("ebNothing").isValid());
-    for (const Face &face : Faces)
-        EXPECT_EQ(document->findChild<QToolButton *>(face.name)->geometry(),
-                  tagButtonSlot(face.name))
-            << face.name;
-}
-
-TEST_F(TagButtons, EmptyDocument)
-{
-    open("", 0, 0);
-    click("ebStrong");
-    EXPECT_EQ(documentText(*document), "<STRONG></STRONG>");
-    EXPECT_EQ(document->RichEdit->Col(), 8);
-    open("", 0, 0);
-    click("ebLinebreak");
-    EXPECT_EQ(documentText(*document), "<BR>");
-    EXPECT_EQ(document->RichEdit->Col(), 4);
 }
 
 TEST_F(TagButtons, ASelectionIsNotWrapped)
@@ -196,96 +114,57 @@ TEST_F(TagButtons, ASelectionIsNotWrapped)
 TEST_F(TagButtons, DispatchersIgnoreOtherButtons)
 {
     open("abcdef", 0, 3);
-    document->sbDocStrucClick(document->findChild<QToolButton *>("ebPreform"));
-    document->sbDocFontClick(document->findChild<QToolButton *>("ebBold"));
-    document->sbTableRowClick(document->findChild<QToolButton *>("ebTD"));
+    document->sbDocStrucClick(button("ebPreform"));
+    document->sbDocFontClick(button("ebBold"));
+    document->sbTableRowClick(button("ebTD"));
     document->sbDocStrucClick(nullptr);
     EXPECT_EQ(documentText(*document), "abcdef");
-    document->sbDocFontClick(document->findChild<QToolButton *>("ebSub"));
+    document->sbDocFontClick(button("ebSub"));
     EXPECT_EQ(documentText(*document), "abc<SUB></SUB>def");
 }
 
-TEST_F(TagButtons, RuleWithoutNetscapeExtensionsIsALineAboveAtOnce)
+TEST_F(TagButtons, RuleAsksForTheHeightOnlyWhileTheSettingIsOnAtTheClick)
 {
     useNetscape(false);
     open("abcdef", 0, 3);
     ModalDriver driver;
     click("ebHRule");
-    processEvents();
-    EXPECT_TRUE(driver.unexpected().isEmpty());
-    EXPECT_EQ(documentText(*document), "<HR>\nabcdef");
-    EXPECT_EQ(document->RichEdit->Row(), 1);
-    EXPECT_EQ(document->RichEdit->Col(), 0);
-}
-
-TEST_F(TagButtons, RuleAsksForTheHeightWithNetscapeExtensions)
-{
     useNetscape(true);
-    open("abcdef", 0, 3);
     QString shown;
-    ModalDriver driver;
     driver.then([&](QWidget *dialog) {
         shown = dialog->windowTitle() + "|" + dialog->findChild<QLineEdit *>("eHRHeight")->text();
         pressButton(dialog, "bbOK");
     });
     click("ebHRule");
-    EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(shown, "Horizontal Rule|1");
-    EXPECT_EQ(documentText(*document), "<HR SIZE=1>\nabcdef");
-    EXPECT_EQ(document->RichEdit->Row(), 1);
-}
-
-TEST_F(TagButtons, RuleHeightTypedOrEmptyOrCancelled)
-{
-    useNetscape(true);
-    open("abcdef", 0, 3);
-    ModalDriver driver;
-    driver
-        .then([](QWidget *dialog) {
-            setControlText(dialog, "eHRHeight", "");
-            pressButton(dialog, "bbOK");
-        })
-        .then([](QWidget *dialog) {
-            setControlText(dialog, "eHRHeight", "5%");
-            pressButton(dialog, "bbOK");
-        })
-        .then([](QWidget *dialog) {
-            setControlText(dialog, "eHRHeight", "9");
-            pressButton(dialog, "bbCancel");
-        });
-    click("ebHRule");
-    click("ebHRule");
-    click("ebHRule");
-    EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(documentText(*document), "<HR SIZE=>\n<HR SIZE=5%>\nabcdef");
-}
-
-TEST_F(TagButtons, CancelledRuleLeavesTheDocumentUnmodified)
-{
-    useNetscape(true);
-    open("abcdef", 0, 3);
-    ModalDriver driver;
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); });
-    click("ebHRule");
-    EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(documentText(*document), "abcdef");
-    EXPECT_FALSE(document->isModified());
-}
-
-TEST_F(TagButtons, RuleReadsTheSettingOnEveryClick)
-{
-    useNetscape(false);
-    open("abcdef", 0, 3);
-    ModalDriver driver;
-    click("ebHRule");
-    useNetscape(true);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
-    click("ebHRule");
     useNetscape(false);
     click("ebHRule");
     EXPECT_TRUE(driver.allHandled());
     EXPECT_TRUE(driver.unexpected().isEmpty());
+    EXPECT_EQ(shown, "Horizontal Rule|1");
     EXPECT_EQ(documentText(*document), "<HR>\n<HR SIZE=1>\n<HR>\nabcdef");
+    EXPECT_EQ(document->RichEdit->Row(), 3);
+    EXPECT_EQ(document->RichEdit->Col(), 0);
+}
+
+TEST_F(TagButtons, RuleHeightIsWrittenAsTypedAndCancelWritesNothing)
+{
+    useNetscape(true);
+    open("abcdef", 0, 3);
+    ModalDriver driver;
+    const auto type = [](const char *height, const char *button) {
+        return [=](QWidget *dialog) {
+            setControlText(dialog, "eHRHeight", height);
+            pressButton(dialog, button);
+        };
+    };
+    driver.then(type("9", "bbCancel"));
+    click("ebHRule");
+    EXPECT_FALSE(document->isModified());
+    driver.then(type("", "bbOK")).then(type("5%", "bbOK"));
+    click("ebHRule");
+    click("ebHRule");
+    EXPECT_TRUE(driver.allHandled());
+    EXPECT_EQ(documentText(*document), "<HR SIZE=>\n<HR SIZE=5%>\nabcdef");
 }
 
 } // namespace

@@ -25,12 +25,6 @@ protected:
 
 } // namespace
 
-TEST_F(UserTagStore, KeysAreNumberedBelowTheApplicationKey)
-{
-    EXPECT_EQ(userTagKey(1), "Software\\Corvane\\Pagewick\\Application\\UserTags\\1");
-    EXPECT_EQ(userTagKey(9), "Software\\Corvane\\Pagewick\\Application\\UserTags\\9");
-}
-
 TEST_F(UserTagStore, MissingValuesKeepWhatTheRecordHolds)
 {
     store(5, "EndTag", "</Q>");
