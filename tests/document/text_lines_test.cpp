@@ -5,67 +5,68 @@
 
 namespace {
 
-TEST(TextLinesCount, LeavesOutFinalEmptyLine)
+TEST(TextLines, CountLeavesOutTheFinalEmptyLine)
 {
-    EXPECT_EQ(MemoryText("").LineCount(), 0);
-    EXPECT_EQ(MemoryText("A").LineCount(), 1);
-    EXPECT_EQ(MemoryText("A\n").LineCount(), 1);
-    EXPECT_EQ(MemoryText("A\nB").LineCount(), 2);
-    EXPECT_EQ(MemoryText("\n").LineCount(), 1);
-    EXPECT_EQ(MemoryText("A\n\n").LineCount(), 2);
+    const std::pair<QString, int> cases[] = {{"", 0},     {"A", 1},  {"A\n", 1},
+                                             {"A\nB", 2}, {"\n", 1}, {"A\n\n", 2}};
+    for (const auto &[text, count] : cases)
+        EXPECT_EQ(MemoryText(text).LineCount(), count) << text.toStdString();
+    MemoryText cleared("a\nb", 1, 1);
+    cleared.ClearText();
+    EXPECT_EQ(cleared.LineCount(), 0);
+    EXPECT_EQ(cleared.text(), "");
 }
 
-TEST(TextLinesInsert, FallsBackToEndOfNonEmptyPreviousLine)
+// Before line i when it exists (the final empty line included), else after a non-empty line
+// i - 1; otherwise nothing.
+TEST(TextLines, InsertAtLineOrAfterItsNonEmptyPredecessor)
 {
-    MemoryText text("abc");
-    EXPECT_TRUE(textlines::insertAt(text, 1, "X"));
-    EXPECT_EQ(text.text(), "abc\nX");
-    EXPECT_EQ(text.caretBlock(), 1);
-    EXPECT_EQ(text.caretColumn(), 1);
+    const struct {
+        QString before;
+        int line;
+        QString after; // the same when nothing goes in
+        int caretLine, caretColumn;
+    } cases[] = {
+        {"abc", 1, "abc\nX", 1, 1},
+        {"a\n\n", 2, "a\n\nX\n", 3, 0},
+        {"abc\n", 3, "abc\n", 0, 0},
+        {"abc\n", -1, "abc\n", 0, 0},
+    };
+    for (const auto &c : cases) {
+        MemoryText text(c.before);
+        EXPECT_EQ(textlines::insertAt(text, c.line, "X"), c.after != c.before) << c.line;
+        EXPECT_EQ(text.text(), c.after);
+        EXPECT_EQ(text.caretBlock(), c.caretLine) << c.line;
+        EXPECT_EQ(text.caretColumn(), c.caretColumn) << c.line;
+    }
 }
 
-TEST(TextLinesInsert, NothingWhenNeitherLineNorNonEmptyPredecessorExists)
+// A row beyond the last counted line goes to that line (the final empty one cannot be reached),
+// a column beyond the line end to the line end.
+TEST(TextLines, CaretWritesAreClamped)
 {
-    MemoryText text("abc\n");
-    EXPECT_FALSE(textlines::insertAt(text, 3, "X"));
-    EXPECT_FALSE(textlines::insertAt(text, -1, "X"));
-    MemoryText blankLast("a\n\n");
-    blankLast.setCaret(0, 0);
-    EXPECT_TRUE(textlines::insertAt(blankLast, 2, "X")); // the final empty line exists
-    EXPECT_EQ(blankLast.text(), "a\n\nX\n");
-    EXPECT_EQ(text.text(), "abc\n");
+    const struct {
+        QString text;
+        int line, column;
+        void (*write)(LineBuffer &, int);
+        int value;
+        int caretLine, caretColumn;
+    } cases[] = {
+        {"ab\ncd\n", 1, 1, textlines::setRow, -3, 0, 0},
+        {"ab\ncd\n", 1, 1, textlines::setRow, 99, 1, 0},
+        {"", 0, 0, textlines::setRow, 4, 0, 0},
+        {"abc\nxy", 1, 0, textlines::setCol, 10, 1, 2},
+        {"abc\nxy", 1, 0, textlines::setCol, -1, 1, 0},
+    };
+    for (const auto &c : cases) {
+        MemoryText text(c.text, c.line, c.column);
+        c.write(text, c.value);
+        EXPECT_EQ(text.caretBlock(), c.caretLine) << c.text.toStdString() << " " << c.value;
+        EXPECT_EQ(text.caretColumn(), c.caretColumn) << c.text.toStdString() << " " << c.value;
+    }
 }
 
-TEST(TextLinesCaret, RowIsClampedToCountedLines)
-{
-    MemoryText text("ab\ncd\n", 1, 1);
-    textlines::setRow(text, -3);
-    EXPECT_EQ(text.caretBlock(), 0);
-    EXPECT_EQ(text.caretColumn(), 0);
-    textlines::setRow(text, 99); // the final empty line cannot be reached
-    EXPECT_EQ(text.caretBlock(), 1);
-    EXPECT_EQ(text.caretColumn(), 0);
-}
-
-TEST(TextLinesCaret, RowInTextWithoutLinesStaysOnCaretLine)
-{
-    MemoryText text("");
-    textlines::setRow(text, 4);
-    EXPECT_EQ(text.caretBlock(), 0);
-    EXPECT_EQ(text.caretColumn(), 0);
-}
-
-TEST(TextLinesCaret, ColIsClampedToLineLength)
-{
-    MemoryText text("abc\nxy", 1, 0);
-    textlines::setCol(text, 10);
-    EXPECT_EQ(text.caretColumn(), 2);
-    textlines::setCol(text, -1);
-    EXPECT_EQ(text.caretColumn(), 0);
-    EXPECT_EQ(text.caretBlock(), 1);
-}
-
-TEST(TextLinesInsertion, CasesOnMemoryText)
+TEST(TextLines, InsertionCasesOnMemoryText)
 {
     for (const InsertionCase &c : insertionCases()) {
         SCOPED_TRACE(c.name);
@@ -75,14 +76,6 @@ TEST(TextLinesInsertion, CasesOnMemoryText)
         EXPECT_EQ(text.caretBlock(), c.expectedLine);
         EXPECT_EQ(text.caretColumn(), c.expectedColumn);
     }
-}
-
-TEST(TextLinesInsertion, ClearTextLeavesEmptyDocument)
-{
-    MemoryText text("a\nb", 1, 1);
-    text.ClearText();
-    EXPECT_EQ(text.text(), "");
-    EXPECT_EQ(text.LineCount(), 0);
 }
 
 } // namespace
