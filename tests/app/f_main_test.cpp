@@ -181,8 +181,8 @@ TEST_F(Frame, CommandsWithoutDocumentDoNothing)
     EXPECT_TRUE(frame.documents().isEmpty());
 }
 
-// Two New commands give two untitled windows; the Edit menu opens the front one's dialogs.
-TEST_F(Frame, TwoNewWindowsEachWithItsOwnFindDialogs)
+// Two New commands give two untitled windows; the Edit menu works on the front one.
+TEST_F(Frame, TwoNewWindowsEditMenuWorksOnTheFrontOne)
 {
     TMain &frame = start();
     THTML *first = frame.sbNewClick();
@@ -198,18 +198,14 @@ TEST_F(Frame, TwoNewWindowsEachWithItsOwnFindDialogs)
     frame.findChild<QAction *>("miReplace")->trigger();
     EXPECT_TRUE(second->ReplaceDialog1->isVisible());
     EXPECT_FALSE(first->ReplaceDialog1->isVisible());
-}
 
-TEST_F(Frame, F3SearchesAgainWithTheFindDialogsText)
-{
-    TMain &frame = start();
-    THTML *document = frame.sbNewClick();
-    document->RichEdit->setPlainText("ab ab");
-    document->FindDialog1->eFindText->setText("ab");
+    // Find next, from the menu or by F3, searches again with the find dialog's text.
+    second->RichEdit->setPlainText("ab ab");
+    second->FindDialog1->eFindText->setText("ab");
     frame.findChild<QAction *>("miFindNext")->trigger();
-    EXPECT_EQ(document->RichEdit->textCursor().selectionStart(), 0);
-    QTest::keyClick(document->RichEdit, Qt::Key_F3);
-    EXPECT_EQ(document->RichEdit->textCursor().selectionStart(), 3);
+    EXPECT_EQ(second->RichEdit->textCursor().selectionStart(), 0);
+    QTest::keyClick(second->RichEdit, Qt::Key_F3);
+    EXPECT_EQ(second->RichEdit->textCursor().selectionStart(), 3);
     ModalDriver driver;
     driver.answer("OK");
     frame.findChild<QAction *>("miFindNext")->trigger();

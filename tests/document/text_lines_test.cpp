@@ -17,52 +17,36 @@ TEST(TextLines, CountLeavesOutTheFinalEmptyLine)
     EXPECT_EQ(cleared.text(), "");
 }
 
-// Before line i when it exists (the final empty line included), else after a non-empty line
-// i - 1; otherwise nothing.
-TEST(TextLines, InsertAtLineOrAfterItsNonEmptyPredecessor)
+// Line i goes before line i when it exists (the final empty line included), else after a
+// non-empty line i - 1, otherwise nowhere. Caret writes are clamped to the counted lines (the
+// final empty one cannot be reached) and to the line's end.
+TEST(TextLines, InsertAtAndCaretWrites)
 {
+    using textlines::insertAt;
     const struct {
         QString before;
-        int line;
-        QString after; // the same when nothing goes in
-        int caretLine, caretColumn;
-    } cases[] = {
-        {"abc", 1, "abc\nX", 1, 1},
-        {"a\n\n", 2, "a\n\nX\n", 3, 0},
-        {"abc\n", 3, "abc\n", 0, 0},
-        {"abc\n", -1, "abc\n", 0, 0},
-    };
-    for (const auto &c : cases) {
-        MemoryText text(c.before);
-        EXPECT_EQ(textlines::insertAt(text, c.line, "X"), c.after != c.before) << c.line;
-        EXPECT_EQ(text.text(), c.after);
-        EXPECT_EQ(text.caretBlock(), c.caretLine) << c.line;
-        EXPECT_EQ(text.caretColumn(), c.caretColumn) << c.line;
-    }
-}
-
-// A row beyond the last counted line goes to that line (the final empty one cannot be reached),
-// a column beyond the line end to the line end.
-TEST(TextLines, CaretWritesAreClamped)
-{
-    const struct {
-        QString text;
         int line, column;
-        void (*write)(LineBuffer &, int);
-        int value;
+        std::function<void(MemoryText &)> operation;
+        QString after;
         int caretLine, caretColumn;
     } cases[] = {
-        {"ab\ncd\n", 1, 1, textlines::setRow, -3, 0, 0},
-        {"ab\ncd\n", 1, 1, textlines::setRow, 99, 1, 0},
-        {"", 0, 0, textlines::setRow, 4, 0, 0},
-        {"abc\nxy", 1, 0, textlines::setCol, 10, 1, 2},
-        {"abc\nxy", 1, 0, textlines::setCol, -1, 1, 0},
+        {"abc", 0, 0, [](MemoryText &t) { EXPECT_TRUE(insertAt(t, 1, "X")); }, "abc\nX", 1, 1},
+        {"a\n\n", 0, 0, [](MemoryText &t) { EXPECT_TRUE(insertAt(t, 2, "X")); }, "a\n\nX\n", 3, 0},
+        {"abc\n", 0, 0, [](MemoryText &t) { EXPECT_FALSE(insertAt(t, 3, "X")); }, "abc\n", 0, 0},
+        {"abc\n", 0, 0, [](MemoryText &t) { EXPECT_FALSE(insertAt(t, -1, "X")); }, "abc\n", 0, 0},
+        {"ab\ncd\n", 1, 1, [](MemoryText &t) { textlines::setRow(t, -3); }, "ab\ncd\n", 0, 0},
+        {"ab\ncd\n", 1, 1, [](MemoryText &t) { textlines::setRow(t, 99); }, "ab\ncd\n", 1, 0},
+        {"", 0, 0, [](MemoryText &t) { textlines::setRow(t, 4); }, "", 0, 0},
+        {"abc\nxy", 1, 0, [](MemoryText &t) { textlines::setCol(t, 10); }, "abc\nxy", 1, 2},
+        {"abc\nxy", 1, 0, [](MemoryText &t) { textlines::setCol(t, -1); }, "abc\nxy", 1, 0},
     };
     for (const auto &c : cases) {
-        MemoryText text(c.text, c.line, c.column);
-        c.write(text, c.value);
-        EXPECT_EQ(text.caretBlock(), c.caretLine) << c.text.toStdString() << " " << c.value;
-        EXPECT_EQ(text.caretColumn(), c.caretColumn) << c.text.toStdString() << " " << c.value;
+        SCOPED_TRACE(&c - cases);
+        MemoryText text(c.before, c.line, c.column);
+        c.operation(text);
+        EXPECT_EQ(text.text(), c.after);
+        EXPECT_EQ(text.caretBlock(), c.caretLine);
+        EXPECT_EQ(text.caretColumn(), c.caretColumn);
     }
 }
 
