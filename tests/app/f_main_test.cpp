@@ -1,6 +1,8 @@
 #include "app/f_main.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
+#include "document/find_dialogs.h"
+#include "document/trecode.h"
 #include "settings/corvane_registry.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
@@ -8,9 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,11 +87,14 @@ TEST_F(Frame, MenuBarAsTabled)
     EXPECT_EQ(rows, expected);
 }
 
+// Started on an empty store: not maximised and no document.
 TEST_F(Frame, CaptionSizeAndToolBar)
 {
     TMain &frame = start();
     EXPECT_EQ(frame.windowTitle(), "Pagewick");
     EXPECT_EQ(frame.size(), QSize(800, 600));
+    EXPECT_FALSE(frame.isMaximized());
+    EXPECT_TRUE(frame.documents().isEmpty());
     const struct {
         const char *name;
         int left;
@@ -127,25 +130,13 @@ TEST_F(Frame, EveryNamedButtonHasAnAccessibleName)
     EXPECT_GT(named, 30);
 }
 
-TEST_F(Frame, EmptyStoreNeitherMaximisesNorCreatesADocument)
-{
-    TMain &frame = start();
-    EXPECT_FALSE(frame.isMaximized());
-    EXPECT_TRUE(frame.documents().isEmpty());
-}
-
-TEST_F(Frame, AppMaxiMaximisesTheFrame)
+TEST_F(Frame, AppMaxiNewDocAndHtmlArgumentGiveAMaximisedFrameWithTwoWindowsFileInFront)
 {
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "AppMaxi", true);
-    TMain &frame = start();
-    EXPECT_TRUE(frame.windowState() & Qt::WindowMaximized);
-}
-
-TEST_F(Frame, NewDocAndHtmlArgumentGiveTwoWindowsFileInFront)
-{
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, General, "NewDoc", true);
     const QString path = writeFile("index.html", "<HTML>\r\n</HTML>");
     TMain &frame = start({path});
+    EXPECT_TRUE(frame.windowState() & Qt::WindowMaximized);
     const QList<THTML *> documents = frame.documents();
     ASSERT_EQ(documents.size(), 2);
     EXPECT_EQ(documents.at(0)->windowTitle(), NoName);
@@ -153,24 +144,23 @@ TEST_F(Frame, NewDocAndHtmlArgumentGiveTwoWindowsFileInFront)
     EXPECT_EQ(frame.activeDocument(), documents.at(1));
 }
 
-TEST_F(Frame, HtmArgumentTestIsCaseSensitiveSubstring)
+// The first argument is opened when ".htm" is part of it, case-sensitively; the others are
+// ignored. One that cannot be read is reported and leaves no window.
+TEST_F(Frame, FirstHtmArgumentIsOpened)
 {
     const QString upper = writeFile("INDEX.HTM", "x");
-    EXPECT_TRUE(start({upper}).documents().isEmpty());
     const QString notes = writeFile("notes.htm.txt", "notes");
-    const QList<THTML *> opened = start({notes, upper}).documents();
+    const QString missing = folder.filePath("missing.htm");
+    ModalDriver driver;
+    EXPECT_TRUE(start({upper}).documents().isEmpty());
+    const QList<THTML *> opened = start({notes, missing}).documents();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.at(0)->FileName(), notes);
-}
-
-TEST_F(Frame, UnreadableArgumentIsReportedAndLeavesNoWindow)
-{
-    ModalDriver driver;
     driver.answer("OK");
-    TMain &frame = start({folder.filePath("missing.htm")});
-    EXPECT_TRUE(driver.allHandled());
+    EXPECT_TRUE(start({missing}).documents().isEmpty());
+    EXPECT_TRUE(driver.unexpected().isEmpty());
+    EXPECT_EQ(driver.messages().size(), 1);
     EXPECT_TRUE(driver.messages().value(0).startsWith("Fehler|Cannot open file"));
-    EXPECT_TRUE(frame.documents().isEmpty());
 }
 
 TEST_F(Frame, CommandsWithoutDocumentDoNothing)
@@ -181,53 +171,71 @@ TEST_F(Frame, CommandsWithoutDocumentDoNothing)
     frame.miSaveAsClick();
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_F3);
+    for (const char *name : {"miFind", "miReplace"}) {
+        EXPECT_TRUE(frame.findChild<QAction *>(name)->isEnabled()) << name;
+        frame.findChild<QAction *>(name)->trigger();
+    }
     processEvents();
     EXPECT_TRUE(driver.unexpected().isEmpty()) << driver.unexpected().join(";").toStdString();
+    EXPECT_TRUE(driver.messages().isEmpty());
     EXPECT_TRUE(frame.documents().isEmpty());
 }
 
-TEST_F(Frame, TwoNewCommandsGiveTwoUntitledWindows)
+// Two New commands give two untitled windows; the Edit menu works on the front one.
+TEST_F(Frame, TwoNewWindowsEditMenuWorksOnTheFrontOne)
 {
     TMain &frame = start();
-    frame.sbNewClick();
+    THTML *first = frame.sbNewClick();
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
-    const QList<THTML *> documents = frame.documents();
-    ASSERT_EQ(documents.size(), 2);
-    EXPECT_EQ(documents.at(0)->windowTitle(), NoName);
-    EXPECT_EQ(documents.at(1)->windowTitle(), NoName);
-    EXPECT_EQ(frame.activeDocument(), documents.at(1));
+    ASSERT_EQ(frame.documents().size(), 2);
+    THTML *second = frame.documents().at(1);
+    EXPECT_EQ(frame.activeDocument(), second);
+    EXPECT_EQ(first->windowTitle(), NoName);
+    EXPECT_EQ(second->windowTitle(), NoName);
+    frame.findChild<QAction *>("miFind")->trigger();
+    EXPECT_TRUE(second->FindDialog1->isVisible());
+    EXPECT_FALSE(first->FindDialog1->isVisible());
+    frame.findChild<QAction *>("miReplace")->trigger();
+    EXPECT_TRUE(second->ReplaceDialog1->isVisible());
+    EXPECT_FALSE(first->ReplaceDialog1->isVisible());
+
+    // Find next, from the menu or by F3, searches again with the find dialog's text.
+    second->RichEdit->setPlainText("ab ab");
+    second->FindDialog1->eFindText->setText("ab");
+    frame.findChild<QAction *>("miFindNext")->trigger();
+    EXPECT_EQ(second->RichEdit->textCursor().selectionStart(), 0);
+    QTest::keyClick(second->RichEdit, Qt::Key_F3);
+    EXPECT_EQ(second->RichEdit->textCursor().selectionStart(), 3);
+    ModalDriver driver;
+    driver.answer("OK");
+    frame.findChild<QAction *>("miFindNext")->trigger();
+    EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"ab\"."});
 }
 
-TEST_F(Frame, ExitStopsAtTheFirstCancelAndKeepsEveryWindow)
+// Exit asks every modified window and stops at the first Cancel, keeping every window.
+TEST_F(Frame, ExitClosesOnlyWhenEveryWindowAgrees)
 {
     TMain &frame = start();
     THTML *first = frame.sbNewClick();
     THTML *second = frame.sbNewClick();
     first->InsertAtCaret("a", false, 0);
     second->InsertAtCaret("b", false, 0);
-
+    frame.sbNewClick(); // unmodified: no question
     ModalDriver driver;
     driver.answer("&Nein").answer("Abbrechen");
     frame.sbExitClick();
     processEvents();
     EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(driver.messages().size(), 2);
     EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(frame.documents().size(), 2);
+    EXPECT_EQ(frame.documents().size(), 3);
     EXPECT_TRUE(first->isModified());
-}
 
-TEST_F(Frame, ExitClosesWhenEveryWindowAgrees)
-{
-    TMain &frame = start();
-    frame.sbNewClick()->InsertAtCaret("a", false, 0);
-    frame.sbNewClick();
-    ModalDriver driver;
-    driver.answer("&Nein");
+    driver.answer("&Nein").answer("&Nein");
     frame.sbExitClick();
     processEvents();
     EXPECT_TRUE(driver.allHandled());
     EXPECT_TRUE(driver.unexpected().isEmpty());
+    EXPECT_EQ(driver.messages().size(), 4);
     EXPECT_FALSE(frame.isVisible());
 }
 

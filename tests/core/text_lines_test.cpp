@@ -5,67 +5,52 @@
 
 namespace {
 
-TEST(TextLinesCount, LeavesOutFinalEmptyLine)
+TEST(TextLines, CountLeavesOutTheFinalEmptyLine)
 {
-    EXPECT_EQ(MemoryText("").LineCount(), 0);
-    EXPECT_EQ(MemoryText("A").LineCount(), 1);
-    EXPECT_EQ(MemoryText("A\n").LineCount(), 1);
-    EXPECT_EQ(MemoryText("A\nB").LineCount(), 2);
-    EXPECT_EQ(MemoryText("\n").LineCount(), 1);
-    EXPECT_EQ(MemoryText("A\n\n").LineCount(), 2);
+    const std::pair<QString, int> cases[] = {{"", 0},     {"A", 1},  {"A\n", 1},
+                                             {"A\nB", 2}, {"\n", 1}, {"A\n\n", 2}};
+    for (const auto &[text, count] : cases)
+        EXPECT_EQ(MemoryText(text).LineCount(), count) << text.toStdString();
+    MemoryText cleared("a\nb", 1, 1);
+    cleared.ClearText();
+    EXPECT_EQ(cleared.LineCount(), 0);
+    EXPECT_EQ(cleared.text(), "");
 }
 
-TEST(TextLinesInsert, FallsBackToEndOfNonEmptyPreviousLine)
+// Line i goes before line i when it exists (the final empty line included), else after a
+// non-empty line i - 1, otherwise nowhere. Caret writes are clamped to the counted lines (the
+// final empty one cannot be reached) and to the line's end.
+TEST(TextLines, InsertAtAndCaretWrites)
 {
-    MemoryText text("abc");
-    EXPECT_TRUE(textlines::insertAt(text, 1, "X"));
-    EXPECT_EQ(text.text(), "abc\nX");
-    EXPECT_EQ(text.caretBlock(), 1);
-    EXPECT_EQ(text.caretColumn(), 1);
+    using textlines::insertAt;
+    const struct {
+        QString before;
+        int line, column;
+        std::function<void(MemoryText &)> operation;
+        QString after;
+        int caretLine, caretColumn;
+    } cases[] = {
+        {"abc", 0, 0, [](MemoryText &t) { EXPECT_TRUE(insertAt(t, 1, "X")); }, "abc\nX", 1, 1},
+        {"a\n\n", 0, 0, [](MemoryText &t) { EXPECT_TRUE(insertAt(t, 2, "X")); }, "a\n\nX\n", 3, 0},
+        {"abc\n", 0, 0, [](MemoryText &t) { EXPECT_FALSE(insertAt(t, 3, "X")); }, "abc\n", 0, 0},
+        {"abc\n", 0, 0, [](MemoryText &t) { EXPECT_FALSE(insertAt(t, -1, "X")); }, "abc\n", 0, 0},
+        {"ab\ncd\n", 1, 1, [](MemoryText &t) { textlines::setRow(t, -3); }, "ab\ncd\n", 0, 0},
+        {"ab\ncd\n", 1, 1, [](MemoryText &t) { textlines::setRow(t, 99); }, "ab\ncd\n", 1, 0},
+        {"", 0, 0, [](MemoryText &t) { textlines::setRow(t, 4); }, "", 0, 0},
+        {"abc\nxy", 1, 0, [](MemoryText &t) { textlines::setCol(t, 10); }, "abc\nxy", 1, 2},
+        {"abc\nxy", 1, 0, [](MemoryText &t) { textlines::setCol(t, -1); }, "abc\nxy", 1, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(&c - cases);
+        MemoryText text(c.before, c.line, c.column);
+        c.operation(text);
+        EXPECT_EQ(text.text(), c.after);
+        EXPECT_EQ(text.caretBlock(), c.caretLine);
+        EXPECT_EQ(text.caretColumn(), c.caretColumn);
+    }
 }
 
-TEST(TextLinesInsert, NothingWhenNeitherLineNorNonEmptyPredecessorExists)
-{
-    MemoryText text("abc\n");
-    EXPECT_FALSE(textlines::insertAt(text, 3, "X"));
-    EXPECT_FALSE(textlines::insertAt(text, -1, "X"));
-    MemoryText blankLast("a\n\n");
-    blankLast.setCaret(0, 0);
-    EXPECT_TRUE(textlines::insertAt(blankLast, 2, "X")); // the final empty line exists
-    EXPECT_EQ(blankLast.text(), "a\n\nX\n");
-    EXPECT_EQ(text.text(), "abc\n");
-}
-
-TEST(TextLinesCaret, RowIsClampedToCountedLines)
-{
-    MemoryText text("ab\ncd\n", 1, 1);
-    textlines::setRow(text, -3);
-    EXPECT_EQ(text.caretBlock(), 0);
-    EXPECT_EQ(text.caretColumn(), 0);
-    textlines::setRow(text, 99); // the final empty line cannot be reached
-    EXPECT_EQ(text.caretBlock(), 1);
-    EXPECT_EQ(text.caretColumn(), 0);
-}
-
-TEST(TextLinesCaret, RowInTextWithoutLinesStaysOnCaretLine)
-{
-    MemoryText text("");
-    textlines::setRow(text, 4);
-    EXPECT_EQ(text.caretBlock(), 0);
-    EXPECT_EQ(text.caretColumn(), 0);
-}
-
-TEST(TextLinesCaret, ColIsClampedToLineLength)
-{
-    MemoryText text("abc\nxy", 1, 0);
-    textlines::setCol(text, 10);
-    EXPECT_EQ(text.caretColumn(), 2);
-    textlines::setCol(text, -1);
-    EXPECT_EQ(text.caretColumn(), 0);
-    EXPECT_EQ(text.caretBlock(), 1);
-}
-
-TEST(TextLinesInsertion, CasesOnMemoryText)
+TEST(TextLines, InsertionCasesOnMemoryText)
 {
     for (const InsertionCase &c : insertionCases()) {
         SCOPED_TRACE(c.name);
@@ -75,14 +60,6 @@ TEST(TextLinesInsertion, CasesOnMemoryText)
         EXPECT_EQ(text.caretBlock(), c.expectedLine);
         EXPECT_EQ(text.caretColumn(), c.expectedColumn);
     }
-}
-
-TEST(TextLinesInsertion, ClearTextLeavesEmptyDocument)
-{
-    MemoryText text("a\nb", 1, 1);
-    text.ClearText();
-    EXPECT_EQ(text.text(), "");
-    EXPECT_EQ(text.LineCount(), 0);
 }
 
 } // namespace

@@ -22,17 +22,21 @@ TEST(RuleDialog, Face)
     EXPECT_TRUE(dialog.bbOK->isDefault());
 }
 
-TEST(RuleDialog, OkKeepsTheHeightAsTyped)
+// OK keeps the height as typed; Cancel leaves none.
+TEST(RuleDialog, OkKeepsTheHeightAsTypedCancelLeavesNone)
 {
-    THR dialog;
-    ModalDriver driver;
-    driver.then([](QWidget *w) {
-        setControlText(w, "eHRHeight", " 3 px");
-        pressButton(w, "bbOK");
-    });
-    EXPECT_EQ(dialog.ShowModal(), mrOk);
-    EXPECT_TRUE(driver.allHandled());
-    EXPECT_EQ(dialog.Height, " 3 px");
+    for (const auto &[button, result, height] :
+         {std::tuple("bbOK", mrOk, " 3 px"), std::tuple("bbCancel", mrCancel, "")}) {
+        THR dialog;
+        ModalDriver driver;
+        driver.then([button = button](QWidget *w) {
+            setControlText(w, "eHRHeight", " 3 px");
+            pressButton(w, button);
+        });
+        EXPECT_EQ(dialog.ShowModal(), result) << button;
+        EXPECT_TRUE(driver.allHandled());
+        EXPECT_EQ(dialog.Height, height) << button;
+    }
 }
 
 TEST(RuleDialog, TypingReplacesTheDefaultAndReturnConfirms)
@@ -46,19 +50,6 @@ TEST(RuleDialog, TypingReplacesTheDefaultAndReturnConfirms)
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_TRUE(driver.allHandled());
     EXPECT_EQ(dialog.Height, "5");
-}
-
-TEST(RuleDialog, CancelLeavesNoHeight)
-{
-    THR dialog;
-    ModalDriver driver;
-    driver.then([](QWidget *w) {
-        setControlText(w, "eHRHeight", "7");
-        pressButton(w, "bbCancel");
-    });
-    EXPECT_EQ(dialog.ShowModal(), mrCancel);
-    EXPECT_TRUE(driver.allHandled());
-    EXPECT_TRUE(dialog.Height.isEmpty());
 }
 
 } // namespace

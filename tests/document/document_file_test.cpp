@@ -16,17 +16,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static void PrintTo(const QString &text, std::ostream *os) {
+static void PrintTo(const QString &text, std::ostream *os)
+{
     *os << '"' << text.toUtf8().toPercentEncoding(" <>/=&;").constData() << '"';
 }
 
-static void PrintTo(const QByteArray &bytes, std::ostream *os) {
+static void PrintTo(const QByteArray &bytes, std::ostream *os)
+{
     *os << '"' << bytes.toPercentEncoding(" <>/=&;").constData() << '"';
 }
 
 namespace {
 
-QString fixturePath(const char *name) {
+QString fixturePath(const char *name)
+{
     return QStringLiteral(PAGEWICK_FIXTURES "/") + QLatin1String(name);
 }
 
@@ -34,7 +37,8 @@ QString fixturePath(const char *name) {
 struct Collector {
     QString text;
     int pieces = 0;
-    std::function<void(QStringView)> sink() {
+    std::function<void(QStringView)> sink()
+    {
         return [this](QStringView piece) {
             EXPECT_FALSE(piece.isEmpty());
             text += piece;
@@ -43,317 +47,212 @@ struct Collector {
     }
 };
 
-QString decodeAll(const QByteArray &bytes, qsizetype chunkBytes, FileFormat *format = nullptr) {
-    Collector collector;
-    const FileFormat found = decodeText(bytes, collector.sink(), chunkBytes);
-    if (format)
-        *format = found;
-    return collector.text;
-}
-
-QByteArray encodeLines(const FileFormat &format, const QStringList &lines,
-                       bool *switched = nullptr) {
-    StringListLineSource source(lines);
-    return encodeText(format, source, switched);
+LoadResult loadBytes(QByteArray bytes, Collector &collector, qsizetype chunkBytes)
+{
+    QBuffer device(&bytes);
+    EXPECT_TRUE(device.open(QIODevice::ReadOnly));
+    return loadText(device, "page.htm", collector.sink(), chunkBytes);
 }
 
 constexpr FileFormat utf8Crlf{};
-constexpr FileFormat windows1252Crlf{.encoding = TextEncoding::Windows1252};
+constexpr FileFormat w1252{.encoding = TextEncoding::Windows1252};
+constexpr FileFormat lf{.lineBreak = LineBreak::LF};
+constexpr FileFormat cr{.lineBreak = LineBreak::CR};
 
-// --- Windows-1252 table ---
-
-TEST(Windows1252Test, DecodesCodePageCharacters) {
-    // 0x80 to 0x9F, as the code page defines them; its five gaps are the C1 controls.
+// Every byte maps to a character of its own and back; 0x80 to 0x9F as the code page defines
+// them, its five gaps as the C1 controls of the same value.
+TEST(Windows1252Test, EveryByteMapsToItsCharacterAndBack)
+{
     const char16_t high[] = u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021"
                             u"\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
                             u"\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014"
                             u"\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178";
-    for (int byte = 0x80; byte < 0xA0; ++byte)
-        EXPECT_EQ(windows1252ToUnicode(byte).unicode(), high[byte - 0x80]) << std::hex << byte;
-    EXPECT_EQ(windows1252ToUnicode(0x41), QChar(u'A'));
-    EXPECT_EQ(windows1252ToUnicode(0xA0), QChar(u'\u00A0'));
-    EXPECT_EQ(windows1252ToUnicode(0xE9), QChar(u'\u00E9'));
-    EXPECT_EQ(windows1252ToUnicode(0xFF), QChar(u'\u00FF'));
-}
-
-TEST(Windows1252Test, UndefinedBytesMapToControlsOfSameValue) {
-    for (uchar byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
-        EXPECT_EQ(windows1252ToUnicode(byte).unicode(), byte);
-        EXPECT_EQ(unicodeToWindows1252(byte), byte);
+    for (int byte = 0; byte < 256; ++byte) {
+        const char16_t ch = byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte);
+        EXPECT_EQ(windows1252ToUnicode(uchar(byte)).unicode(), ch) << std::hex << byte;
+        EXPECT_EQ(unicodeToWindows1252(ch), byte) << std::hex << byte;
     }
+    for (char16_t lacking : {u'\u0080', u'\u009F', u'\u0151'}) // U+0080 is not the euro's byte
+        EXPECT_EQ(unicodeToWindows1252(lacking), -1) << std::hex << int(lacking);
 }
 
-TEST(Windows1252Test, EveryByteRoundTripsThroughDistinctCharacters) {
-    QByteArray all;
-    for (int byte = 0; byte < 256; ++byte)
-        all.append(char(byte));
-    const QString text = decodeWindows1252(all);
-    ASSERT_EQ(text.size(), 256);
-    EXPECT_EQ(QSet<QChar>(text.begin(), text.end()).size(), 256);
-    bool ok = false;
-    EXPECT_EQ(encodeWindows1252(text, &ok), all);
-    EXPECT_TRUE(ok);
-}
-
-TEST(Windows1252Test, ReportsCharactersTheCodePageLacks) {
-    // U+0080 is not the euro sign's byte: the code page gives 0x80 to U+20AC.
-    EXPECT_EQ(unicodeToWindows1252(0x0080), -1);
-    EXPECT_EQ(unicodeToWindows1252(0x0151), -1);
-    EXPECT_EQ(unicodeToWindows1252(0x20AC), 0x80);
-    bool ok = true;
-    EXPECT_EQ(encodeWindows1252(u"a\u20AC\u0151", &ok), QByteArray("a\x80?"));
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(encodeWindows1252(u"caf\u00E9 \u2122", &ok), QByteArray("caf\xE9 \x99"));
-    EXPECT_TRUE(ok);
-}
-
-// --- format detection ---
-
-TEST(DocumentFileFormatTest, DetectsEncoding) {
+// The format is judged and the text decoded alike from the whole bytes and from pieces of
+// every size, so a BOM, a CR LF or a UTF-8 character split between pieces counts once.
+TEST(DocumentFileFormatTest, FormatAndTextWhateverThePieceBoundaries)
+{
     const struct {
         QByteArray bytes;
-        TextEncoding encoding;
-        bool bom;
+        FileFormat format;
+        QString text;
     } cases[] = {
-        {"", TextEncoding::Utf8, false},
-        {"plain ascii", TextEncoding::Utf8, false},
-        {"\xEF\xBB\xBF", TextEncoding::Utf8, true},
-        {"\xEF\xBB\xBF\xC3\xA9", TextEncoding::Utf8, true},
+        {"", utf8Crlf, ""},
+        {"plain ascii", utf8Crlf, "plain ascii"},
+        {"\xEF\xBB\xBF", {.bom = true}, ""},
+        {"\xEF\xBB\xBFx\r\n", {.bom = true}, "x\n"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "A",
+         {.bom = true},
+         u"\uFEFFA"_qs}, // a second BOM is text
         // A BOM before bytes that are not UTF-8: Windows-1252 after the BOM keeps them exact.
-        {"\xEF\xBB\xBF\xE9", TextEncoding::Windows1252, true},
-        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9D\x84\x9E", TextEncoding::Utf8, false},
-        {"caf\xE9", TextEncoding::Windows1252, false},
-        {"aaaaaaaaaaaaaaaaaaaaaaaa\x80", TextEncoding::Windows1252, false},
-        {"\xC0\xAF", TextEncoding::Windows1252, false},         // overlong
-        {"\xE0\x80\xAF", TextEncoding::Windows1252, false},     // overlong
-        {"\xED\xA0\x80", TextEncoding::Windows1252, false},     // surrogate
-        {"\xF4\x90\x80\x80", TextEncoding::Windows1252, false}, // past U+10FFFF
-        {"ab\xE2\x82", TextEncoding::Windows1252, false},       // cut short
-        {"\xC3\x28", TextEncoding::Windows1252, false},         // bad trail byte
+        {"\xEF\xBB\xBF\xC3\xA9\xE9\r\n",
+         {.encoding = TextEncoding::Windows1252, .bom = true},
+         u"\u00C3\u00A9\u00E9\n"_qs},
+        {"\xEF\xBB", w1252, u"\u00EF\u00BB"_qs},
+        {"x\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\r\ny\xC5\x91", utf8Crlf,
+         u"x\u00E9\u20AC\U0001D11E\ny\u0151"_qs},
+        {"caf\xE9", w1252, u"caf\u00E9"_qs},
+        {"aaaaaaaaaaaaaaaaaaaaaaaa\x80", w1252, u"aaaaaaaaaaaaaaaaaaaaaaaa\u20AC"_qs},
+        {"\xC0\xAF", w1252, u"\u00C0\u00AF"_qs},                                 // overlong
+        {"\xE0\x80\xAF", w1252, u"\u00E0\u20AC\u00AF"_qs},                       // overlong
+        {"\xED\xA0\x80", w1252, u"\u00ED\u00A0\u20AC"_qs},                       // surrogate
+        {"\xF4\x90\x80\x80", w1252, u"\u00F4\u0090\u20AC\u20AC"_qs},             // past U+10FFFF
+        {"ab\xE2\x82", w1252, u"ab\u00E2\u201A"_qs},                             // cut short
+        {"\xC3\x28", w1252, u"\u00C3("_qs},                                      // bad trail byte
+        {"\xE2\x82\x61\xAC", w1252, u"\u00E2\u201Aa\u00AC"_qs},                  // bad trail byte
+        {"\xC3\xA9\xC3\xA9 \xE9", w1252, u"\u00C3\u00A9\u00C3\u00A9 \u00E9"_qs}, // bad at the end
+        // The first line break found sets the style; another one is flagged.
+        {"ab\r\ncd\r\n\r\nef\r\n", utf8Crlf, "ab\ncd\n\nef\n"},
+        {"a\nb\n", lf, "a\nb\n"},
+        {"a\rb\r\rc\r", cr, "a\nb\n\nc\n"},
+        {"a\nb\r\nc", {.lineBreak = LineBreak::LF, .mixedLineBreaks = true}, "a\nb\nc"},
+        {"a\r\nb\n", {.mixedLineBreaks = true}, "a\nb\n"},
+        {"a\r\r\n", {.lineBreak = LineBreak::CR, .mixedLineBreaks = true}, "a\n\n"},
+        {"\xEF\xBB\xBF\n\r",
+         {.bom = true, .lineBreak = LineBreak::LF, .mixedLineBreaks = true},
+         "\n\n"},
+        // Characters the editor turns into line breaks are flagged, their neighbours are not.
+        {"\xE2\x80\xA9", {.breaksInText = true}, u"\u2029"_qs},
+        {"a\xEF\xB7\x90", {.breaksInText = true}, u"a\uFDD0"_qs},
+        {"\xEF\xB7\x91z", {.breaksInText = true}, u"\uFDD1z"_qs},
+        {"\xE2\x80\xA8\xEF\xB7\x92\xEF\xBF\xBC", utf8Crlf, u"\u2028\uFDD2\uFFFC"_qs},
     };
     for (const auto &c : cases) {
-        const FileFormat format = detectFileFormat(c.bytes);
-        EXPECT_EQ(format.encoding, c.encoding) << c.bytes.toHex().constData();
-        EXPECT_EQ(format.bom, c.bom) << c.bytes.toHex().constData();
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        FileFormat judged = c.format;
+        judged.breaksInText = false; // found only by decoding
+        EXPECT_EQ(detectFileFormat(c.bytes), judged);
+        for (qsizetype chunk = 1; chunk <= qMax(c.bytes.size(), qsizetype(1)); ++chunk) {
+            Collector decoded;
+            EXPECT_EQ(decodeText(c.bytes, decoded.sink(), chunk), c.format) << "chunk " << chunk;
+            EXPECT_EQ(decoded.text, c.text) << "chunk " << chunk;
+            Collector loaded;
+            const LoadResult result = loadBytes(c.bytes, loaded, chunk);
+            ASSERT_TRUE(result.ok) << result.error.toStdString();
+            EXPECT_EQ(result.format, c.format) << "chunk " << chunk;
+            EXPECT_EQ(loaded.text, c.text) << "chunk " << chunk;
+        }
     }
 }
 
-TEST(DocumentFileFormatTest, FirstLineBreakWinsAndMixingIsFlagged) {
-    const struct {
-        QByteArray bytes;
-        LineBreak lineBreak;
-        bool mixed;
-    } cases[] = {
-        {"", LineBreak::CRLF, false},
-        {"no break", LineBreak::CRLF, false},
-        {"a\r\nb\r\n\r\n", LineBreak::CRLF, false},
-        {"a\nb\n", LineBreak::LF, false},
-        {"a\rb\r\r", LineBreak::CR, false},
-        {"a\nb\r\nc", LineBreak::LF, true},
-        {"a\r\nb\n", LineBreak::CRLF, true},
-        {"a\r\r\n", LineBreak::CR, true},
-        {"\xEF\xBB\xBF\n\r", LineBreak::LF, true},
-    };
-    for (const auto &c : cases) {
-        const FileFormat format = detectFileFormat(c.bytes);
-        EXPECT_EQ(format.lineBreak, c.lineBreak) << c.bytes.toHex().constData();
-        EXPECT_EQ(format.mixedLineBreaks, c.mixed) << c.bytes.toHex().constData();
-    }
-}
-
-TEST(DocumentFileFormatTest, LineBreaksAreFoundAtAnyOffsetInLongText) {
+// The scan for line breaks goes eight bytes at a time: a break at any offset counts.
+TEST(DocumentFileFormatTest, LineBreaksAreFoundAtAnyOffsetInLongText)
+{
+    const QByteArray filler(37, 'y');
     for (int at = 0; at < 40; ++at) {
         const QByteArray lead(at, 'x');
-        const QByteArray filler(37, 'y');
-        const FileFormat crlfThenLf = detectFileFormat(lead + "\r\n" + filler + "\n" + filler);
-        EXPECT_EQ(crlfThenLf.lineBreak, LineBreak::CRLF) << at;
-        EXPECT_TRUE(crlfThenLf.mixedLineBreaks) << at;
-        const FileFormat lf = detectFileFormat(filler + lead + "\n" + filler);
-        EXPECT_EQ(lf.lineBreak, LineBreak::LF) << at;
-        EXPECT_FALSE(lf.mixedLineBreaks) << at;
-        const FileFormat cr = detectFileFormat(filler + lead + "\r" + filler + "\r");
-        EXPECT_EQ(cr.lineBreak, LineBreak::CR) << at;
-        EXPECT_FALSE(cr.mixedLineBreaks) << at;
+        EXPECT_EQ(detectFileFormat(lead + "\r\n" + filler + "\n" + filler),
+                  FileFormat{.mixedLineBreaks = true})
+            << at;
+        EXPECT_EQ(detectFileFormat(filler + lead + "\n" + filler), lf) << at;
+        EXPECT_EQ(detectFileFormat(filler + lead + "\r" + filler + "\r"), cr) << at;
     }
 }
 
-TEST(DocumentFileFormatTest, LineBreakText) {
-    EXPECT_EQ(lineBreakText(LineBreak::CRLF), QStringLiteral("\r\n"));
-    EXPECT_EQ(lineBreakText(LineBreak::LF), QStringLiteral("\n"));
-    EXPECT_EQ(lineBreakText(LineBreak::CR), QStringLiteral("\r"));
-}
-
-// --- decoding in pieces ---
-
-TEST(DocumentFileDecodeTest, CrLfSplitByEveryChunkBoundaryIsOneBreak) {
-    const QByteArray bytes("ab\r\ncd\r\n\r\nef\r\n");
-    for (qsizetype chunk = 1; chunk <= bytes.size(); ++chunk) {
-        const QString text = decodeAll(bytes, chunk);
-        EXPECT_EQ(text, QStringLiteral("ab\ncd\n\nef\n")) << "chunk " << chunk;
-        EXPECT_EQ(text.split(u'\n'), QStringList({"ab", "cd", "", "ef", ""}));
+TEST(DocumentFileLoadTest, HandsOutPiecesOfAboutTheChunkSizeInEitherEncoding)
+{
+    for (const QByteArray &bytes :
+         {QByteArray(10000, 'a'), QByteArray(5000, '\xE9') + QByteArray(5000, 'a')}) {
+        Collector collector;
+        ASSERT_TRUE(loadBytes(bytes, collector, 1000).ok);
+        EXPECT_EQ(collector.pieces, 10);
+        EXPECT_EQ(collector.text.size(), 10000);
     }
 }
 
-TEST(DocumentFileDecodeTest, LoneCrAtEveryChunkBoundaryStaysABreak) {
-    const QByteArray bytes("a\rb\r\rc\r");
-    for (qsizetype chunk = 1; chunk <= bytes.size(); ++chunk)
-        EXPECT_EQ(decodeAll(bytes, chunk), QStringLiteral("a\nb\n\nc\n")) << "chunk " << chunk;
-}
-
-TEST(DocumentFileDecodeTest, Utf8CharacterSplitByEveryChunkBoundaryDecodesWhole) {
-    const QString expected = QStringLiteral("x\u00E9\u20AC") + QString::fromUcs4(U"\U0001D11E") +
-                             QStringLiteral("\ny\u0151");
-    const QByteArray bytes = "x\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\r\ny\xC5\x91";
-    for (qsizetype chunk = 1; chunk <= bytes.size(); ++chunk) {
-        FileFormat format;
-        EXPECT_EQ(decodeAll(bytes, chunk, &format), expected) << "chunk " << chunk;
-        EXPECT_EQ(format.encoding, TextEncoding::Utf8);
-    }
-}
-
-TEST(DocumentFileDecodeTest, Windows1252DecodesInPiecesOfChunkSize) {
-    const QByteArray bytes = QByteArray(1000, '\xE9') + QByteArray(1000, 'a');
-    Collector collector;
-    decodeText(bytes, collector.sink(), 500);
-    EXPECT_EQ(collector.pieces, 4);
-    EXPECT_EQ(collector.text, QString(1000, QChar(0xE9)) + QString(1000, u'a'));
-}
-
-TEST(DocumentFileDecodeTest, SecondByteOrderMarkIsText) {
-    FileFormat format;
-    EXPECT_EQ(decodeAll("\xEF\xBB\xBF\xEF\xBB\xBF"
-                        "A",
-                        1 << 20, &format),
-              QStringLiteral("\uFEFFA"));
-    EXPECT_TRUE(format.bom);
-}
-
-// --- golden files: load, save, compare bytes ---
-
-struct Golden {
-    const char *file;
-    FileFormat format;
-    const char16_t *text;
-};
-
-void PrintTo(const Golden &golden, std::ostream *os) {
-    *os << golden.file;
-}
-
-class DocumentFileGoldenTest : public ::testing::TestWithParam<Golden> {
-protected:
-    QTemporaryDir dir;
-};
-
-TEST_P(DocumentFileGoldenTest, LoadsAndSavesTheSameBytes) {
-    const Golden &golden = GetParam();
-    const QString original = fixturePath(golden.file);
-    const QString expectedText = QStringView(golden.text).toString();
-
-    Collector collector;
-    const LoadResult loaded = loadTextFile(original, collector.sink());
-    ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
-    EXPECT_EQ(loaded.format, golden.format);
-    EXPECT_EQ(collector.text, expectedText);
-
-    Collector smallPieces;
-    EXPECT_TRUE(loadTextFile(original, smallPieces.sink(), 3).ok);
-    EXPECT_EQ(smallPieces.text, expectedText);
-
-    const QByteArray bytes = readBytes(original);
-    const QStringList lines = collector.text.split(u'\n');
-    bool switched = true;
-    EXPECT_EQ(encodeLines(loaded.format, lines, &switched), bytes);
-    EXPECT_FALSE(switched);
-
-    StringListLineSource source(lines);
-    const QString copy = dir.filePath(QLatin1String(golden.file));
-    const SaveResult saved = saveTextFile(copy, loaded.format, source);
-    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-    EXPECT_FALSE(saved.switchedToUtf8);
-    EXPECT_EQ(saved.format, golden.format);
-    EXPECT_EQ(readBytes(copy), bytes);
-}
-
-constexpr FileFormat lf{.lineBreak = LineBreak::LF};
-
-INSTANTIATE_TEST_SUITE_P(
-    DocumentFileFixtures, DocumentFileGoldenTest,
-    ::testing::Values(
-        Golden{"utf8.htm", utf8Crlf, u"<P>Gr\u00FC\u00DFe</P>\n<P>na\u00EFve \u0151 \u20AC</P>\n"},
-        Golden{"utf8_bom.htm", {.bom = true}, u"<HTML>\n<BODY>\u00C4</BODY>\n</HTML>\n"},
-        Golden{"utf8_bom_not_utf8.htm",
-               {.encoding = TextEncoding::Windows1252, .bom = true},
-               u"<P>caf\u00C3\u00A9 \u00E9</P>\n"},
-        Golden{"bom_twice.htm", {.bom = true, .lineBreak = LineBreak::LF}, u"\uFEFFA\n"},
-        Golden{"windows1252.htm", windows1252Crlf, u"<P>caf\u00E9 \u20AC 5</P>\n"},
-        Golden{"windows1252_undefined.htm", windows1252Crlf,
-               u"\u0081\u008D\u008F\u0090\u009D\n\u20AC\u0081\n"},
-        Golden{"crlf.htm", utf8Crlf, u"<P>one</P>\n<P>two</P>\n"},
-        Golden{"lf.htm", lf, u"<P>one</P>\n<P>two</P>\n"},
-        Golden{"cr.htm", {.lineBreak = LineBreak::CR}, u"<P>one</P>\n<P>two</P>\n"},
-        Golden{"no_final_break.htm", utf8Crlf, u"<P>a</P>\n\n<P>b</P>"},
-        Golden{"empty.htm", utf8Crlf, u""},
-        Golden{"nbsp_utf8.htm", utf8Crlf, u"A\u00A0B\u00A0\u00A0C\n"},
-        Golden{"nbsp_windows1252.htm", windows1252Crlf, u"A\u00A0B \u00E9\n"}),
-    [](const ::testing::TestParamInfo<Golden> &info) {
-        std::string name = info.param.file;
-        name.resize(name.find('.'));
-        return name;
-    });
-
-// --- encoding ---
-
-TEST(DocumentFileEncodeTest, JoinsLinesWithTheFormatsBreakAndNoneAfterTheLast) {
-    EXPECT_EQ(encodeLines(utf8Crlf, {"a", "b"}), QByteArray("a\r\nb"));
-    EXPECT_EQ(encodeLines(utf8Crlf, {"a", ""}), QByteArray("a\r\n"));
-    EXPECT_EQ(encodeLines(lf, {"", "", ""}), QByteArray("\n\n"));
-    EXPECT_EQ(encodeLines({.lineBreak = LineBreak::CR}, {"a", "b"}), QByteArray("a\rb"));
-    EXPECT_EQ(encodeLines(utf8Crlf, {}), QByteArray());
-    EXPECT_EQ(encodeLines(utf8Crlf, {""}), QByteArray());
-    EXPECT_EQ(encodeLines({.bom = true}, {""}), QByteArray("\xEF\xBB\xBF"));
-    EXPECT_EQ(encodeLines({.bom = true}, {"\u00E9"}), QByteArray("\xEF\xBB\xBF\xC3\xA9"));
-}
-
-TEST(DocumentFileEncodeTest, StartsAgainFromTheFirstLine) {
-    StringListLineSource source({"a", "b"});
-    QString line;
-    ASSERT_TRUE(source.next(line));
-    EXPECT_EQ(encodeText(utf8Crlf, source), QByteArray("a\r\nb"));
-    EXPECT_EQ(encodeText(utf8Crlf, source), QByteArray("a\r\nb"));
-}
-
-TEST(DocumentFileEncodeTest, CharacterOutsideWindows1252MakesTheWholeFileUtf8) {
+// The fixtures load as this text and save back byte for byte.
+TEST(DocumentFileGoldenTest, LoadsAndSavesTheSameBytes)
+{
     const struct {
+        const char *file;
+        FileFormat format;
+        QString text;
+    } fixtures[] = {
+        {"utf8.htm", utf8Crlf, u"<P>Gr\u00FC\u00DFe</P>\n<P>na\u00EFve \u0151 \u20AC</P>\n"_qs},
+        {"utf8_bom.htm", {.bom = true}, u"<HTML>\n<BODY>\u00C4</BODY>\n</HTML>\n"_qs},
+        {"utf8_bom_not_utf8.htm",
+         {.encoding = TextEncoding::Windows1252, .bom = true},
+         u"<P>caf\u00C3\u00A9 \u00E9</P>\n"_qs},
+        {"bom_twice.htm", {.bom = true, .lineBreak = LineBreak::LF}, u"\uFEFFA\n"_qs},
+        {"windows1252.htm", w1252, u"<P>caf\u00E9 \u20AC 5</P>\n"_qs},
+        {"windows1252_undefined.htm", w1252, u"\u0081\u008D\u008F\u0090\u009D\n\u20AC\u0081\n"_qs},
+        {"crlf.htm", utf8Crlf, "<P>one</P>\n<P>two</P>\n"},
+        {"lf.htm", lf, "<P>one</P>\n<P>two</P>\n"},
+        {"cr.htm", cr, "<P>one</P>\n<P>two</P>\n"},
+        {"no_final_break.htm", utf8Crlf, "<P>a</P>\n\n<P>b</P>"},
+        {"empty.htm", utf8Crlf, ""},
+        {"nbsp_utf8.htm", utf8Crlf, u"A\u00A0B\u00A0\u00A0C\n"_qs},
+        {"nbsp_windows1252.htm", w1252, u"A\u00A0B \u00E9\n"_qs},
+    };
+    QTemporaryDir dir;
+    for (const auto &fixture : fixtures) {
+        SCOPED_TRACE(fixture.file);
+        const QString original = fixturePath(fixture.file);
+        Collector collector;
+        const LoadResult loaded = loadTextFile(original, collector.sink());
+        ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
+        EXPECT_EQ(loaded.format, fixture.format);
+        EXPECT_EQ(collector.text, fixture.text);
+
+        StringListLineSource source(collector.text.split(u'\n'));
+        const QString copy = dir.filePath(QLatin1String(fixture.file));
+        const SaveResult saved = saveTextFile(copy, loaded.format, source);
+        ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+        EXPECT_FALSE(saved.switchedToUtf8);
+        EXPECT_EQ(saved.format, fixture.format);
+        EXPECT_EQ(readBytes(copy), readBytes(original));
+    }
+}
+
+// Lines joined by the format's line break, none after the last; a character Windows-1252 lacks
+// makes the whole text UTF-8, its BOM kept. C1 controls have no byte of their own, but for the
+// five the code page leaves undefined.
+TEST(DocumentFileEncodeTest, EncodesInTheFormatOrElseWhollyAsUtf8)
+{
+    const struct {
+        FileFormat format;
         QStringList lines;
         QByteArray bytes;
-        bool switched;
+        bool switched = false;
     } cases[] = {
-        {{u"caf\u00E9"_qs, u"\u20AC 5"_qs}, "caf\xE9\r\n\x80 5", false},
-        {{u"caf\u00E9"_qs, u"\u20AC \u0151"_qs}, "caf\xC3\xA9\r\n\xE2\x82\xAC \xC5\x91", true},
-        {{u"\u2603 caf\u00E9"_qs}, "\xE2\x98\x83 caf\xC3\xA9", true},
-        // C1 controls have no byte of their own, but for the five the code page leaves undefined.
-        {{u"a\u0080"_qs}, "a\xC2\x80", true},
-        {{u"\u0085"_qs}, "\xC2\x85", true},
-        {{u"\u009F"_qs}, "\xC2\x9F", true},
-        {{u"\u0081\u009D"_qs}, "\x81\x9D", false},
+        {utf8Crlf, {"a", "b"}, "a\r\nb"},
+        {utf8Crlf, {"a", ""}, "a\r\n"},
+        {lf, {"", "", ""}, "\n\n"},
+        {cr, {"a", "b"}, "a\rb"},
+        {utf8Crlf, {}, ""},
+        {utf8Crlf, {""}, ""},
+        {{.bom = true}, {""}, "\xEF\xBB\xBF"},
+        {{.bom = true}, {u"\u00E9"_qs}, "\xEF\xBB\xBF\xC3\xA9"},
+        {w1252, {u"caf\u00E9"_qs, u"\u20AC 5"_qs}, "caf\xE9\r\n\x80 5"},
+        {w1252,
+         {u"caf\u00E9"_qs, u"\u20AC \u0151"_qs},
+         "caf\xC3\xA9\r\n\xE2\x82\xAC \xC5\x91",
+         true},
+        {w1252, {u"\u2603 caf\u00E9"_qs}, "\xE2\x98\x83 caf\xC3\xA9", true},
+        {w1252, {u"a\u0080"_qs}, "a\xC2\x80", true},
+        {w1252, {u"\u0085"_qs}, "\xC2\x85", true},
+        {w1252, {u"\u009F"_qs}, "\xC2\x9F", true},
+        {w1252, {u"\u0081\u009D"_qs}, "\x81\x9D"},
+        {{.encoding = TextEncoding::Windows1252, .bom = true},
+         {u"\u0151"_qs},
+         "\xEF\xBB\xBF\xC5\x91",
+         true},
     };
     for (const auto &c : cases) {
+        StringListLineSource source(c.lines);
         bool switched = !c.switched;
-        EXPECT_EQ(encodeLines(windows1252Crlf, c.lines, &switched), c.bytes)
-            << c.bytes.toHex().constData();
+        EXPECT_EQ(encodeText(c.format, source, &switched), c.bytes) << c.bytes.toHex().constData();
         EXPECT_EQ(switched, c.switched) << c.bytes.toHex().constData();
     }
-    // A BOM the file had stays when it becomes UTF-8.
-    EXPECT_EQ(encodeLines({.encoding = TextEncoding::Windows1252, .bom = true}, {u"\u0151"_qs}),
-              QByteArray("\xEF\xBB\xBF\xC5\x91"));
-}
-
-TEST(DocumentFileEncodeTest, LongNonAsciiTextOutgrowsTheReservedBuffer) {
-    QStringList lines(2000, QString(50, QChar(0x20AC)));
-    const QByteArray bytes = encodeLines(lf, lines);
-    EXPECT_EQ(bytes.size(), 2000 * 150 + 1999);
-    EXPECT_EQ(decodeAll(bytes, 4096).split(u'\n'), lines);
 }
 
 // --- saving ---
@@ -361,89 +260,65 @@ TEST(DocumentFileEncodeTest, LongNonAsciiTextOutgrowsTheReservedBuffer) {
 class DocumentFileSaveTest : public ::testing::Test {
 protected:
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
-    static QString quoted(const QString &file) {
+    static QString quoted(const QString &file)
+    {
         return u'"' + QDir::toNativeSeparators(file) + u'"';
     }
 
     QTemporaryDir dir;
 };
 
-TEST_F(DocumentFileSaveTest, SwitchToUtf8IsReportedAndWritten) {
-    StringListLineSource source({u"\u0151"_qs, ""});
-    const SaveResult saved = saveTextFile(path("x.htm"), windows1252Crlf, source);
-    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-    EXPECT_TRUE(saved.switchedToUtf8);
-    EXPECT_EQ(saved.format, utf8Crlf);
-    EXPECT_EQ(readBytes(path("x.htm")), QByteArray("\xC5\x91\r\n"));
-}
-
-TEST_F(DocumentFileSaveTest, SwitchAfterMegabytesAlreadyWrittenStartsTheFileAfresh) {
-    // Saving streams in pieces: the character Windows-1252 lacks comes after several of them.
+// Saving streams in pieces: the character Windows-1252 lacks comes after several of them.
+TEST_F(DocumentFileSaveTest, SwitchAfterMegabytesAlreadyWrittenStartsTheFileAfresh)
+{
     QStringList lines(40000, QStringLiteral("caf\u00E9 au lait, plain text of a line"));
     lines.append(u"\u0151"_qs);
     StringListLineSource source(lines);
-    const SaveResult saved = saveTextFile(path("x.htm"), windows1252Crlf, source);
+    const FileFormat loaded{
+        .encoding = TextEncoding::Windows1252, .mixedLineBreaks = true, .breaksInText = true};
+    const SaveResult saved = saveTextFile(path("x.htm"), loaded, source);
     ASSERT_TRUE(saved.ok) << saved.error.toStdString();
     EXPECT_TRUE(saved.switchedToUtf8);
+    EXPECT_EQ(saved.format, utf8Crlf); // what was written, nothing left to tell on the next save
     EXPECT_EQ(readBytes(path("x.htm")), lines.join("\r\n").toUtf8());
 }
 
-TEST_F(DocumentFileSaveTest, UnifiesMixedLineBreaksWithTheFirstStyle) {
-    Collector collector;
-    const LoadResult loaded = loadTextFile(fixturePath("mixed.htm"), collector.sink());
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.format.lineBreak, LineBreak::LF);
-    EXPECT_TRUE(loaded.format.mixedLineBreaks);
-    EXPECT_EQ(collector.text, QStringLiteral("a\nb\nc\nd\n"));
-
-    StringListLineSource source(collector.text.split(u'\n'));
-    const SaveResult saved = saveTextFile(path("mixed.htm"), loaded.format, source);
-    ASSERT_TRUE(saved.ok);
-    EXPECT_FALSE(saved.format.mixedLineBreaks);
-    EXPECT_EQ(readBytes(path("mixed.htm")), QByteArray("a\nb\nc\nd\n"));
-}
-
-TEST_F(DocumentFileSaveTest, ReplacingAFileKeepsItsPermissions) {
+// A file that cannot be created is named, the old one stays intact; a replaced file keeps its
+// permissions.
+TEST_F(DocumentFileSaveTest, SavingReplacesTheFileKeepingItsPermissionsOrLeavesItIntact)
+{
     writeBytes(path("page.htm"), "old");
     ASSERT_EQ(::chmod(QFile::encodeName(path("page.htm")).constData(), 0640), 0);
+    const struct {
+        QString target;
+        QString reason; // empty: the system's own words
+    } cases[] = {
+        {path("missing/page.htm"), "No such file or directory"},
+        {path("page.htm/page.htm"), "Not a directory"},
+        {path("page.htm"), ""}, // the folder is read-only
+    };
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    for (const auto &c : cases) {
+        if (c.reason.isEmpty() && ::geteuid() == 0)
+            continue; // root writes into read-only folders
+        StringListLineSource source({"text"});
+        const SaveResult saved = saveTextFile(c.target, utf8Crlf, source);
+        EXPECT_FALSE(saved.ok);
+        EXPECT_TRUE(
+            saved.error.startsWith("Cannot create file " + quoted(c.target) + ". " + c.reason))
+            << saved.error.toStdString();
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"page.htm"});
+    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old"));
+
     StringListLineSource source({"new"});
     ASSERT_TRUE(saveTextFile(path("page.htm"), utf8Crlf, source).ok);
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(path("page.htm")).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(readBytes(path("page.htm")), QByteArray("new"));
-}
-
-TEST_F(DocumentFileSaveTest, MissingFolderFailsNamingTheFile) {
-    const QString target = path("missing/page.htm");
-    StringListLineSource source({"text"});
-    const SaveResult saved = saveTextFile(target, utf8Crlf, source);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.error, "Cannot create file " + quoted(target) + ". No such file or directory");
-    EXPECT_FALSE(QFile::exists(target));
-}
-
-TEST_F(DocumentFileSaveTest, FolderThatIsAFileFailsAndStaysIntact) {
-    writeBytes(path("plain.htm"), "keep me\r\n");
-    const QString target = path("plain.htm/page.htm");
-    StringListLineSource source({"text"});
-    const SaveResult saved = saveTextFile(target, utf8Crlf, source);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.error, "Cannot create file " + quoted(target) + ". Not a directory");
-    EXPECT_EQ(readBytes(path("plain.htm")), QByteArray("keep me\r\n"));
-}
-
-TEST_F(DocumentFileSaveTest, ReadOnlyFolderLeavesTheOldFileIntact) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
-    writeBytes(path("page.htm"), "old text");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    StringListLineSource source({"new text"});
-    const SaveResult saved = saveTextFile(path("page.htm"), utf8Crlf, source);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_TRUE(saved.error.startsWith("Cannot create file " + quoted(path("page.htm")) + ". "));
-    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text"));
 }
 
 TEST_F(DocumentFileSaveTest, FailedWriteGivesTheSystemsReasonAndLeavesTheOldFileIntact)
@@ -488,60 +363,9 @@ TEST_F(DocumentFileSaveTest, PassingTheFileSizeLimitFailsTheSaveInsteadOfEndingT
     EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old"));
 }
 
-// --- loading in pieces ---
+// --- load errors ---
 
-class DocumentFilePiecewiseLoadTest : public ::testing::Test {
-protected:
-    QString write(const QByteArray &bytes) {
-        const QString path = dir.filePath(QStringLiteral("page.htm"));
-        writeBytes(path, bytes);
-        return path;
-    }
-
-    QTemporaryDir dir;
-};
-
-TEST_F(DocumentFilePiecewiseLoadTest, FormatIsFoundWhateverTheReadBoundaries) {
-    const struct {
-        QByteArray bytes;
-        FileFormat format;
-        QString text;
-    } cases[] = {
-        {"ab\r\ncd\r\n", utf8Crlf, "ab\ncd\n"},
-        {"a\nb\r\nc", {.lineBreak = LineBreak::LF, .mixedLineBreaks = true}, "a\nb\nc"},
-        {"a\rb\r", {.lineBreak = LineBreak::CR}, "a\nb\n"},
-        {"a\r\r\n", {.lineBreak = LineBreak::CR, .mixedLineBreaks = true}, "a\n\n"},
-        {"\xEF\xBB\xBFx\r\n", {.bom = true}, "x\n"},
-        {"\xEF\xBB", windows1252Crlf, decodeWindows1252("\xEF\xBB")},
-        {"x\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E.", utf8Crlf,
-         u"x\u00E9\u20AC"_qs + QString::fromUcs4(U"\U0001D11E") + u"."_qs},
-        // One bad byte at the very end makes the whole file Windows-1252.
-        {"\xC3\xA9\xC3\xA9\xC3\xA9 \xE9", windows1252Crlf,
-         decodeWindows1252("\xC3\xA9\xC3\xA9\xC3\xA9 \xE9")},
-        {"ab\xE2\x82", windows1252Crlf, decodeWindows1252("ab\xE2\x82")},
-        {"\xE2\x82\x61\xAC", windows1252Crlf, decodeWindows1252("\xE2\x82\x61\xAC")},
-        {"\xEF\xBB\xBF\xC3\xA9\xE9\r\n",
-         {.encoding = TextEncoding::Windows1252, .bom = true},
-         decodeWindows1252("\xC3\xA9\xE9\n")},
-        // Characters the editor turns into line breaks are flagged wherever the pieces split them.
-        {"\xE2\x80\xA9", {.breaksInText = true}, u"\u2029"_qs},
-        {"a\xEF\xB7\x90", {.breaksInText = true}, u"a\uFDD0"_qs},
-        {"\xEF\xB7\x91z", {.breaksInText = true}, u"\uFDD1z"_qs},
-        {"\xE2\x80\xA8\xEF\xB7\x92\xEF\xBF\xBC", utf8Crlf, u"\u2028\uFDD2\uFFFC"_qs},
-    };
-    for (const auto &c : cases) {
-        const QString path = write(c.bytes);
-        for (qsizetype chunk = 1; chunk <= c.bytes.size(); ++chunk) {
-            Collector collector;
-            const LoadResult loaded = loadTextFile(path, collector.sink(), chunk);
-            ASSERT_TRUE(loaded.ok) << loaded.error.toStdString();
-            EXPECT_EQ(loaded.format, c.format) << c.bytes.toHex().constData() << " chunk " << chunk;
-            EXPECT_EQ(collector.text, c.text) << c.bytes.toHex().constData() << " chunk " << chunk;
-        }
-    }
-}
-
-TEST_F(DocumentFilePiecewiseLoadTest, NulFarIntoTheFileIsRefusedBeforeAnyTextAndFurtherReading)
+TEST(DocumentFileLoadTest, NulFarIntoTheFileIsRefusedBeforeAnyTextAndFurtherReading)
 {
     QByteArray bytes = QByteArray(5000, 'a') + QByteArray(1, '\0') + QByteArray(1 << 20, 'b');
     QBuffer device(&bytes);
@@ -555,16 +379,6 @@ TEST_F(DocumentFilePiecewiseLoadTest, NulFarIntoTheFileIsRefusedBeforeAnyTextAnd
     EXPECT_EQ(pieces, 0);
     EXPECT_LE(device.pos(), 6 * 1024) << "read on past the first NUL";
 }
-
-TEST_F(DocumentFilePiecewiseLoadTest, HandsOutPiecesOfAboutTheChunkSize) {
-    const QString path = write(QByteArray(10000, 'a'));
-    Collector collector;
-    ASSERT_TRUE(loadTextFile(path, collector.sink(), 1000).ok);
-    EXPECT_EQ(collector.pieces, 10);
-    EXPECT_EQ(collector.text, QString(10000, u'a'));
-}
-
-// --- load errors ---
 
 TEST(DocumentFileLoadTest, RefusalsNameTheFileAndTheReason)
 {

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -13,74 +12,49 @@ namespace {
 
 class EditCommands : public TempSettingsTest {
 protected:
-    static QToolButton *button(THTML &document, const char *name)
+    static void click(THTML &document, const char *name)
     {
-        return document.Panel4->findChild<QToolButton *>(QLatin1String(name));
-    }
-
-    static QPoint caret(const THTML &document)
-    {
-        return {document.RichEdit->Col(), document.RichEdit->Row()};
+        document.Panel4->findChild<QToolButton *>(QLatin1String(name))->click();
     }
 };
 
-TEST_F(EditCommands, IndentTwiceThenUnindentOnceLeavesTwoBlanks)
+// Indent puts two blanks before the caret's line only, whatever the selection; Unindent takes
+// two leading blanks away or leaves the line and caret alone. Either puts the caret at the end.
+TEST_F(EditCommands, IndentAndUnindentTheCaretsLine)
 {
-    auto document = makeDocument("a\n<P>\nb", 1, 1);
-    document->sbIndentClick();
-    document->sbIndentClick();
-    EXPECT_EQ(documentText(*document), "a\n    <P>\nb");
-    document->sbUnIndentClick();
-    EXPECT_EQ(documentText(*document), "a\n  <P>\nb");
-    EXPECT_EQ(caret(*document), QPoint(5, 1));
-    EXPECT_EQ(document->statusText(1), "modified...");
-}
-
-TEST_F(EditCommands, IndentMovesTheWholeLineAndPutsTheCaretAtItsEnd)
-{
-    auto document = makeDocument("abcdef", 0, 3);
-    document->sbIndentClick();
-    EXPECT_EQ(documentText(*document), "  abcdef");
-    EXPECT_EQ(caret(*document), QPoint(8, 0));
-    EXPECT_EQ(document->statusText(0), "8:0");
-}
-
-TEST_F(EditCommands, IndentOfAnEmptyLineMakesTwoBlanks)
-{
-    auto document = makeDocument("a\n\nb", 1, 0);
-    document->sbIndentClick();
-    EXPECT_EQ(documentText(*document), "a\n  \nb");
-}
-
-TEST_F(EditCommands, IndentWithASelectionOverThreeLinesIndentsOnlyItsFirstLine)
-{
-    auto document = makeDocument("one\ntwo\nthree\nfour");
-    QTextCursor lines(document->RichEdit->document());
-    lines.setPosition(5);
-    lines.setPosition(12, QTextCursor::KeepAnchor);
-    document->RichEdit->setTextCursor(lines);
-    document->sbIndentClick();
-    EXPECT_EQ(documentText(*document), "one\n  two\nthree\nfour");
-    EXPECT_EQ(caret(*document), QPoint(5, 1));
-    EXPECT_FALSE(document->RichEdit->textCursor().hasSelection());
-}
-
-TEST_F(EditCommands, UnindentRemovesOnlyTwoBlanks)
-{
-    auto document = makeDocument("   x", 0, 1);
-    document->sbUnIndentClick();
-    EXPECT_EQ(documentText(*document), " x");
-    EXPECT_EQ(caret(*document), QPoint(2, 0));
-}
-
-TEST_F(EditCommands, UnindentLeavesOtherLinesAndTheCaretAlone)
-{
-    for (const QString &line : {QString(" x"), QString("\t x"), QString("x  "), QString()}) {
-        auto document = makeDocument(line, 0, int(line.size()) / 2);
-        document->sbUnIndentClick();
-        EXPECT_EQ(documentText(*document), line);
-        EXPECT_EQ(caret(*document), QPoint(int(line.size()) / 2, 0));
-        EXPECT_FALSE(document->isModified());
+    const struct {
+        QString before;
+        int line, column;
+        const char *clicks; // '+' Indent, '-' Unindent
+        QString after;
+        int caretColumn, caretLine;
+        int selected = 0; // characters selected after the caret
+    } cases[] = {
+        {"a\n<P>\nb", 1, 1, "++-", "a\n  <P>\nb", 5, 1},
+        {"abcdef", 0, 3, "+", "  abcdef", 8, 0},
+        {"a\n\nb", 1, 0, "+", "a\n  \nb", 2, 1},
+        {"", 0, 0, "+", "  ", 2, 0},
+        {"one\ntwo\nthree\nfour", 1, 1, "+", "one\n  two\nthree\nfour", 5, 1, 7},
+        {"   x", 0, 1, "-", " x", 2, 0},
+        {" x", 0, 1, "-", " x", 1, 0},
+        {"\t x", 0, 1, "-", "\t x", 1, 0},
+        {"x  ", 0, 1, "-", "x  ", 1, 0},
+        {"", 0, 0, "-", "", 0, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.before.toStdString() + " " + c.clicks);
+        auto document = makeDocument(c.before, c.line, c.column);
+        QTextCursor cursor = document->RichEdit->textCursor();
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, c.selected);
+        document->RichEdit->setTextCursor(cursor);
+        for (const char *click = c.clicks; *click; ++click)
+            EditCommands::click(*document, *click == '+' ? "ebIndent" : "ebUnIndent");
+        EXPECT_EQ(documentText(*document), c.after);
+        EXPECT_FALSE(document->RichEdit->textCursor().hasSelection());
+        EXPECT_EQ(document->statusText(0),
+                  QStringLiteral("%1:%2").arg(c.caretColumn).arg(c.caretLine));
+        EXPECT_EQ(document->isModified(), c.after != c.before);
+        EXPECT_EQ(document->statusText(1), c.after == c.before ? "" : "modified...");
     }
 }
 
@@ -99,7 +73,7 @@ TEST_F(EditCommands, OneUndoTakesBackAnIndentAnInsertionOrAnUnindent)
     EXPECT_EQ(documentText(*document), "  abc");
 }
 
-TEST_F(EditCommands, CutCopyPasteThroughTheClipboard)
+TEST_F(EditCommands, CutCopyPasteThroughTheClipboardPastedBreaksMakeLines)
 {
     auto document = makeDocument("one two");
     QApplication::clipboard()->setText("before");
@@ -107,16 +81,19 @@ TEST_F(EditCommands, CutCopyPasteThroughTheClipboard)
     word.setPosition(4);
     word.setPosition(7, QTextCursor::KeepAnchor);
     document->RichEdit->setTextCursor(word);
-    button(*document, "ebCopy")->click();
+    click(*document, "ebCopy");
     EXPECT_EQ(QApplication::clipboard()->text(), "two");
     EXPECT_EQ(documentText(*document), "one two");
-    button(*document, "ebCut")->click();
+    click(*document, "ebCut");
     EXPECT_EQ(documentText(*document), "one ");
     document->RichEdit->setCaret(0, 0);
-    button(*document, "ebPase")->click();
+    click(*document, "ebPase");
     EXPECT_EQ(documentText(*document), "twoone ");
-    button(*document, "ebUndo")->click();
+    click(*document, "ebUndo");
     EXPECT_EQ(documentText(*document), "one ");
+    QApplication::clipboard()->setText("a\r\nb\nc");
+    document->sbPasteClick();
+    EXPECT_EQ(documentText(*document), "one a\nb\nc");
 }
 
 TEST_F(EditCommands, CutAndCopyWithoutASelectionAndPasteOfNothingChangeNothing)
@@ -130,30 +107,6 @@ TEST_F(EditCommands, CutAndCopyWithoutASelectionAndPasteOfNothingChangeNothing)
     document->sbPasteClick();
     EXPECT_EQ(documentText(*document), "abc");
     EXPECT_FALSE(document->isModified());
-}
-
-TEST_F(EditCommands, PastedLineBreaksBecomeLines)
-{
-    auto document = makeDocument("");
-    QApplication::clipboard()->setText("a\r\nb\nc");
-    document->sbPasteClick();
-    EXPECT_EQ(documentText(*document), "a\nb\nc");
-}
-
-TEST_F(EditCommands, EditButtonsAreEnabledWithTheirHints)
-{
-    auto document = makeDocument("");
-    for (const char *name : {"ebSearch", "ebReplace", "ebIndent", "ebUnIndent", "ebCopy", "ebCut",
-                             "ebPase", "ebUndo"}) {
-        QToolButton *edit = button(*document, name);
-        ASSERT_NE(edit, nullptr) << name;
-        EXPECT_TRUE(edit->isEnabled()) << name;
-        EXPECT_EQ(edit->accessibleName(), edit->toolTip()) << name;
-    }
-    button(*document, "ebIndent")->click();
-    EXPECT_EQ(documentText(*document), "  ");
-    button(*document, "ebUnIndent")->click();
-    EXPECT_EQ(documentText(*document), "");
 }
 
 } // namespace
