@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
