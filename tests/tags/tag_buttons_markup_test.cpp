@@ -97,17 +97,17 @@ TEST(TagButtonTable, HandlersOwnTheirButtonsOnly)
     const char *const structure[] = {"ebLinebreak", "ebParagraph", "ebHRule",
                                      "ebBold",      "ebItalic",    "ebUnderline"};
     for (const char *name : structure) {
-        EXPECT_NE(findTagButton("sbDocStrucClick", name), nullptr) << name;
-        EXPECT_EQ(findTagButton("sbDocFontClick", name), nullptr) << name;
+        EXPECT_NE(findTagButton(TagHandler::DocStruc, name), nullptr) << name;
+        EXPECT_EQ(findTagButton(TagHandler::DocFont, name), nullptr) << name;
     }
     for (const char *name : {"ebPreform", "ebSub", "ebSuper", "ebStrong", "ebEmp"})
-        EXPECT_NE(findTagButton("sbDocFontClick", name), nullptr) << name;
-    EXPECT_EQ(findTagButton("sbDocStrucClick", "ebPreform"), nullptr);
-    EXPECT_EQ(findTagButton("sbTableRowClick", "ebTD"), nullptr);
-    const TagButton *data = findTagButton("sbTableDataClick", "ebTD");
+        EXPECT_NE(findTagButton(TagHandler::DocFont, name), nullptr) << name;
+    EXPECT_EQ(findTagButton(TagHandler::DocStruc, "ebPreform"), nullptr);
+    EXPECT_EQ(findTagButton(TagHandler::TableRow, "ebTD"), nullptr);
+    const TagButton *data = findTagButton(TagHandler::TableData, "ebTD");
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->text, std::string("<TD></TD>"));
-    EXPECT_EQ(findTagButton("sbDocStrucClick", "ebbold"), nullptr);
+    EXPECT_EQ(findTagButton(TagHandler::DocStruc, "ebbold"), nullptr);
 }
 
 } // namespace
