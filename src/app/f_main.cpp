@@ -24,11 +24,21 @@ namespace {
 
 using Command = std::function<void(TMain &)>;
 
+// A command's tool-bar button; it shows the command's own action, so the menu item and the
+// button share one shortcut and one enabled state.
+struct SpeedButton {
+    const char *name; // nullptr: the command has no button
+    int left;
+    Glyph glyph;
+    const char *hint;
+};
+
 struct MenuItem {
     const char *name;
     const char *caption; // "-" for a separator
     QKeySequence shortcut;
     Command handler; // none: its window arrives with later work, so the item is disabled
+    SpeedButton button{};
 };
 
 struct Menu {
@@ -37,13 +47,19 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
-struct SpeedButton {
-    const char *name;
-    int left;
-    Glyph glyph;
-    const char *hint;
-    Command handler;
-};
+void addSpeedButton(QWidget *panel, QAction *action, const SpeedButton &face)
+{
+    action->setIcon(glyphIcon(face.glyph));
+    action->setIconVisibleInMenu(false);
+    action->setToolTip(QLatin1String(face.hint));
+    auto *button = new QToolButton(panel);
+    button->setObjectName(QLatin1String(face.name));
+    button->setGeometry(face.left, 0, 49, 41);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(28, 28));
+    button->setAccessibleName(QLatin1String(face.hint));
+    button->setDefaultAction(action);
+}
 
 } // namespace
 
@@ -59,30 +75,49 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
     setCentralWidget(m_area);
     OpenDialog1 = createOpenDialog(this);
     SaveDialog1 = createSaveDialog(this);
-    buildMenus();
-    buildSpeedPanel();
+    buildMenus(buildSpeedPanel());
 
     resize(800, 600);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TMain::buildMenus()
+void TMain::buildMenus(QWidget *speedPanel)
 {
     const Command none;
     const std::vector<Menu> menus = {
         {"miFile",
          "&File",
-         {{"miNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), &TMain::sbNewClick},
-          {"miOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &TMain::sbOpenClick},
+         {{"miNew",
+           "&New",
+           QKeySequence(Qt::CTRL | Qt::Key_N),
+           &TMain::sbNewClick,
+           {"ebNew", 0, Glyph::New, "Create a new HTML-file"}},
+          {"miOpen",
+           "&Open...",
+           QKeySequence(Qt::CTRL | Qt::Key_O),
+           &TMain::sbOpenClick,
+           {"ebOpen", 48, Glyph::Open, "Open a HTML file"}},
           {"N1", "-", {}, none},
-          {"miSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), &TMain::sbSaveClick},
+          {"miSave",
+           "&Save",
+           QKeySequence(Qt::CTRL | Qt::Key_S),
+           &TMain::sbSaveClick,
+           {"ebSave", 96, Glyph::Save, "Save the current file"}},
           {"miSaveAS", "Save &as...", {}, &TMain::miSaveAsClick},
           {"N2", "-", {}, none},
           {"miPrinterSetup", "P&rinter setup...", {}, &TMain::miPrinterSetupClick},
-          {"miPrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), &TMain::sbPrintClick},
+          {"miPrint",
+           "&Print...",
+           QKeySequence(Qt::CTRL | Qt::Key_P),
+           &TMain::sbPrintClick,
+           {"ebPrint", 152, Glyph::Print, "Print the current file"}},
           {"N3", "-", {}, none},
-          {"miExit", "E&xit", {}, &TMain::sbExitClick}}},
+          {"miExit",
+           "E&xit",
+           {},
+           &TMain::sbExitClick,
+           {"ebExit", 208, Glyph::Exit, "Exit the program"}}}},
         {"miEdit",
          "&Edit",
          {{"miFind", "F&ind...", {}, &TMain::miFindClick},
@@ -113,19 +148,14 @@ void TMain::buildMenus()
                     runGuarded(this, [&] { handler(*this); });
                 });
             }
+            if (item.button.name)
+                addSpeedButton(speedPanel, action, item.button);
         }
     }
 }
 
-void TMain::buildSpeedPanel()
+QWidget *TMain::buildSpeedPanel()
 {
-    const std::vector<SpeedButton> buttons = {
-        {"ebNew", 0, Glyph::New, "Create a new HTML-file", &TMain::sbNewClick},
-        {"ebOpen", 48, Glyph::Open, "Open a HTML file", &TMain::sbOpenClick},
-        {"ebSave", 96, Glyph::Save, "Save the current file", &TMain::sbSaveClick},
-        {"ebPrint", 152, Glyph::Print, "Print the current file", &TMain::sbPrintClick},
-        {"ebExit", 208, Glyph::Exit, "Exit the program", &TMain::sbExitClick},
-    };
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("SpeedBar"));
     bar->setMovable(false);
@@ -144,23 +174,9 @@ void TMain::buildSpeedPanel()
     image->setScaledContents(true);
     image->setPixmap(toolbarBackground(800, 41));
     image->setGeometry(0, 0, 4000, 41);
-    for (const SpeedButton &face : buttons) {
-        auto *button = new QToolButton(panel);
-        button->setObjectName(QLatin1String(face.name));
-        button->setGeometry(face.left, 0, 49, 41);
-        button->setAutoRaise(true);
-        button->setIcon(glyphIcon(face.glyph));
-        button->setIconSize(QSize(28, 28));
-        button->setToolTip(QLatin1String(face.hint));
-        button->setAccessibleName(QLatin1String(face.hint));
-        button->setEnabled(bool(face.handler));
-        if (face.handler) {
-            connect(button, &QToolButton::clicked, this,
-                    [this, handler = face.handler] { runGuarded(this, [&] { handler(*this); }); });
-        }
-    }
     bar->addWidget(panel);
     addToolBar(Qt::TopToolBarArea, bar);
+    return panel;
 }
 
 THTML *TMain::activeDocument() const

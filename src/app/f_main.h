@@ -61,8 +61,9 @@ protected:
 
 private:
     THTML::SaveHandler saveHandler();
-    void buildMenus();
-    void buildSpeedPanel();
+    // The menus, and the tool-bar buttons of their commands on speedPanel.
+    void buildMenus(QWidget *speedPanel);
+    QWidget *buildSpeedPanel();
 
     QMdiArea *m_area;
     FramePrinting m_printing;

@@ -13,9 +13,6 @@
 #include "document/trecode.h"
 #include "settings/settings_schema.h"
 #include "tags/component_drag.h"
-#include "tags/f_comps.h"
-#include "tags/snippets_markup.h"
-#include "tags/tag_buttons.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -88,7 +85,7 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     RichEdit->setObjectName(QStringLiteral("RichEdit"));
     buildStatusBar();
     buildPopupMenu();
-    buildTagButtons(PageControl1, this);
+    bindTagButtons();
     sbUser = createUserTagButtons(PageControl1->findChild<QWidget *>(QStringLiteral("tsUserTags")),
                                   [this](int n) { sbUserClick(n); });
     FormCreate();
@@ -345,60 +342,6 @@ void THTML::ClearText()
     });
 }
 
-void THTML::InsComponent(const QString &name) { insertComponent(*this, name); }
-
-void THTML::runTagButton(const char *handler, QObject *Sender)
-{
-    runGuarded(this, [&] { tagButtonClick(*this, QLatin1String(handler), Sender, this); });
-}
-
-void THTML::sbDocStrucClick(QObject *Sender)
-{
-    runTagButton("sbDocStrucClick", Sender);
-}
-
-void THTML::sbDocFontClick(QObject *Sender)
-{
-    runTagButton("sbDocFontClick", Sender);
-}
-
-void THTML::sbTableRowClick(QObject *Sender)
-{
-    runTagButton("sbTableRowClick", Sender);
-}
-
-void THTML::sbTableDataClick(QObject *Sender)
-{
-    runTagButton("sbTableDataClick", Sender);
-}
-
-void THTML::sbOrderedListClick(QObject *Sender)
-{
-    runTagButton("sbOrderedListClick", Sender);
-}
-
-void THTML::sbUnOrderedListClick(QObject *Sender)
-{
-    runTagButton("sbUnOrderedListClick", Sender);
-}
-
-void THTML::sbListItemClick(QObject *Sender)
-{
-    runTagButton("sbListItemClick", Sender);
-}
-
-void THTML::sbMenuListClick(QObject *Sender)
-{
-    runTagButton("sbMenuListClick", Sender);
-}
-
-void THTML::sbDirectoryListClick(QObject *Sender)
-{
-    runTagButton("sbDirectoryListClick", Sender);
-}
-
-void THTML::sbComponentsClick() { openComponentCatalogue(); }
-
 void THTML::FormCreate()
 {
     runGuarded(this, [this] { refreshUserTagButtons(sbUser); });
@@ -414,5 +357,3 @@ void THTML::resizeEvent(QResizeEvent *event)
         // window impossible to size. The buttons keep what they show.
     }
 }
-
-void THTML::sbUserClick(int Tag) { runGuarded(this, [&] { insertUserTag(*this, Tag); }); }

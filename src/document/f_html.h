@@ -16,6 +16,7 @@ class QToolButton;
 class TFindDialog;
 class TReplaceDialog;
 class TSRichEdit;
+enum class TagHandler;
 
 // The document window: edits one HTML file as plain text.
 class THTML : public QWidget, public TextInsertion {
@@ -82,7 +83,7 @@ public:
     // The catalogue entry's snippet at the caret.
     void InsComponent(const QString &name);
 
-public slots:
+    // The tag-page buttons' handlers; each runs the row of the clicked button it owns.
     void sbDocStrucClick(QObject *Sender);
     void sbDocFontClick(QObject *Sender);
     void sbTableRowClick(QObject *Sender);
@@ -92,11 +93,14 @@ public slots:
     void sbListItemClick(QObject *Sender);
     void sbMenuListClick(QObject *Sender);
     void sbDirectoryListClick(QObject *Sender);
+
+    // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();
 
 private:
-    // The tag-page buttons' handlers: the row of the clicked button, its errors reported.
-    void runTagButton(const char *handler, QObject *Sender);
+    void bindTagButtons();
+    // The row of handler whose button is Sender, its errors reported.
+    void runTagButton(TagHandler handler, QObject *Sender);
 
 public:
     QFrame *Panel1;

@@ -2,8 +2,8 @@
 
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
-#include "dialogs/f_hr.h"
 #include "core/insertion.h"
+#include "dialogs/f_hr.h"
 #include "settings/settings_schema.h"
 #include "tags/tag_buttons_markup.h"
 
@@ -132,7 +132,8 @@ QRect tagButtonSlot(const QString &name)
     return {};
 }
 
-void buildTagButtons(QTabWidget *pages, QObject *handlers)
+void buildTagButtons(QTabWidget *pages,
+                     const std::function<void(QToolButton *button, TagHandler handler)> &bind)
 {
     for (const TagButton &row : tagButtons()) {
         auto *page = pages->findChild<QWidget *>(QLatin1String(row.page));
@@ -140,14 +141,11 @@ void buildTagButtons(QTabWidget *pages, QObject *handlers)
         button->setObjectName(QLatin1String(row.name));
         button->setGeometry(tagButtonSlot(button->objectName()));
         dressButton(button, row);
-        const char *handler = row.handler;
-        QObject::connect(button, &QToolButton::clicked, handlers, [handlers, handler, button] {
-            QMetaObject::invokeMethod(handlers, handler, Q_ARG(QObject *, button));
-        });
+        bind(button, row.handler);
     }
 }
 
-void tagButtonClick(TextInsertion &target, const QString &handler, const QObject *Sender,
+void tagButtonClick(TextInsertion &target, TagHandler handler, const QObject *Sender,
                     QWidget *dialogParent)
 {
     if (!Sender)

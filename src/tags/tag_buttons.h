@@ -2,15 +2,19 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QObject;
 class QTabWidget;
+class QToolButton;
 class QWidget;
 class TextInsertion;
+enum class TagHandler;
 
-// Puts the fixed-text tag buttons on their pages; each click runs the button's handler on
-// handlers, given the button as its Sender argument.
-void buildTagButtons(QTabWidget *pages, QObject *handlers);
+// Puts the fixed-text tag buttons on their pages; bind connects each new button to the handler
+// of its row.
+void buildTagButtons(QTabWidget *pages,
+                     const std::function<void(QToolButton *button, TagHandler handler)> &bind);
 
 // Where a button sits on its tag page. The pages keep slots for the dialog buttons too, in
 // display order, so every button finds its place whenever it is added.
@@ -18,5 +22,5 @@ QRect tagButtonSlot(const QString &name);
 
 // Runs the row of handler whose button is Sender; anything else does nothing. The rule asks
 // for its height in a dialog over dialogParent when the Netscape extensions are on.
-void tagButtonClick(TextInsertion &target, const QString &handler, const QObject *Sender,
+void tagButtonClick(TextInsertion &target, TagHandler handler, const QObject *Sender,
                     QWidget *dialogParent);

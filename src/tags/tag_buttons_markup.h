@@ -16,10 +16,23 @@ enum class TagInsertion { AtCaret, RuleLine };
 // insertion column.
 inline constexpr int EndOfLine = -1;
 
+// The document window's handler a button's click runs; each handler owns its own buttons.
+enum class TagHandler {
+    DocStruc,
+    DocFont,
+    TableRow,
+    TableData,
+    OrderedList,
+    UnOrderedList,
+    ListItem,
+    MenuList,
+    DirectoryList,
+};
+
 struct TagButton {
     const char *page; // objectName of the tab page
     const char *name;
-    const char *handler; // the document window's handler its click runs
+    TagHandler handler;
     const char *hint;
     const char *caption;
     TagFace face;
@@ -32,7 +45,7 @@ struct TagButton {
 std::span<const TagButton> tagButtons();
 
 // The row of handler whose button is called name, or nullptr.
-const TagButton *findTagButton(const QString &handler, const QString &name);
+const TagButton *findTagButton(TagHandler handler, const QString &name);
 
 // Writes the row's text with its caret rule.
 void insertTagButton(TextInsertion &target, const TagButton &button);

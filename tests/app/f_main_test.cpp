@@ -114,6 +114,23 @@ TEST_F(Frame, CaptionSizeAndToolBar)
     EXPECT_NE(frame.findChild<QWidget *>("SpeedPanel"), nullptr);
 }
 
+TEST_F(Frame, MenuItemAndToolBarButtonShareOneAction)
+{
+    TMain &frame = start();
+    const char *const commands[][2] = {{"miSave", "ebSave"}, {"miExit", "ebExit"}};
+    for (const auto &[item, name] : commands) {
+        auto *action = frame.findChild<QAction *>(item);
+        auto *button = frame.findChild<QToolButton *>(name);
+        ASSERT_TRUE(action && button) << name;
+        action->setEnabled(false);
+        EXPECT_FALSE(button->isEnabled()) << name;
+        action->setEnabled(true);
+        EXPECT_TRUE(button->isEnabled()) << name;
+    }
+    QTest::mouseClick(frame.findChild<QToolButton *>("ebNew"), Qt::LeftButton);
+    EXPECT_EQ(frame.documents().size(), 1);
+}
+
 TEST_F(Frame, EveryNamedButtonHasAnAccessibleName)
 {
     TMain &frame = start();

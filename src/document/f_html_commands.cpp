@@ -1,0 +1,118 @@
+// The document window's tag commands: each a one-line forwarder to the command of its subsystem,
+// run guarded so that an error is reported and the window goes on.
+#include "document/f_html.h"
+
+#include "controls/run_guarded.h"
+#include "tags/f_comps.h"
+#include "tags/snippets_markup.h"
+#include "tags/tag_buttons.h"
+#include "tags/tag_buttons_markup.h"
+
+#include <QToolButton>
+
+namespace {
+
+using TagClick = void (THTML::*)(QObject *Sender);
+
+// A switch rather than a list: a handler added to TagHandler but not bound here is a compiler
+// warning.
+TagClick clickOf(TagHandler handler)
+{
+    switch (handler) {
+    case TagHandler::DocStruc:
+        return &THTML::sbDocStrucClick;
+    case TagHandler::DocFont:
+        return &THTML::sbDocFontClick;
+    case TagHandler::TableRow:
+        return &THTML::sbTableRowClick;
+    case TagHandler::TableData:
+        return &THTML::sbTableDataClick;
+    case TagHandler::OrderedList:
+        return &THTML::sbOrderedListClick;
+    case TagHandler::UnOrderedList:
+        return &THTML::sbUnOrderedListClick;
+    case TagHandler::ListItem:
+        return &THTML::sbListItemClick;
+    case TagHandler::MenuList:
+        return &THTML::sbMenuListClick;
+    case TagHandler::DirectoryList:
+        return &THTML::sbDirectoryListClick;
+    }
+    Q_UNREACHABLE();
+    return nullptr;
+}
+
+} // namespace
+
+void THTML::bindTagButtons()
+{
+    buildTagButtons(PageControl1, [this](QToolButton *button, TagHandler handler) {
+        connect(button, &QToolButton::clicked, this,
+                [this, button, click = clickOf(handler)] { (this->*click)(button); });
+    });
+}
+
+void THTML::runTagButton(TagHandler handler, QObject *Sender)
+{
+    runGuarded(this, [&] { tagButtonClick(*this, handler, Sender, this); });
+}
+
+void THTML::sbDocStrucClick(QObject *Sender)
+{
+    runTagButton(TagHandler::DocStruc, Sender);
+}
+
+void THTML::sbDocFontClick(QObject *Sender)
+{
+    runTagButton(TagHandler::DocFont, Sender);
+}
+
+void THTML::sbTableRowClick(QObject *Sender)
+{
+    runTagButton(TagHandler::TableRow, Sender);
+}
+
+void THTML::sbTableDataClick(QObject *Sender)
+{
+    runTagButton(TagHandler::TableData, Sender);
+}
+
+void THTML::sbOrderedListClick(QObject *Sender)
+{
+    runTagButton(TagHandler::OrderedList, Sender);
+}
+
+void THTML::sbUnOrderedListClick(QObject *Sender)
+{
+    runTagButton(TagHandler::UnOrderedList, Sender);
+}
+
+void THTML::sbListItemClick(QObject *Sender)
+{
+    runTagButton(TagHandler::ListItem, Sender);
+}
+
+void THTML::sbMenuListClick(QObject *Sender)
+{
+    runTagButton(TagHandler::MenuList, Sender);
+}
+
+void THTML::sbDirectoryListClick(QObject *Sender)
+{
+    runTagButton(TagHandler::DirectoryList, Sender);
+}
+
+void THTML::sbUserClick(int Tag)
+{
+    runGuarded(this, [&] { insertUserTag(*this, Tag); });
+}
+
+void THTML::sbComponentsClick()
+{
+    openComponentCatalogue();
+}
+
+void THTML::InsComponent(const QString &name)
+{
+    insertComponent(*this, name);
+}
