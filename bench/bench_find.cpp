@@ -2,8 +2,8 @@
 // the last line, and no hit at all), and Replace All of 100,000 three-character hits by eight
 // characters in ~10 MB, beside sed doing the same replacement on the same file.
 #include "app/f_main.h"
-#include "bench_support.h"
 #include "app/file_commands.h"
+#include "bench_support.h"
 #include "document/f_html.h"
 #include "document/find_dialogs.h"
 #include "document/trecode.h"

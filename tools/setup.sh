@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-          libgl-dev libgtest-dev fonts-liberation2 poppler-utils)
+          libgl-dev libgtest-dev clang-format fonts-liberation2 poppler-utils)
 
 ensure_packages() {
     local missing=()

@@ -1,5 +1,5 @@
-#include "app/registry_notices.h"
 #include "app/f_main.h"
+#include "app/registry_notices.h"
 #include "document/document_file.h"
 #include "document/memory_reuse.h"
 #include "settings/corvane_registry.h"

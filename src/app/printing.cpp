@@ -1,7 +1,7 @@
 #include "app/printing.h"
 
-#include "core/command_error.h"
 #include "controls/message_box.h"
+#include "core/command_error.h"
 #include "document/f_html.h"
 #include "document/trecode.h"
 

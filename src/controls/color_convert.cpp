@@ -2,7 +2,10 @@
 
 #include "core/color_value.h"
 
-QColor toQColor(quint32 value) { return QColor(redOf(value), greenOf(value), blueOf(value)); }
+QColor toQColor(quint32 value)
+{
+    return QColor(redOf(value), greenOf(value), blueOf(value));
+}
 
 quint32 fromQColor(const QColor &color)
 {

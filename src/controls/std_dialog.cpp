@@ -48,7 +48,10 @@ TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidge
     connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int TStdDialog::ShowModal() { return exec() == QDialog::Accepted ? mrOk : mrCancel; }
+int TStdDialog::ShowModal()
+{
+    return exec() == QDialog::Accepted ? mrOk : mrCancel;
+}
 
 void TStdDialog::showEvent(QShowEvent *event)
 {

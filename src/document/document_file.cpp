@@ -20,13 +20,15 @@ namespace {
 constexpr char utf8Bom[] = "\xEF\xBB\xBF";
 constexpr qsizetype utf8BomSize = 3;
 
-bool startsWithBom(QByteArrayView bytes) {
+bool startsWithBom(QByteArrayView bytes)
+{
     return bytes.startsWith(QByteArrayView(utf8Bom, utf8BomSize));
 }
 
 // Turns every CR LF and lone CR of text[0, length) into '\n' in place. A CR at the end sets
 // pendingCR so that an LF opening the next piece is dropped. Returns the text that remains.
-QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR) {
+QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR)
+{
     const qsizetype start = pendingCR && text[0] == u'\n' ? 1 : 0;
     pendingCR = false;
     qsizetype read = start;
@@ -51,7 +53,8 @@ QStringView unifyLineBreaks(QChar *text, qsizetype length, bool &pendingCR) {
 }
 
 // The first CR or LF in [p, end), else end. Eight bytes at a time: most bytes are neither.
-const char *findLineBreak(const char *p, const char *end) {
+const char *findLineBreak(const char *p, const char *end)
+{
     static_assert(std::endian::native == std::endian::little);
     constexpr quint64 ones = 0x0101010101010101ULL;
     constexpr quint64 highs = 0x8080808080808080ULL;
@@ -71,7 +74,8 @@ const char *findLineBreak(const char *p, const char *end) {
 }
 
 // How many bytes the UTF-8 sequence led by this byte takes; 0 for a byte that leads none.
-int utf8SequenceLength(uchar lead) {
+int utf8SequenceLength(uchar lead)
+{
     if (lead >= 0xC2 && lead <= 0xDF)
         return 2;
     if (lead >= 0xE0 && lead <= 0xEF)
@@ -82,7 +86,8 @@ int utf8SequenceLength(uchar lead) {
 }
 
 // The bytes at the end that start a UTF-8 sequence the next piece has to finish.
-qsizetype unfinishedUtf8Tail(QByteArrayView bytes) {
+qsizetype unfinishedUtf8Tail(QByteArrayView bytes)
+{
     for (qsizetype back = 1; back <= qMin(bytes.size(), qsizetype(3)); ++back) {
         const uchar byte = uchar(bytes[bytes.size() - back]);
         if ((byte & 0xC0) == 0x80)
@@ -96,7 +101,8 @@ qsizetype unfinishedUtf8Tail(QByteArrayView bytes) {
 // judged without holding it whole: BOM, UTF-8 validity, first line break, NUL bytes.
 class FormatScanner {
 public:
-    void feed(QByteArrayView bytes) {
+    void feed(QByteArrayView bytes)
+    {
         if (bytes.contains('\0'))
             m_nul = true;
         if (m_head.size() < utf8BomSize) {
@@ -115,7 +121,8 @@ public:
     bool holdsNul() const { return m_nul; }
 
     // Call once, after the last piece.
-    FileFormat finish() {
+    FileFormat finish()
+    {
         if (m_head.size() < utf8BomSize) // a text too short for a BOM
             scan(m_head);
         if (m_pendingCR)
@@ -127,7 +134,8 @@ public:
     }
 
 private:
-    void scan(QByteArrayView bytes) {
+    void scan(QByteArrayView bytes)
+    {
         if (bytes.isEmpty())
             return;
         if (m_valid)
@@ -135,7 +143,8 @@ private:
         scanLineBreaks(bytes);
     }
 
-    void checkUtf8(QByteArrayView bytes) {
+    void checkUtf8(QByteArrayView bytes)
+    {
         if (!m_unfinished.isEmpty()) {
             const qsizetype wanted = utf8SequenceLength(uchar(m_unfinished[0]));
             const qsizetype taken = qMin(bytes.size(), wanted - m_unfinished.size());
@@ -151,7 +160,8 @@ private:
         m_unfinished = bytes.last(tail).toByteArray();
     }
 
-    void scanLineBreaks(QByteArrayView bytes) {
+    void scanLineBreaks(QByteArrayView bytes)
+    {
         const char *p = bytes.data();
         const char *end = p + bytes.size();
         if (m_pendingCR) {
@@ -175,7 +185,8 @@ private:
         }
     }
 
-    void noteLineBreak(LineBreak found) {
+    void noteLineBreak(LineBreak found)
+    {
         if (m_seen[int(found)])
             return;
         if (m_kinds == 0)
@@ -207,9 +218,12 @@ bool holdsEditorBreak(QStringView text)
 class PieceDecoder {
 public:
     PieceDecoder(const FileFormat &format, const std::function<void(QStringView)> &sink)
-        : m_format(format), m_sink(sink), m_skip(format.bom ? utf8BomSize : 0) {}
+        : m_format(format), m_sink(sink), m_skip(format.bom ? utf8BomSize : 0)
+    {
+    }
 
-    void feed(QByteArrayView chunk) {
+    void feed(QByteArrayView chunk)
+    {
         const qsizetype skipped = qMin(m_skip, chunk.size());
         m_skip -= skipped;
         chunk = chunk.sliced(skipped);
@@ -246,7 +260,8 @@ private:
 };
 
 // Grows bytes by n and returns where the new bytes go.
-char *extend(QByteArray &bytes, qsizetype n) {
+char *extend(QByteArray &bytes, qsizetype n)
+{
     const qsizetype used = bytes.size();
     bytes.resize(used + n);
     return bytes.data() + used;
@@ -260,7 +275,8 @@ enum class Encoded { Done, Unencodable, WriteFailed };
 // Encodes the lines piece by piece into out, so no whole encoded copy of a big text is held.
 // Windows-1252 stops at the first character the code page lacks.
 Encoded encodeLines(TextEncoding encoding, bool bom, const QByteArray &lineBreak, LineSource &lines,
-                    const ByteSink &out) {
+                    const ByteSink &out)
+{
     constexpr qsizetype pieceSize = 1 << 20;
     QByteArray piece;
     // A small text needs no piece of full size: at most three bytes per character.
@@ -292,7 +308,8 @@ Encoded encodeLines(TextEncoding encoding, bool bom, const QByteArray &lineBreak
 // begin() is called before each attempt so the sink can start afresh.
 Encoded encodeWithFallback(const FileFormat &format, LineSource &lines,
                            const std::function<void()> &begin, const ByteSink &out,
-                           bool &switchedToUtf8) {
+                           bool &switchedToUtf8)
+{
     const QByteArray lineBreak = lineBreakText(format.lineBreak).toLatin1();
     begin();
     Encoded encoded = encodeLines(format.encoding, format.bom, lineBreak, lines, out);
@@ -304,7 +321,8 @@ Encoded encodeWithFallback(const FileFormat &format, LineSource &lines,
     return encoded;
 }
 
-QString fileError(const char *action, const QString &path, const QString &reason) {
+QString fileError(const char *action, const QString &path, const QString &reason)
+{
     return QStringLiteral("Cannot %1 file \"%2\". %3")
         .arg(QLatin1String(action), QDir::toNativeSeparators(path), reason);
 }
@@ -324,7 +342,8 @@ bool attempt(const QIODevice &device, QString &error, const std::function<bool()
 
 } // namespace
 
-bool isValidUtf8(QByteArrayView bytes) {
+bool isValidUtf8(QByteArrayView bytes)
+{
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const auto *end = p + bytes.size();
     while (p < end) {
@@ -370,13 +389,15 @@ bool isValidUtf8(QByteArrayView bytes) {
     return true;
 }
 
-FileFormat detectFileFormat(const QByteArray &bytes) {
+FileFormat detectFileFormat(const QByteArray &bytes)
+{
     FormatScanner scanner;
     scanner.feed(bytes);
     return scanner.finish();
 }
 
-QString lineBreakText(LineBreak lineBreak) {
+QString lineBreakText(LineBreak lineBreak)
+{
     switch (lineBreak) {
     case LineBreak::LF:
         return QStringLiteral("\n");
@@ -389,7 +410,8 @@ QString lineBreakText(LineBreak lineBreak) {
 }
 
 FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringView)> &sink,
-                      qsizetype chunkBytes) {
+                      qsizetype chunkBytes)
+{
     FileFormat format = detectFileFormat(bytes);
     QByteArrayView input(bytes);
     if (format.bom)
@@ -403,7 +425,8 @@ FileFormat decodeText(const QByteArray &bytes, const std::function<void(QStringV
 }
 
 LoadResult loadTextFile(const QString &path, const std::function<void(QStringView)> &sink,
-                        qsizetype chunkBytes) {
+                        qsizetype chunkBytes)
+{
     LoadResult result;
     // Judged before opening: opening a FIFO waits for a writer, reading a device may never end.
     const QFileInfo info(path);
@@ -495,7 +518,8 @@ QString savingChangesNotice(const QString &path, const FileFormat &format)
              written.join(QLatin1String(" and ")));
 }
 
-QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switchedToUtf8) {
+QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switchedToUtf8)
+{
     QByteArray bytes;
     bool switched = false;
     encodeWithFallback(
@@ -514,7 +538,8 @@ QByteArray encodeText(const FileFormat &format, LineSource &lines, bool *switche
     return bytes;
 }
 
-SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSource &lines) {
+SaveResult saveTextFile(const QString &path, const FileFormat &format, LineSource &lines)
+{
     SaveResult result;
     // QSaveFile writes beside the target and renames only on commit, copying the
     // old file's permissions; the old file is untouched until then.
@@ -559,18 +584,21 @@ void ignoreFileSizeSignal()
 
 StringListLineSource::StringListLineSource(QStringList lines) : m_lines(std::move(lines)) {}
 
-void StringListLineSource::rewind() {
+void StringListLineSource::rewind()
+{
     m_next = 0;
 }
 
-bool StringListLineSource::next(QString &line) {
+bool StringListLineSource::next(QString &line)
+{
     if (m_next >= m_lines.size())
         return false;
     line = m_lines.at(m_next++);
     return true;
 }
 
-qsizetype StringListLineSource::characterCountHint() const {
+qsizetype StringListLineSource::characterCountHint() const
+{
     qsizetype count = m_lines.size();
     for (const QString &line : m_lines)
         count += line.size();

@@ -1,10 +1,10 @@
 #include "document/f_html.h"
 
-#include "core/command_error.h"
-#include "controls/run_guarded.h"
 #include "controls/busy_progress.h"
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
+#include "controls/run_guarded.h"
+#include "core/command_error.h"
 #include "document/edit_commands.h"
 #include "document/file_names.h"
 #include "document/find_commands.h"
@@ -53,8 +53,8 @@ struct TagPage {
 };
 
 const TagPage TagPages[] = {
-    {"General", "General"}, {"tsFont", "Fonts"},     {"tsTables", "Tables"},
-    {"tsForms", "Forms"},   {"tsLists", "Lists"},    {"tsFrames", "Frames"},
+    {"General", "General"},   {"tsFont", "Fonts"},         {"tsTables", "Tables"},
+    {"tsForms", "Forms"},     {"tsLists", "Lists"},        {"tsFrames", "Frames"},
     {"tsSpecial", "Special"}, {"tsUserTags", "User-Tags"},
 };
 
@@ -180,7 +180,10 @@ void THTML::buildPopupMenu()
             [this](const QPoint &at) { pmHTML->popup(RichEdit->viewport()->mapToGlobal(at)); });
 }
 
-void THTML::SetFileName(const QString &Name) { m_fileName = Name; }
+void THTML::SetFileName(const QString &Name)
+{
+    m_fileName = Name;
+}
 
 void THTML::maximize()
 {
@@ -213,8 +216,8 @@ void THTML::NewDocument(bool SkipSkeleton)
     if (prefs.MinDoc && !SkipSkeleton) {
         const QDateTime now = QDateTime::currentDateTime();
         const QLocale locale = QLocale::system();
-        const QStringList lines = skeletonLines(prefs.Author, prefs.EMail,
-                                                regionalDate(now, locale), regionalTime(now, locale));
+        const QStringList lines = skeletonLines(
+            prefs.Author, prefs.EMail, regionalDate(now, locale), regionalTime(now, locale));
         for (const QString &line : lines)
             AppendLine(line);
         // A fresh page has nothing to undo.
@@ -271,9 +274,15 @@ void THTML::PosChange()
     m_panels[1]->setText(isModified() ? QStringLiteral("modified...") : QString());
 }
 
-QString THTML::statusText(int panel) const { return m_panels[panel]->text(); }
+QString THTML::statusText(int panel) const
+{
+    return m_panels[panel]->text();
+}
 
-bool THTML::isModified() const { return RichEdit->document()->isModified(); }
+bool THTML::isModified() const
+{
+    return RichEdit->document()->isModified();
+}
 
 void THTML::setModified(bool modified)
 {
@@ -281,18 +290,51 @@ void THTML::setModified(bool modified)
     PosChange();
 }
 
-void THTML::sbSearchClick() { showSearchDialog(*RichEdit, *FindDialog1); }
-void THTML::sbReplaceClick() { showSearchDialog(*RichEdit, *ReplaceDialog1); }
-void THTML::Find(TFindDialog *Sender) { findFromDialog(*RichEdit, *Sender, this); }
-void THTML::FindNext() { Find(FindDialog1); }
-void THTML::Replace() { replaceFromDialog(*RichEdit, *ReplaceDialog1, this); }
+void THTML::sbSearchClick()
+{
+    showSearchDialog(*RichEdit, *FindDialog1);
+}
+void THTML::sbReplaceClick()
+{
+    showSearchDialog(*RichEdit, *ReplaceDialog1);
+}
+void THTML::Find(TFindDialog *Sender)
+{
+    findFromDialog(*RichEdit, *Sender, this);
+}
+void THTML::FindNext()
+{
+    Find(FindDialog1);
+}
+void THTML::Replace()
+{
+    replaceFromDialog(*RichEdit, *ReplaceDialog1, this);
+}
 
-void THTML::sbIndentClick() { IndentLine(*RichEdit); }
-void THTML::sbUnIndentClick() { UnIndentLine(*RichEdit); }
-void THTML::sbCutClick() { RichEdit->cut(); }
-void THTML::sbCopyClick() { RichEdit->copy(); }
-void THTML::sbPasteClick() { RichEdit->paste(); }
-void THTML::sbUndoClick() { RichEdit->undo(); }
+void THTML::sbIndentClick()
+{
+    IndentLine(*RichEdit);
+}
+void THTML::sbUnIndentClick()
+{
+    UnIndentLine(*RichEdit);
+}
+void THTML::sbCutClick()
+{
+    RichEdit->cut();
+}
+void THTML::sbCopyClick()
+{
+    RichEdit->copy();
+}
+void THTML::sbPasteClick()
+{
+    RichEdit->paste();
+}
+void THTML::sbUndoClick()
+{
+    RichEdit->undo();
+}
 
 bool THTML::FormCloseQuery()
 {
@@ -330,7 +372,10 @@ void THTML::InsertAtCaret(const QString &Text, bool UseOffset, int Offset)
     RichEdit->editStep([&] { textlines::spliceAtCaret(*RichEdit, Text, UseOffset, Offset); });
 }
 
-int THTML::LineCount() const { return RichEdit->lineCount(); }
+int THTML::LineCount() const
+{
+    return RichEdit->lineCount();
+}
 
 void THTML::ClearText()
 {

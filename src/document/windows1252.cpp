@@ -12,7 +12,8 @@ constexpr std::array<char16_t, 32> highTable = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-constexpr std::array<char16_t, 256> makeTable() {
+constexpr std::array<char16_t, 256> makeTable()
+{
     std::array<char16_t, 256> table{};
     for (int i = 0; i < 256; ++i)
         table[i] = (i >= 0x80 && i < 0xA0) ? highTable[i - 0x80] : char16_t(i);
@@ -23,11 +24,13 @@ constexpr std::array<char16_t, 256> toUnicodeTable = makeTable();
 
 } // namespace
 
-QChar windows1252ToUnicode(uchar byte) {
+QChar windows1252ToUnicode(uchar byte)
+{
     return QChar(toUnicodeTable[byte]);
 }
 
-int unicodeToWindows1252(char16_t ch) {
+int unicodeToWindows1252(char16_t ch)
+{
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return ch;
     for (int i = 0; i < int(highTable.size()); ++i) {
@@ -37,19 +40,22 @@ int unicodeToWindows1252(char16_t ch) {
     return -1;
 }
 
-QChar *decodeWindows1252(QByteArrayView bytes, QChar *out) {
+QChar *decodeWindows1252(QByteArrayView bytes, QChar *out)
+{
     for (char byte : bytes)
         *out++ = QChar(toUnicodeTable[uchar(byte)]);
     return out;
 }
 
-QString decodeWindows1252(QByteArrayView bytes) {
+QString decodeWindows1252(QByteArrayView bytes)
+{
     QString text(bytes.size(), Qt::Uninitialized);
     decodeWindows1252(bytes, text.data());
     return text;
 }
 
-bool encodeWindows1252(QStringView text, char *out) {
+bool encodeWindows1252(QStringView text, char *out)
+{
     bool ok = true;
     for (QChar qc : text) {
         const char16_t ch = qc.unicode();
@@ -64,7 +70,8 @@ bool encodeWindows1252(QStringView text, char *out) {
     return ok;
 }
 
-QByteArray encodeWindows1252(QStringView text, bool *ok) {
+QByteArray encodeWindows1252(QStringView text, bool *ok)
+{
     QByteArray bytes(text.size(), Qt::Uninitialized);
     const bool allEncoded = encodeWindows1252(text, bytes.data());
     if (ok)

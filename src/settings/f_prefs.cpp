@@ -1,8 +1,8 @@
 #include "settings/f_prefs.h"
 
-#include "controls/run_guarded.h"
 #include "controls/color_convert.h"
 #include "controls/dialog_rows.h"
+#include "controls/run_guarded.h"
 #include "settings/color_label.h"
 
 #include <QBoxLayout>

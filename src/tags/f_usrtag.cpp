@@ -1,7 +1,7 @@
 #include "tags/f_usrtag.h"
 
-#include "core/command_error.h"
 #include "controls/message_box.h"
+#include "core/command_error.h"
 #include "tags/f_edtag.h"
 #include "tags/user_tags.h"
 

@@ -1,6 +1,6 @@
+#include "app/f_main.h"
 #include "app/registry_notices.h"
 #include "controls/run_guarded.h"
-#include "app/f_main.h"
 #include "document/f_html.h"
 #include "settings/corvane_registry.h"
 #include "support/failing_store.h"
@@ -35,8 +35,7 @@ TEST_F(RegistryNotices, DamagedSettingsFileIsReportedInAWarningBox)
                                  "ExtBrowser", "x");
     ASSERT_EQ(driver.messages().size(), 1);
     EXPECT_TRUE(driver.messages().first().startsWith("Warnung|"));
-    EXPECT_TRUE(driver.messages().first().contains(
-        QDir::toNativeSeparators(settings.folderPath())))
+    EXPECT_TRUE(driver.messages().first().contains(QDir::toNativeSeparators(settings.folderPath())))
         << driver.messages().first().toStdString();
     expectDriverFinished(driver);
 }

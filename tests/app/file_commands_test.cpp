@@ -17,7 +17,6 @@
 #include <QMdiArea>
 #include <QProgressDialog>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
