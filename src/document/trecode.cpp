@@ -592,20 +592,21 @@ void TSRichEdit::mouseDoubleClickEvent(QMouseEvent *event)
         QPlainTextEdit::mouseDoubleClickEvent(event);
         return;
     }
-    const auto inWord = [this](int position) {
-        const QChar c = document()->characterAt(position);
-        return c.isLetterOrNumber() || c == u'_';
-    };
+    // The word as the base class picks it, found in the text around the click alone.
     const QTextBlock block = textCursor().block();
-    int start = textCursor().position();
-    int end = start;
-    while (start > block.position() && inWord(start - 1))
-        --start;
-    while (end < block.position() + block.length() - 1 && inWord(end))
-        ++end;
+    const int column = textCursor().positionInBlock();
+    const int start = qMax(0, column - 256);
+    const int end = qMin(block.length() - 1, column + 256);
+    QString text;
+    for (int at = start; at < end; ++at)
+        text += document()->characterAt(block.position() + at);
+    QTextDocument around(text);
+    QTextCursor found(&around);
+    found.setPosition(column - start);
+    found.select(QTextCursor::WordUnderCursor);
     QTextCursor word = textCursor();
-    word.setPosition(start);
-    word.setPosition(end, QTextCursor::KeepAnchor);
+    word.setPosition(block.position() + start + found.anchor());
+    word.setPosition(block.position() + start + found.position(), QTextCursor::KeepAnchor);
     setTextCursor(word);
 }
 

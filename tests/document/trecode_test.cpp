@@ -455,6 +455,15 @@ TEST_F(EditorLongLine, ActsAsTheBaseClassWithTheLineLaidOut)
              QTest::mouseMove(e.viewport(), onLongLine(250));
              QTest::mouseRelease(e.viewport(), Qt::LeftButton, {}, onLongLine(250));
          }},
+        {"word moves",
+         [&](QPlainTextEdit &e) {
+             keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, Qt::ControlModifier)(e);
+         }},
+        {"return splits the line, backspace joins it",
+         [&](QPlainTextEdit &e) {
+             place(4500, 4500)(e);
+             keys({Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_Backspace})(e);
+         }},
         {"double click selects a word",
          [&](QPlainTextEdit &e) {
              QTest::mouseDClick(e.viewport(), Qt::LeftButton, {}, onLongLine(340));
@@ -467,6 +476,36 @@ TEST_F(EditorLongLine, ActsAsTheBaseClassWithTheLineLaidOut)
         expectSameView();
     }
     EXPECT_EQ(edit.document()->findBlockByNumber(1).layout()->lineCount(), 0); // never laid out
+}
+
+TEST(EditorLongLineCaret, OutOfViewIsBroughtBack)
+{
+    const QString lines = QString("<p>x</p>\n").repeated(200);
+    auto document = makeDocument(lines + QString(5000, u'x') + "\n" + lines, 200, 3000);
+    document->resize(600, 300);
+    document->show();
+    TSRichEdit &edit = *document->RichEdit;
+    const struct {
+        const char *name;
+        std::function<void()> act;
+    } rows[] = {
+        {"typing", [&] { QTest::keyClick(&edit, Qt::Key_A); }},
+        {"undo", [&] { edit.undo(); }},
+        {"redo", [&] { edit.redo(); }},
+        {"right", [&] { QTest::keyClick(&edit, Qt::Key_Right); }},
+        {"end", [&] { QTest::keyClick(&edit, Qt::Key_End); }},
+        {"page down", [&] { QTest::keyClick(&edit, Qt::Key_PageDown); }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        edit.verticalScrollBar()->setValue(0);
+        edit.horizontalScrollBar()->setValue(0);
+        QCoreApplication::processEvents();
+        row.act();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(edit.viewport()->rect().contains(edit.cursorRect()));
+    }
+    EXPECT_TRUE(edit.blockText(200) == QString(3000, u'x') + u'a' + QString(2000, u'x'));
 }
 
 TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
