@@ -16,6 +16,7 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <utility>
@@ -483,64 +484,112 @@ int TSRichEdit::columnInLine(const QTextBlock &block, qreal x) const
     return block.layout()->lineAt(0).xToCursor(x);
 }
 
+bool TSRichEdit::moveUpOrDown(QKeyEvent *event)
+{
+    const bool select = event->matches(QKeySequence::SelectPreviousLine) ||
+                        event->matches(QKeySequence::SelectNextLine);
+    const bool up = select ? event->matches(QKeySequence::SelectPreviousLine)
+                           : event->matches(QKeySequence::MoveToPreviousLine);
+    if (!select && !up && !event->matches(QKeySequence::MoveToNextLine))
+        return false;
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const QTextBlock target = up ? block.previous() : block.next();
+    if (!target.isValid() || !(isLongLine(block) || isLongLine(target)))
+        return false;
+    // Runs of Up and Down keep to the x they started from, as the base class does.
+    const qreal x = m_verticalX && m_verticalX->first == cursor.position()
+                        ? m_verticalX->second
+                        : xInLine(block, cursor.positionInBlock());
+    cursor.setPosition(target.position() + columnInLine(target, x),
+                       select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    setTextCursor(cursor);
+    m_verticalX = {cursor.position(), x};
+    return true;
+}
+
 bool TSRichEdit::moveInLongLine(QKeyEvent *event)
 {
     QTextCursor cursor = textCursor();
     const QTextBlock block = cursor.block();
-    const bool select = event->matches(QKeySequence::SelectPreviousLine) ||
-                        event->matches(QKeySequence::SelectNextLine) ||
-                        event->matches(QKeySequence::SelectPreviousChar) ||
-                        event->matches(QKeySequence::SelectNextChar);
-    const QTextCursor::MoveMode mode = select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
-    const bool up = event->matches(QKeySequence::MoveToPreviousLine) ||
-                    event->matches(QKeySequence::SelectPreviousLine);
-    if (up || event->matches(QKeySequence::MoveToNextLine) ||
-        event->matches(QKeySequence::SelectNextLine)) {
-        const QTextBlock target = up ? block.previous() : block.next();
-        if (!target.isValid() || !(isLongLine(block) || isLongLine(target)))
-            return false;
-        // Runs of Up and Down keep to the x they started from, as the base class does.
-        const qreal x = m_verticalX && m_verticalX->first == cursor.position()
-                            ? m_verticalX->second
-                            : xInLine(block, cursor.positionInBlock());
-        cursor.setPosition(target.position() + columnInLine(target, x), mode);
-        setTextCursor(cursor);
-        m_verticalX = {cursor.position(), x};
-        return true;
-    }
     if (!isLongLine(block))
         return false;
-    const LongLineGeometry &geometry = m_layout->longLines();
     const int column = cursor.positionInBlock();
     const int length = block.length() - 1;
-    const bool right = event->matches(QKeySequence::MoveToNextChar) ||
-                       event->matches(QKeySequence::SelectNextChar);
-    const bool left = event->matches(QKeySequence::MoveToPreviousChar) ||
-                      event->matches(QKeySequence::SelectPreviousChar);
-    const bool erase = !cursor.hasSelection() &&
-                       (event->matches(QKeySequence::Delete) || event->key() == Qt::Key_Backspace);
-    const bool forward = right || (erase && event->key() != Qt::Key_Backspace);
-    if ((right || left) && !select && cursor.hasSelection()) { // the selection collapses
-        cursor.setPosition(right ? cursor.selectionEnd() : cursor.selectionStart());
+    const auto any = [event](std::initializer_list<QKeySequence::StandardKey> keys) {
+        return std::any_of(keys.begin(), keys.end(),
+                           [event](auto key) { return event->matches(key); });
+    };
+    const bool byWord = any({QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+                             QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord,
+                             QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord});
+    const bool forward = any({QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
+                              QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord,
+                              QKeySequence::DeleteEndOfWord, QKeySequence::Delete});
+    const bool moves = forward || byWord ||
+                       any({QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar});
+    const bool erase = any({QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
+                            QKeySequence::Delete}) ||
+                       event->key() == Qt::Key_Backspace;
+    const bool select = any({QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar,
+                             QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord});
+    if (!(moves || erase) || (erase && cursor.hasSelection()))
+        return false;
+    if (!byWord && !erase && !select && cursor.hasSelection()) { // the selection collapses
+        cursor.setPosition(forward ? cursor.selectionEnd() : cursor.selectionStart());
         setTextCursor(cursor);
         return true;
     }
-    if (!(right || left || erase) || column == (forward ? length : 0))
+    if (column == (forward ? length : 0))
         return false; // the base class crosses to the next or previous line
-    const int to =
-        forward ? geometry.nextStop(block, column) : geometry.previousStop(block, column);
-    cursor.setPosition(block.position() + to, erase ? QTextCursor::KeepAnchor : mode);
+    const LongLineGeometry &geometry = m_layout->longLines();
+    const int to = byWord    ? wordStep(block, column, forward)
+                   : forward ? geometry.nextStop(block, column)
+                             : geometry.previousStop(block, column);
+    cursor.setPosition(block.position() + to,
+                       erase || select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
     if (erase)
         cursor.removeSelectedText();
     setTextCursor(cursor);
     return true;
 }
 
+QTextCursor TSRichEdit::inTextAround(const QTextBlock &block, int column,
+                                     const std::function<void(QTextCursor &)> &step) const
+{
+    // Words come from the characters, which a long line has, not from its layout; the text
+    // around the column holds any word the base class would find.
+    const int start = qMax(0, column - 256);
+    const int end = qMin(block.length() - 1, column + 256);
+    QString text;
+    text.reserve(end - start);
+    for (int at = start; at < end; ++at)
+        text += document()->characterAt(block.position() + at);
+    QTextDocument around(text);
+    QTextCursor found(&around);
+    found.setPosition(column - start);
+    step(found);
+    QTextCursor result = textCursor();
+    result.setPosition(block.position() + start + found.anchor());
+    result.setPosition(block.position() + start + found.position(), QTextCursor::KeepAnchor);
+    return result;
+}
+
+int TSRichEdit::wordStep(const QTextBlock &block, int column, bool forward) const
+{
+    return inTextAround(block, column,
+                        [forward](QTextCursor &cursor) {
+                            cursor.movePosition(forward ? QTextCursor::NextWord
+                                                        : QTextCursor::PreviousWord);
+                        })
+        .positionInBlock();
+}
+
 void TSRichEdit::keyPressEvent(QKeyEvent *event)
 {
     // The base class moves by characters and lines through the line's layout, which a long
     // line does not have.
-    if (moveInLongLine(event))
+    if (moveUpOrDown(event) || moveInLongLine(event))
         return;
     QPlainTextEdit::keyPressEvent(event);
     followLongCaret();
@@ -592,21 +641,9 @@ void TSRichEdit::mouseDoubleClickEvent(QMouseEvent *event)
         QPlainTextEdit::mouseDoubleClickEvent(event);
         return;
     }
-    // The word as the base class picks it, found in the text around the click alone.
-    const QTextBlock block = textCursor().block();
-    const int column = textCursor().positionInBlock();
-    const int start = qMax(0, column - 256);
-    const int end = qMin(block.length() - 1, column + 256);
-    QString text;
-    for (int at = start; at < end; ++at)
-        text += document()->characterAt(block.position() + at);
-    QTextDocument around(text);
-    QTextCursor found(&around);
-    found.setPosition(column - start);
-    found.select(QTextCursor::WordUnderCursor);
-    QTextCursor word = textCursor();
-    word.setPosition(block.position() + start + found.anchor());
-    word.setPosition(block.position() + start + found.position(), QTextCursor::KeepAnchor);
+    const QTextCursor word =
+        inTextAround(textCursor().block(), textCursor().positionInBlock(),
+                     [](QTextCursor &cursor) { cursor.select(QTextCursor::WordUnderCursor); });
     setTextCursor(word);
 }
 

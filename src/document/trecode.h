@@ -92,7 +92,12 @@ private:
     void revealLongLine(const QTextBlock &block);
     qreal xInLine(const QTextBlock &block, int column) const;
     int columnInLine(const QTextBlock &block, qreal x) const;
+    bool moveUpOrDown(QKeyEvent *event);
     bool moveInLongLine(QKeyEvent *event);
+    // A selection of the editor made by a step on a copy of the text around a column.
+    QTextCursor inTextAround(const QTextBlock &block, int column,
+                             const std::function<void(QTextCursor &)> &step) const;
+    int wordStep(const QTextBlock &block, int column, bool forward) const;
     bool placeCaret(QPointF point, QTextCursor::MoveMode mode, bool onlyLong);
 
     EditorLayout *m_layout;

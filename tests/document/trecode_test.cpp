@@ -459,6 +459,11 @@ TEST_F(EditorLongLine, ActsAsTheBaseClassWithTheLineLaidOut)
          [&](QPlainTextEdit &e) {
              keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, Qt::ControlModifier)(e);
          }},
+        {"word selection and erasing",
+         [&](QPlainTextEdit &e) {
+             keys({Qt::Key_Right, Qt::Key_Right}, Qt::ControlModifier | Qt::ShiftModifier)(e);
+             keys({Qt::Key_Right, Qt::Key_Delete, Qt::Key_Backspace}, Qt::ControlModifier)(e);
+         }},
         {"return splits the line, backspace joins it",
          [&](QPlainTextEdit &e) {
              place(4500, 4500)(e);
