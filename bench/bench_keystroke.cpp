@@ -1,7 +1,8 @@
 // Times keystrokes in a shown, focused document window where they used to be slow: a character
 // and Backspace in a ~49 MB, 900,000-line document (time and growth of the peak memory, beside a
-// plain QPlainTextEdit holding the same text), typing in one long line of 1 MB and of 10 MB, and
-// the CPU the window uses over a few seconds of doing nothing with the caret in a long line.
+// plain QPlainTextEdit holding the same text), typing, moving and clicking in one long line of
+// 1 MB and of 10 MB, and the CPU the window uses over a few seconds of doing nothing with the
+// caret in a long line.
 // Arguments: "big" and long-line sizes in MB, in any order (default: big 1 10).
 #include "app/f_main.h"
 #include "app/file_commands.h"
@@ -189,6 +190,28 @@ void longLineDocument(TMain &frame, const QTemporaryDir &dir, double megabytes)
         worst = qMax(worst, measure([&] { QTest::keyClick(&edit, Qt::Key(Qt::Key_A + i)); }).cpuMs);
     std::printf("  %-38s cpu per key: worst %7.1f ms (target <= %.0f)\n", "typing mid-line", worst,
                 target);
+
+    // The moves the editor makes itself in a long line, and erasing.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> moves[] = {{Qt::Key_Left, {}},
+                                                               {Qt::Key_Right, {}},
+                                                               {Qt::Key_Left, Qt::ControlModifier},
+                                                               {Qt::Key_Right, Qt::ControlModifier},
+                                                               {Qt::Key_Home, {}},
+                                                               {Qt::Key_End, {}},
+                                                               {Qt::Key_Up, {}},
+                                                               {Qt::Key_Down, {}},
+                                                               {Qt::Key_Backspace, {}},
+                                                               {Qt::Key_Delete, {}}};
+    edit.setCol(int(size / 2));
+    worst = 0;
+    for (const auto &[key, modifiers] : moves)
+        worst = qMax(worst, measure([&] { QTest::keyClick(&edit, key, modifiers); }).cpuMs);
+    const QPoint inView = edit.cursorRect().center() - QPoint(40, 0);
+    worst = qMax(worst, measure([&] {
+                            QTest::mouseClick(edit.viewport(), Qt::LeftButton, {}, inView);
+                        }).cpuMs);
+    std::printf("  %-38s cpu per key: worst %7.1f ms (target <= %.0f)\n",
+                "moves, erasing and a click", worst, target);
 
     // Nothing happens: no blink, no timer may cost anything. Second by second, so that work
     // left over from the last key shows apart.

@@ -1,10 +1,12 @@
 #include "document/trecode.h"
 
+#include "document/long_line.h"
 #include "document/memory_reuse.h"
 #include "controls/color_convert.h"
 
-#include <QGlyphRun>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
@@ -14,8 +16,9 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include <algorithm>
 #include <climits>
-
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -63,7 +66,7 @@ public:
             if (line == block)
                 return rect;
         }
-        if (m_lazy && block != m_caretBlock && block != m_changedBlock)
+        if (m_lazy && block != m_caretBlock && block != m_changedBlock && !isLongLine(block))
             return m_lineRect;
         return measure(block);
     }
@@ -73,6 +76,8 @@ public:
     // Lays the block out, if it is not yet, and returns its exact rectangle.
     QRectF measure(const QTextBlock &block) const
     {
+        if (isLongLine(block))
+            return const_cast<EditorLayout *>(this)->longRect(block);
         if (block.isValid() && block.layout()->lineCount() == 0)
             const_cast<EditorLayout *>(this)->layOut(block);
         return QPlainTextDocumentLayout::blockBoundingRect(block);
@@ -83,6 +88,11 @@ public:
     {
         measure(document()->findBlock(caret.anchor())); // a selection is drawn from both ends
         m_caretBlock = caret.block();
+        if (isLongLine(m_caretBlock)) {
+            m_caretX = longLines().xOf(m_caretBlock, caret.positionInBlock());
+            m_lineRect = QRectF(0, 0, 1, m_long.lineHeight());
+            return;
+        }
         keepGlyphs(m_caretBlock);
         const QRectF exact = measure(m_caretBlock);
         const int lines = qMax(m_caretBlock.layout()->lineCount(), 1);
@@ -90,6 +100,13 @@ public:
     }
 
     void setLazy(bool lazy) { m_lazy = lazy; }
+
+    LongLineGeometry &longLines()
+    {
+        const QTextDocument *doc = document();
+        m_long.setFont(doc->defaultFont(), doc->defaultTextOption().tabStopDistance());
+        return m_long;
+    }
 
     // Hides a block from the base class's painting; it keeps its place.
     void setAside(const QTextBlock &block)
@@ -109,6 +126,8 @@ public:
     // glyphs after each use, so keep them for that one line.
     void keepGlyphs(const QTextBlock &caretBlock)
     {
+        if (isLongLine(caretBlock))
+            return;
         if (!m_glyphLine.isNull()) {
             if (m_glyphLine.block() == caretBlock)
                 return;
@@ -129,10 +148,25 @@ protected:
         const bool sameBlocks = doc->blockCount() == m_blockCount;
         m_blockCount = doc->blockCount();
         if (!sameBlocks || block != doc->findBlock(qMax(0, from + charsRemoved + charsAdded - 1))) {
+            const QTextBlock last = doc->findBlock(from + charsAdded);
+            for (QTextBlock changed = block; changed.isValid(); changed = changed.next()) {
+                LongLineGeometry::forget(changed);
+                if (changed == last)
+                    break;
+            }
             // Only marks the blocks for a new layout.
             QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
             return;
         }
+        if (isLongLine(block)) {
+            longLines().changed(block, from - block.position(), charsRemoved, charsAdded);
+            block.layout()->clearLayout();
+            QTextBlock(block).setLineCount(block.isVisible() ? 1 : 0);
+            longRect(block);
+            emit updateBlock(block);
+            return;
+        }
+        LongLineGeometry::forget(block);
         // A change inside one line: what the base class does, with the layout done here.
         const qreal before = measure(block).height();
         block.layout()->clearLayout();
@@ -145,6 +179,20 @@ protected:
     }
 
 private:
+    // A long line is never laid out (see LongLineGeometry). Its rectangle has no width, so the
+    // base class's view never looks for its lines, and its left is the caret's x when it holds
+    // the caret: there the base class's view puts the caret of a block without lines.
+    QRectF longRect(const QTextBlock &block)
+    {
+        const qreal margin = document()->documentMargin();
+        const qreal width = longLines().width(block) + 2 * margin;
+        if (width > m_width) {
+            m_width = width;
+            sizeChanged();
+        }
+        return {margin + (block == m_caretBlock ? m_caretX : 0), 0, 0, m_long.lineHeight()};
+    }
+
     // One line per block, as the base class lays it out without wrapping.
     void layOut(const QTextBlock &block)
     {
@@ -188,6 +236,8 @@ private:
     }
 
     bool m_lazy = false;
+    LongLineGeometry m_long;
+    qreal m_caretX = 0;
     QTextBlock m_caretBlock;
     QTextBlock m_changedBlock;
     QRectF m_lineRect;
@@ -240,6 +290,7 @@ TSRichEdit::TSRichEdit(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TSRichEdit::OnVScroll);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TSRichEdit::OnHScroll);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TSRichEdit::followLongCaret);
 }
 
 TSRichEdit::~TSRichEdit()
@@ -392,7 +443,208 @@ void TSRichEdit::doSetTextCursor(const QTextCursor &cursor)
 void TSRichEdit::showCaret(const QTextCursor &cursor)
 {
     m_layout->followCaret(cursor);
-    QPlainTextEdit::doSetTextCursor(cursor);
+    if (isLongLine(cursor.block()))
+        revealLongLine(cursor.block());
+    QPlainTextEdit::doSetTextCursor(cursor); // scrolls sideways to the caret
+}
+
+void TSRichEdit::followLongCaret()
+{
+    if (m_batchDepth > 0 || !isLongLine(textCursor().block()))
+        return;
+    const CaretBatch batch(*this); // measures the caret anew and repaints the view
+    revealLongLine(textCursor().block());
+    ensureCursorVisible();
+}
+
+void TSRichEdit::revealLongLine(const QTextBlock &block)
+{
+    // The base class finds no lines in a long block to scroll to; lines are one per block.
+    const QRectF area = blockBoundingGeometry(block).translated(contentOffset());
+    if (area.top() >= 0 && area.bottom() <= viewport()->height())
+        return;
+    const int rows = qMax(1, int(viewport()->height() / area.height()));
+    const int line = block.firstLineNumber();
+    verticalScrollBar()->setValue(area.top() < 0 ? line : line - rows + 1);
+}
+
+qreal TSRichEdit::xInLine(const QTextBlock &block, int column) const
+{
+    if (isLongLine(block))
+        return document()->documentMargin() + m_layout->longLines().xOf(block, column);
+    m_layout->measure(block);
+    return block.layout()->lineAt(0).cursorToX(column);
+}
+
+int TSRichEdit::columnInLine(const QTextBlock &block, qreal x) const
+{
+    if (isLongLine(block))
+        return m_layout->longLines().columnAt(block, x - document()->documentMargin());
+    m_layout->measure(block);
+    return block.layout()->lineAt(0).xToCursor(x);
+}
+
+bool TSRichEdit::moveUpOrDown(QKeyEvent *event)
+{
+    const bool select = event->matches(QKeySequence::SelectPreviousLine) ||
+                        event->matches(QKeySequence::SelectNextLine);
+    const bool up = select ? event->matches(QKeySequence::SelectPreviousLine)
+                           : event->matches(QKeySequence::MoveToPreviousLine);
+    if (!select && !up && !event->matches(QKeySequence::MoveToNextLine))
+        return false;
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const QTextBlock target = up ? block.previous() : block.next();
+    if (!target.isValid() || !(isLongLine(block) || isLongLine(target)))
+        return false;
+    // Runs of Up and Down keep to the x they started from, as the base class does.
+    const qreal x = m_verticalX && m_verticalX->first == cursor.position()
+                        ? m_verticalX->second
+                        : xInLine(block, cursor.positionInBlock());
+    cursor.setPosition(target.position() + columnInLine(target, x),
+                       select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    setTextCursor(cursor);
+    m_verticalX = {cursor.position(), x};
+    return true;
+}
+
+bool TSRichEdit::moveInLongLine(QKeyEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    if (!isLongLine(block))
+        return false;
+    const int column = cursor.positionInBlock();
+    const int length = block.length() - 1;
+    const auto any = [event](std::initializer_list<QKeySequence::StandardKey> keys) {
+        return std::any_of(keys.begin(), keys.end(),
+                           [event](auto key) { return event->matches(key); });
+    };
+    const bool byWord = any({QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+                             QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord,
+                             QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord});
+    const bool forward = any({QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
+                              QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord,
+                              QKeySequence::DeleteEndOfWord, QKeySequence::Delete});
+    const bool moves = forward || byWord ||
+                       any({QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar});
+    const bool erase = any({QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
+                            QKeySequence::Delete}) ||
+                       event->key() == Qt::Key_Backspace;
+    const bool select = any({QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar,
+                             QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord});
+    if (!(moves || erase) || (erase && cursor.hasSelection()))
+        return false;
+    if (!byWord && !erase && !select && cursor.hasSelection()) { // the selection collapses
+        cursor.setPosition(forward ? cursor.selectionEnd() : cursor.selectionStart());
+        setTextCursor(cursor);
+        return true;
+    }
+    if (column == (forward ? length : 0))
+        return false; // the base class crosses to the next or previous line
+    const LongLineGeometry &geometry = m_layout->longLines();
+    const int to = byWord    ? wordStep(block, column, forward)
+                   : forward ? geometry.nextStop(block, column)
+                             : geometry.previousStop(block, column);
+    cursor.setPosition(block.position() + to,
+                       erase || select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    if (erase)
+        cursor.removeSelectedText();
+    setTextCursor(cursor);
+    return true;
+}
+
+QTextCursor TSRichEdit::inTextAround(const QTextBlock &block, int column,
+                                     const std::function<void(QTextCursor &)> &step) const
+{
+    // Words come from the characters, which a long line has, not from its layout; the text
+    // around the column holds any word the base class would find.
+    const int start = qMax(0, column - 256);
+    const int end = qMin(block.length() - 1, column + 256);
+    QString text;
+    text.reserve(end - start);
+    for (int at = start; at < end; ++at)
+        text += document()->characterAt(block.position() + at);
+    QTextDocument around(text);
+    QTextCursor found(&around);
+    found.setPosition(column - start);
+    step(found);
+    QTextCursor result = textCursor();
+    result.setPosition(block.position() + start + found.anchor());
+    result.setPosition(block.position() + start + found.position(), QTextCursor::KeepAnchor);
+    return result;
+}
+
+int TSRichEdit::wordStep(const QTextBlock &block, int column, bool forward) const
+{
+    return inTextAround(block, column,
+                        [forward](QTextCursor &cursor) {
+                            cursor.movePosition(forward ? QTextCursor::NextWord
+                                                        : QTextCursor::PreviousWord);
+                        })
+        .positionInBlock();
+}
+
+void TSRichEdit::keyPressEvent(QKeyEvent *event)
+{
+    // The base class moves by characters and lines through the line's layout, which a long
+    // line does not have.
+    if (moveUpOrDown(event) || moveInLongLine(event))
+        return;
+    QPlainTextEdit::keyPressEvent(event);
+    followLongCaret();
+}
+
+bool TSRichEdit::placeCaret(QPointF point, QTextCursor::MoveMode mode, bool onlyLong)
+{
+    QTextCursor hit = cursorForPosition(point.toPoint());
+    const QTextBlock block = hit.block();
+    if (isLongLine(block))
+        hit.setPosition(block.position() + columnInLine(block, point.x() - contentOffset().x()));
+    else if (onlyLong)
+        return false;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(hit.position(), mode);
+    setTextCursor(cursor);
+    return true;
+}
+
+void TSRichEdit::mousePressEvent(QMouseEvent *event)
+{
+    // The base class finds the clicked character through the line's layout.
+    const auto mode =
+        event->modifiers() & Qt::ShiftModifier ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    m_selectingLongLine =
+        event->button() == Qt::LeftButton && placeCaret(event->position(), mode, true);
+    if (!m_selectingLongLine)
+        QPlainTextEdit::mousePressEvent(event);
+}
+
+void TSRichEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_selectingLongLine && (event->buttons() & Qt::LeftButton))
+        placeCaret(event->position(), QTextCursor::KeepAnchor, false);
+    else
+        QPlainTextEdit::mouseMoveEvent(event);
+}
+
+void TSRichEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!std::exchange(m_selectingLongLine, false))
+        QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+void TSRichEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton ||
+        !placeCaret(event->position(), QTextCursor::MoveAnchor, true)) {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    const QTextCursor word =
+        inTextAround(textCursor().block(), textCursor().positionInBlock(),
+                     [](QTextCursor &cursor) { cursor.select(QTextCursor::WordUnderCursor); });
+    setTextCursor(word);
 }
 
 void TSRichEdit::paintEvent(QPaintEvent *event)
@@ -400,7 +652,6 @@ void TSRichEdit::paintEvent(QPaintEvent *event)
     // The base class draws every glyph of a line, also those far out of view: on a line of
     // megabytes that is most of the cost of a keystroke or a caret move. Long lines are drawn
     // here, only the part in view; the base class draws the rest.
-    constexpr int LongLine = 4096;
     std::vector<std::pair<QTextBlock, QPointF>> longLines;
     QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock();
@@ -408,7 +659,7 @@ void TSRichEdit::paintEvent(QPaintEvent *event)
         if (!block.isVisible())
             continue;
         const qreal height = m_layout->blockBoundingRect(block).height();
-        if (block.length() > LongLine) {
+        if (isLongLine(block)) {
             longLines.emplace_back(block, offset);
             m_layout->setAside(block);
         }
@@ -429,32 +680,45 @@ void TSRichEdit::drawInView(QPainter &painter, const QTextBlock &block, QPointF 
                             const QRect &view,
                             const QAbstractTextDocumentLayout::PaintContext &context) const
 {
-    QTextLayout *layout = block.layout();
-    const QTextLine line = layout->lineAt(0); // no wrapping: one line
-    const int from = qMax(0, line.xToCursor(view.left() - at.x()) - 1);
-    const int to = qMin(line.textLength(), line.xToCursor(view.right() + 1 - at.x()) + 1);
-    const auto draw = [&](int start, int end) {
-        for (const QGlyphRun &run : line.glyphRuns(start, end - start))
-            painter.drawGlyphRun(at, run);
-    };
-    painter.setPen(context.palette.text().color());
-    draw(from, to);
-    const int position = block.position();
+    LongLineGeometry &geometry = m_layout->longLines();
+    const QTextDocument *doc = document();
+    const qreal margin = doc->documentMargin();
+    const int length = block.length() - 1;
+    int from = geometry.columnAt(block, view.left() - at.x() - margin);
+    from = from > 0 ? geometry.previousStop(block, from) : 0;
+    int to = geometry.columnAt(block, view.right() + 1 - at.x() - margin);
+    to = to < length ? geometry.nextStop(block, to) : length;
+    QString text;
+    text.reserve(to - from);
+    for (int column = from; column < to; ++column)
+        text += doc->characterAt(block.position() + column);
+
+    // Laid out on its own, the piece keeps the tab stops of the whole line: tabs are measured
+    // from the line's position when it is laid out.
+    const qreal left = geometry.xOf(block, from);
+    const qreal tabStop = doc->defaultTextOption().tabStopDistance();
+    const qreal phase = tabStop > 0 ? std::fmod(left, tabStop) : 0;
+    QTextLayout piece(text, doc->defaultFont());
+    piece.setTextOption(doc->defaultTextOption());
+    piece.beginLayout();
+    QTextLine line = piece.createLine();
+    line.setLeadingIncluded(true);
+    line.setPosition(QPointF(phase, 0));
+    line.setLineWidth(qreal(INT_MAX));
+    piece.endLayout();
+
+    QList<QTextLayout::FormatRange> selections;
     for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
-        const int start = qMax(selection.cursor.selectionStart() - position, from);
-        const int end = qMin(selection.cursor.selectionEnd() - position, to);
-        if (start >= end)
-            continue;
-        const qreal left = line.cursorToX(start);
-        const QRectF area(at.x() + left, at.y() + line.y(), line.cursorToX(end) - left,
-                          line.height());
-        painter.fillRect(area.toAlignedRect(), selection.format.background()); // as Qt rounds it
-        painter.setPen(selection.format.foreground().color());
-        draw(start, end);
+        const int start = qMax(selection.cursor.selectionStart() - block.position(), from);
+        const int end = qMin(selection.cursor.selectionEnd() - block.position(), to);
+        if (start < end)
+            selections.append({start - from, end - start, selection.format});
     }
-    const int caret = context.cursorPosition - position;
-    if (caret >= 0 && caret < block.length())
-        layout->drawCursor(&painter, at, caret, cursorWidth());
+    const QPointF origin(at.x() + margin + left - phase, at.y());
+    piece.draw(&painter, origin, selections, view);
+    const int caret = context.cursorPosition - block.position();
+    if (caret >= from && caret <= to)
+        piece.drawCursor(&painter, origin, caret - from, cursorWidth());
 }
 
 void TSRichEdit::resizeEvent(QResizeEvent *event)

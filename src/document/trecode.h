@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class EditorLayout;
 
@@ -58,6 +59,11 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void doSetTextCursor(const QTextCursor &cursor) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     // Holds the caret back while an operation runs and shows it once at the end, with no
@@ -81,10 +87,25 @@ private:
                     const QAbstractTextDocumentLayout::PaintContext &context) const;
     void restoreFlashTime();
     void showCaret(const QTextCursor &cursor);
+    // Long lines have no layout for the base class to move, click or scroll through.
+    void followLongCaret();
+    void revealLongLine(const QTextBlock &block);
+    qreal xInLine(const QTextBlock &block, int column) const;
+    int columnInLine(const QTextBlock &block, qreal x) const;
+    bool moveUpOrDown(QKeyEvent *event);
+    bool moveInLongLine(QKeyEvent *event);
+    // A selection of the editor made by a step on a copy of the text around a column.
+    QTextCursor inTextAround(const QTextBlock &block, int column,
+                             const std::function<void(QTextCursor &)> &step) const;
+    int wordStep(const QTextBlock &block, int column, bool forward) const;
+    bool placeCaret(QPointF point, QTextCursor::MoveMode mode, bool onlyLong);
 
     EditorLayout *m_layout;
     int m_batchDepth = 0;
     std::optional<QTextCursor> m_pendingCaret;
     // The application's caret blink rhythm, while the editor has set it aside.
     std::optional<int> m_appFlashTime;
+    // Where a run of Up and Down keys through long lines left the caret, and its x.
+    std::optional<std::pair<int, qreal>> m_verticalX;
+    bool m_selectingLongLine = false;
 };

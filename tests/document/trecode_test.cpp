@@ -16,7 +16,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -324,42 +327,190 @@ TEST_F(EditorView, CaretMovedByASlotReactingToAMoveIsShownToo)
     EXPECT_TRUE(caretShown());
 }
 
-TEST(EditorLongLine, LooksAsTheBaseClassDrawsIt)
-{
-    // Long lines are drawn by the editor itself, only the part in view.
-    const QString text =
-        "<p>short</p>\n" + QString("<td class=c>cell</td>").repeated(400) + "\n<p>after</p>";
-    TSRichEdit edit;
-    edit.setPlainText(text);
-    edit.applyLook("Liberation Mono", 10, 0x000000, 0xFFFFFF);
-    QPlainTextEdit plain(text);
-    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
-    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    plain.setFont(edit.font());
-    plain.setPalette(edit.palette());
-    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(&edit), &plain}) {
-        editor->resize(500, 200);
-        editor->show();
+// The editor lays out no long line; it must behave as the base class does with the line laid out.
+class EditorLongLine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QString line = QString("<td class=c>cell</td>").repeated(400);
+        line.insert(30, u"\tcaf\u00e9\t\U0001D11E!"); // tab stops, a wide character
+        const QString text = "<p>short</p>\n" + line + "\n<p>after</p>";
+        edit.setPlainText(text);
+        edit.applyLook("Liberation Mono", 10, 0x000000, 0xFFFFFF);
+        plain.setPlainText(text);
+        plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+        plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        plain.setFont(edit.font());
+        plain.setPalette(edit.palette());
+        for (QPlainTextEdit *editor : editors()) {
+            editor->resize(500, 200);
+            editor->show();
+        }
+        QGuiApplication::styleHints()->setCursorFlashTime(0); // both carets steady
+        QCoreApplication::processEvents();
     }
+    void TearDown() override { QGuiApplication::styleHints()->setCursorFlashTime(appFlashTime); }
+
+    std::array<QPlainTextEdit *, 2> editors() { return {&edit, &plain}; }
+    // A point on the long line, x pixels into the view.
+    QPoint onLongLine(int x)
+    {
+        const QTextCursor line(plain.document()->findBlockByNumber(1));
+        return {x, plain.cursorRect(line).center().y()};
+    }
+    void expectSameView()
+    {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit.toPlainText(), plain.toPlainText());
+        EXPECT_EQ(edit.textCursor().position(), plain.textCursor().position());
+        EXPECT_EQ(edit.textCursor().anchor(), plain.textCursor().anchor());
+        EXPECT_EQ(edit.horizontalScrollBar()->value(), plain.horizontalScrollBar()->value());
+        EXPECT_EQ(edit.verticalScrollBar()->value(), plain.verticalScrollBar()->value());
+        EXPECT_EQ(edit.cursorRect().left(), plain.cursorRect().left());
+        EXPECT_TRUE(shown(edit) == shown(plain));
+    }
+    // The view with the focus, the caret on.
+    static QImage shown(QPlainTextEdit &editor)
+    {
+        QApplication::setActiveWindow(&editor);
+        editor.setFocus();
+        QCoreApplication::processEvents();
+        return editor.viewport()->grab().toImage();
+    }
+
+    const int appFlashTime = QGuiApplication::styleHints()->cursorFlashTime();
+    TSRichEdit edit;
+    QPlainTextEdit plain;
+};
+
+TEST_F(EditorLongLine, ActsAsTheBaseClassWithTheLineLaidOut)
+{
+    const auto keys = [](std::vector<Qt::Key> keys, Qt::KeyboardModifiers with = {}) {
+        return [=](QPlainTextEdit &e) {
+            for (Qt::Key key : keys)
+                QTest::keyClick(&e, key, with);
+        };
+    };
+    const auto place = [](int position, int anchor) {
+        return [=](QPlainTextEdit &e) {
+            QTextCursor cursor(e.document());
+            cursor.setPosition(anchor);
+            cursor.setPosition(position, QTextCursor::KeepAnchor);
+            e.setTextCursor(cursor);
+        };
+    };
     const struct {
         const char *name;
-        int selectionStart;
-        int selectionEnd;
-        int scroll;
-    } rows[] = {{"start", 20, 20, 0}, {"selection", 30, 4000, 0}, {"scrolled", 4000, 5000, 30000}};
+        std::function<void(QPlainTextEdit &)> act;
+    } rows[] = {
+        {"caret placed", place(20, 20)},
+        {"selection placed", place(4000, 30)},
+        {"far caret scrolls sideways", place(6000, 5000)},
+        {"arrows over tabs and a wide character",
+         [&](QPlainTextEdit &e) {
+             place(40, 40)(e);
+             keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                   Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left})(e);
+         }},
+        {"shift and arrows select", keys({Qt::Key_Right, Qt::Key_Right}, Qt::ShiftModifier)},
+        {"arrow from a selection", keys({Qt::Key_Left})},
+        {"down into the long line",
+         [&](QPlainTextEdit &e) {
+             place(9, 9)(e);
+             keys({Qt::Key_Down})(e);
+         }},
+        {"down and up keep the column", keys({Qt::Key_Down, Qt::Key_Up, Qt::Key_Up})},
+        {"end and typing",
+         [&](QPlainTextEdit &e) {
+             keys({Qt::Key_Down, Qt::Key_End})(e);
+             QTest::keyClicks(&e, "xy");
+         }},
+        {"up from the line end", keys({Qt::Key_Up})},
+        {"home, right at the line end crosses",
+         [&](QPlainTextEdit &e) {
+             keys({Qt::Key_Down, Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Right})(e);
+         }},
+        {"backspace and delete",
+         [&](QPlainTextEdit &e) {
+             place(50, 50)(e);
+             keys({Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete})(e);
+         }},
+        {"typing and undo",
+         [&](QPlainTextEdit &e) {
+             place(3000, 3000)(e);
+             QTest::keyClicks(&e, "ab");
+             keys({Qt::Key_Z}, Qt::ControlModifier)(e);
+         }},
+        {"click",
+         [&](QPlainTextEdit &e) {
+             QTest::mouseClick(e.viewport(), Qt::LeftButton, {}, onLongLine(123));
+         }},
+        {"shift click",
+         [&](QPlainTextEdit &e) {
+             QTest::mouseClick(e.viewport(), Qt::LeftButton, Qt::ShiftModifier, onLongLine(301));
+         }},
+        {"drag",
+         [&](QPlainTextEdit &e) {
+             QTest::mousePress(e.viewport(), Qt::LeftButton, {}, onLongLine(60));
+             QTest::mouseMove(e.viewport(), onLongLine(250));
+             QTest::mouseRelease(e.viewport(), Qt::LeftButton, {}, onLongLine(250));
+         }},
+        {"word moves",
+         [&](QPlainTextEdit &e) {
+             keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, Qt::ControlModifier)(e);
+         }},
+        {"word selection and erasing",
+         [&](QPlainTextEdit &e) {
+             keys({Qt::Key_Right, Qt::Key_Right}, Qt::ControlModifier | Qt::ShiftModifier)(e);
+             keys({Qt::Key_Right, Qt::Key_Delete, Qt::Key_Backspace}, Qt::ControlModifier)(e);
+         }},
+        {"return splits the line, backspace joins it",
+         [&](QPlainTextEdit &e) {
+             place(4500, 4500)(e);
+             keys({Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_Backspace})(e);
+         }},
+        {"double click selects a word",
+         [&](QPlainTextEdit &e) {
+             QTest::mouseDClick(e.viewport(), Qt::LeftButton, {}, onLongLine(340));
+         }},
+    };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(&edit), &plain}) {
-            QTextCursor selection(editor->document());
-            selection.setPosition(row.selectionStart);
-            selection.setPosition(row.selectionEnd, QTextCursor::KeepAnchor);
-            editor->setTextCursor(selection);
-            editor->horizontalScrollBar()->setValue(row.scroll);
-            QCoreApplication::processEvents();
-        }
-        EXPECT_EQ(edit.horizontalScrollBar()->value(), plain.horizontalScrollBar()->value());
-        EXPECT_TRUE(edit.viewport()->grab().toImage() == plain.viewport()->grab().toImage());
+        for (QPlainTextEdit *editor : editors())
+            row.act(*editor);
+        expectSameView();
     }
+    EXPECT_EQ(edit.document()->findBlockByNumber(1).layout()->lineCount(), 0); // never laid out
+}
+
+TEST(EditorLongLineCaret, OutOfViewIsBroughtBack)
+{
+    const QString lines = QString("<p>x</p>\n").repeated(200);
+    auto document = makeDocument(lines + QString(5000, u'x') + "\n" + lines, 200, 3000);
+    document->resize(600, 300);
+    document->show();
+    TSRichEdit &edit = *document->RichEdit;
+    const struct {
+        const char *name;
+        std::function<void()> act;
+    } rows[] = {
+        {"typing", [&] { QTest::keyClick(&edit, Qt::Key_A); }},
+        {"undo", [&] { edit.undo(); }},
+        {"redo", [&] { edit.redo(); }},
+        {"right", [&] { QTest::keyClick(&edit, Qt::Key_Right); }},
+        {"end", [&] { QTest::keyClick(&edit, Qt::Key_End); }},
+        {"page down", [&] { QTest::keyClick(&edit, Qt::Key_PageDown); }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        edit.verticalScrollBar()->setValue(0);
+        edit.horizontalScrollBar()->setValue(0);
+        QCoreApplication::processEvents();
+        row.act();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(edit.viewport()->rect().contains(edit.cursorRect()));
+    }
+    EXPECT_TRUE(edit.blockText(200) == QString(3000, u'x') + u'a' + QString(2000, u'x'));
 }
 
 TEST(EditorCaret, AnEditStepShowsItsCaretOnce)
