@@ -44,15 +44,6 @@ QByteArray generatedHtml(int lines, bool bold)
     return bytes;
 }
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
 THTML *open(TMain &frame, const QString &path)
 {
     THTML *document = frame.openDocument(path);
@@ -85,7 +76,7 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
 
     const int bigLines = 1000000;
-    const QString big = writeFile(home, "big.htm", generatedHtml(bigLines, false));
+    const QString big = bench::writeFile(home, "big.htm", generatedHtml(bigLines, false));
     std::printf("Find Next: %.1f MB, %d lines\n", QFile(big).size() / 1048576.0, bigLines);
     THTML *document = open(frame, big);
     if (!document)
@@ -108,7 +99,7 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
 
     const int lines = 250000;
-    const QString bold = writeFile(home, "bold.htm", generatedHtml(lines, true));
+    const QString bold = bench::writeFile(home, "bold.htm", generatedHtml(lines, true));
     const double mb = QFile(bold).size() / 1048576.0;
     document = open(frame, bold);
     if (!document)

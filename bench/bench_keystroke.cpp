@@ -30,15 +30,6 @@ namespace {
 
 constexpr double KeyTargetMs = 50;
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
 QByteArray manyLines(int lines)
 {
     QByteArray bytes;
@@ -130,7 +121,7 @@ void closeDocument(THTML &document)
 void bigDocument(TMain &frame, const QTemporaryDir &dir)
 {
     const QByteArray bytes = manyLines(900000);
-    const QString path = writeFile(dir, "big.htm", bytes);
+    const QString path = bench::writeFile(dir, "big.htm", bytes);
     std::printf("big document: 900,000 lines, %.1f MB\n", bytes.size() / 1048576.0);
 
     THTML *document = openFocused(frame, path);
@@ -159,7 +150,7 @@ void longLineDocument(TMain &frame, const QTemporaryDir &dir, double megabytes)
 {
     const qsizetype size = qsizetype(megabytes * 1048576);
     const QString path =
-        writeFile(dir, QStringLiteral("line%1.htm").arg(megabytes), longLine(size));
+        bench::writeFile(dir, QStringLiteral("line%1.htm").arg(megabytes), longLine(size));
     const double target = megabytes <= 1 ? 50 : 300;
     std::printf("one line of %.0f MB\n", megabytes);
 

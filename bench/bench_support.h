@@ -12,6 +12,16 @@
 
 namespace bench {
 
+// Writes a file of the benchmark's own; returns its path.
+inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
 // Settings in a folder of the benchmark's own, read through the program's store.
 inline void useTemporarySettings(const QTemporaryDir &home)
 {

@@ -1,8 +1,8 @@
 #include "document/trecode.h"
 
+#include "controls/color_convert.h"
 #include "document/long_line.h"
 #include "document/memory_reuse.h"
-#include "controls/color_convert.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

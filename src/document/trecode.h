@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/document_file.h"
 #include "core/text_lines.h"
+#include "document/document_file.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
