@@ -75,43 +75,28 @@ TEST_F(FindDialogs, FindNextSelectsEachHitThenSaysCannotFind)
     EXPECT_EQ(selection(*document), (Selection{5, 4})); // left alone
 }
 
-TEST_F(FindDialogs, MatchCaseFindsOnlyTheExactSpelling)
+// The scan rules are checked in the rules test; here each option of the dialog reaches the search.
+TEST_F(FindDialogs, EachOptionReachesTheSearch)
 {
-    auto document = makeDocument("HTML html");
-    prepare(*document->FindDialog1, "html", true, true);
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{5, 4}));
-}
-
-TEST_F(FindDialogs, WholeWordSkipsTheTagDelimitersAndBold)
-{
-    auto document = makeDocument("<B>bold</B>");
-    prepare(*document->FindDialog1, "B", true, false, true);
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{1, 1}));
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{9, 1}));
-}
-
-TEST_F(FindDialogs, WholeWordDownSkipsTheWordAtTheCaret)
-{
-    auto document = makeDocument("cat dog cat");
-    prepare(*document->FindDialog1, "cat", true, false, true);
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{8, 3}));
-}
-
-TEST_F(FindDialogs, UpFromTheEndFindsTheLastHitFirstDownToIndexZero)
-{
-    auto document = makeDocument("cat dog cat", 0, 11);
-    prepare(*document->FindDialog1, "cat", false);
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{8, 3}));
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{0, 3}));
-    driver.answer("OK");
-    document->FindNext();
-    EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"cat\"."});
+    struct Row {
+        const char *text;
+        int column;
+        const char *search;
+        bool down, matchCase, wholeWord;
+        Selection hit;
+    };
+    const Row rows[] = {
+        {"HTML html", 0, "html", true, true, false, {5, 4}},
+        {"<B>bold</B>", 0, "B", true, false, true, {1, 1}},
+        {"cat dog cat", 0, "cat", true, false, true, {8, 3}},
+        {"cat dog cat", 11, "cat", false, false, false, {8, 3}},
+    };
+    for (const Row &row : rows) {
+        auto document = makeDocument(row.text, 0, row.column);
+        prepare(*document->FindDialog1, row.search, row.down, row.matchCase, row.wholeWord);
+        document->FindNext();
+        EXPECT_EQ(selection(*document), row.hit) << row.text << " " << row.search;
+    }
 }
 
 TEST_F(FindDialogs, HitOnTheLastCharacterAndOnLaterLines)
