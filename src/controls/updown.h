@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractSpinBox>
+#include <QLineEdit>
 
 // An edit box with up-down arrows. The text is free (any text may be typed unless the box is
 // read-only); the arrows, the Up/Down keys and the wheel step a number inside min..max, starting
@@ -24,6 +25,8 @@ public:
     TUpDown(const QString &upDownName, const QString &editName, Range range,
             QWidget *parent = nullptr);
 
+    // The edit box, for labels to focus and dialogs to watch.
+    QLineEdit *edit() const { return lineEdit(); }
     QString text() const;
     void setText(const QString &text);
     int Position() const { return m_position; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // A colour value as the store and the colour dialogs keep it: 0x00BBGGRR, red in the low byte.
@@ -21,3 +22,7 @@ constexpr int blueOf(quint32 value)
 {
     return int(value >> 16 & 0xFF);
 }
+
+// The HTML colour text of a colour value: "#" and six upper-case hex digits, red first; the top
+// byte is dropped.
+QString ColorToHTML(quint32 value);

@@ -58,18 +58,6 @@ const TagPage TagPages[] = {
     {"tsSpecial", "Special"}, {"tsUserTags", "User-Tags"},
 };
 
-struct PopupItem {
-    const char *name;
-    const char *caption;
-};
-
-const PopupItem PopupItems[] = {
-    {"miQuickDoc", "Quick &Document"},
-    {"miQuickFont", "Quick &Font"},
-    {"miQuickTable", "Quick &Table"},
-    {"miQuickForm", "Quick F&orm"},
-};
-
 const int StatusWidths[] = {80, 80, 80, 50};
 
 } // namespace
@@ -169,12 +157,7 @@ void THTML::buildPopupMenu()
 {
     pmHTML = new QMenu(this);
     pmHTML->setObjectName(QStringLiteral("pmHTML"));
-    // Their dialogs arrive with the generator commands.
-    for (const PopupItem &item : PopupItems) {
-        QAction *action = pmHTML->addAction(QLatin1String(item.caption));
-        action->setObjectName(QLatin1String(item.name));
-        action->setEnabled(false);
-    }
+    addPopupItems();
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RichEdit, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { pmHTML->popup(RichEdit->viewport()->mapToGlobal(at)); });

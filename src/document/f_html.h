@@ -94,11 +94,15 @@ public:
     void sbMenuListClick(QObject *Sender);
     void sbDirectoryListClick(QObject *Sender);
 
+    // The tag dialogs' commands.
+    void sbHeadingClick();
+
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();
 
 private:
     void bindTagButtons();
+    void addPopupItems();
     // The row of handler whose button is Sender, its errors reported.
     void runTagButton(TagHandler handler, QObject *Sender);
 

@@ -3,11 +3,13 @@
 #include "document/f_html.h"
 
 #include "controls/run_guarded.h"
+#include "dialogs/heading_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
 #include "tags/tag_buttons_markup.h"
 
+#include <QMenu>
 #include <QToolButton>
 
 namespace {
@@ -42,6 +44,31 @@ TagClick clickOf(TagHandler handler)
     return nullptr;
 }
 
+using DialogClick = void (THTML::*)();
+
+struct DialogCommand {
+    const char *name;
+    DialogClick click;
+};
+
+// The tag-page buttons that open a dialog.
+const DialogCommand DialogButtons[] = {
+    {"ebHeading", &THTML::sbHeadingClick},
+};
+
+struct PopupItem {
+    const char *name;
+    const char *caption;
+    DialogClick click; // null until its dialog is built: the item shows disabled
+};
+
+const PopupItem PopupItems[] = {
+    {"miQuickDoc", "Quick &Document", nullptr},
+    {"miQuickFont", "Quick &Font", nullptr},
+    {"miQuickTable", "Quick &Table", nullptr},
+    {"miQuickForm", "Quick F&orm", nullptr},
+};
+
 } // namespace
 
 void THTML::bindTagButtons()
@@ -50,6 +77,22 @@ void THTML::bindTagButtons()
         connect(button, &QToolButton::clicked, this,
                 [this, button, click = clickOf(handler)] { (this->*click)(button); });
     });
+    for (const DialogCommand &command : DialogButtons) {
+        connect(addDialogButton(PageControl1, command.name), &QToolButton::clicked, this,
+                [this, click = command.click] { (this->*click)(); });
+    }
+}
+
+void THTML::addPopupItems()
+{
+    for (const PopupItem &item : PopupItems) {
+        QAction *action = pmHTML->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        action->setEnabled(item.click != nullptr);
+        if (item.click)
+            connect(action, &QAction::triggered, this,
+                    [this, click = item.click] { (this->*click)(); });
+    }
 }
 
 void THTML::runTagButton(TagHandler handler, QObject *Sender)
@@ -115,4 +158,9 @@ void THTML::sbComponentsClick()
 void THTML::InsComponent(const QString &name)
 {
     insertComponent(*this, name);
+}
+
+void THTML::sbHeadingClick()
+{
+    runGuarded(this, [this] { runHeading(*this, this); });
 }

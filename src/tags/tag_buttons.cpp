@@ -46,6 +46,21 @@ const Slot Slots[] = {
     {"tsLists", "ebListitem", 25},
     {"tsLists", "ebMenu", 25},
     {"tsLists", "ebDir", 25},
+    {"tsSpecial", "ebParty", 25},
+    {"tsSpecial", "ebColorMix", 25},
+    {"tsSpecial", "ebImgGallery", 25},
+};
+
+// The buttons that open a dialog: their hint, and their caption or picture.
+struct DialogFace {
+    const char *name;
+    const char *hint;
+    const char *caption;
+    TagFace face;
+};
+
+const DialogFace DialogFaces[] = {
+    {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
 };
 
 const int ButtonHeight = 25;
@@ -77,23 +92,27 @@ Glyph pictureOf(const char *name)
     Q_UNREACHABLE();
 }
 
-void dressButton(QToolButton *button, const TagButton &row)
+QToolButton *placeButton(QTabWidget *pages, const char *pageName, const char *name,
+                         const char *hintText, const char *captionText, TagFace face)
 {
-    const QString hint = QString::fromUtf8(row.hint);
-    const QString caption = QString::fromUtf8(row.caption);
+    auto *button = new QToolButton(pages->findChild<QWidget *>(QLatin1String(pageName)));
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(tagButtonSlot(button->objectName()));
+    const QString hint = QString::fromUtf8(hintText);
+    const QString caption = QString::fromUtf8(captionText);
     button->setToolTip(hint);
     button->setAccessibleName(hint.isEmpty() ? caption : hint);
     button->setAutoRaise(true);
-    if (row.face == TagFace::Picture) {
-        button->setIcon(glyphIcon(pictureOf(row.name)));
+    if (face == TagFace::Picture) {
+        button->setIcon(glyphIcon(pictureOf(name)));
         button->setIconSize(QSize(18, 18));
-        return;
+        return button;
     }
     button->setText(caption);
     QFont font = button->font();
-    font.setBold(row.face == TagFace::BlueBold);
-    font.setItalic(row.face == TagFace::BlueItalic);
-    font.setUnderline(row.face == TagFace::BlueUnderline);
+    font.setBold(face == TagFace::BlueBold);
+    font.setItalic(face == TagFace::BlueItalic);
+    font.setUnderline(face == TagFace::BlueUnderline);
     // One-character captions stand for pictures: draw them as large as the glyphs.
     if (caption.size() == 1)
         font.setPointSizeF(font.pointSizeF() * 1.4);
@@ -101,6 +120,16 @@ void dressButton(QToolButton *button, const TagButton &row)
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, Blue);
     button->setPalette(palette);
+    return button;
+}
+
+const char *pageOf(const char *name)
+{
+    for (const Slot &slot : Slots) {
+        if (qstrcmp(slot.name, name) == 0)
+            return slot.page;
+    }
+    Q_UNREACHABLE();
 }
 
 void runRule(TextInsertion &target, const TagButton &row, QWidget *dialogParent)
@@ -135,14 +164,17 @@ QRect tagButtonSlot(const QString &name)
 void buildTagButtons(QTabWidget *pages,
                      const std::function<void(QToolButton *button, TagHandler handler)> &bind)
 {
-    for (const TagButton &row : tagButtons()) {
-        auto *page = pages->findChild<QWidget *>(QLatin1String(row.page));
-        auto *button = new QToolButton(page);
-        button->setObjectName(QLatin1String(row.name));
-        button->setGeometry(tagButtonSlot(button->objectName()));
-        dressButton(button, row);
-        bind(button, row.handler);
+    for (const TagButton &row : tagButtons())
+        bind(placeButton(pages, row.page, row.name, row.hint, row.caption, row.face), row.handler);
+}
+
+QToolButton *addDialogButton(QTabWidget *pages, const char *name)
+{
+    for (const DialogFace &row : DialogFaces) {
+        if (qstrcmp(row.name, name) == 0)
+            return placeButton(pages, pageOf(name), name, row.hint, row.caption, row.face);
     }
+    Q_UNREACHABLE();
 }
 
 void tagButtonClick(TextInsertion &target, TagHandler handler, const QObject *Sender,

@@ -16,6 +16,9 @@ enum class TagHandler;
 void buildTagButtons(QTabWidget *pages,
                      const std::function<void(QToolButton *button, TagHandler handler)> &bind);
 
+// Puts the button called name that opens a dialog on its page, with its hint and face.
+QToolButton *addDialogButton(QTabWidget *pages, const char *name);
+
 // Where a button sits on its tag page. The pages keep slots for the dialog buttons too, in
 // display order, so every button finds its place whenever it is added.
 QRect tagButtonSlot(const QString &name);

@@ -19,3 +19,11 @@ TEST(ColorValue, PartsComeBackAndTheTopByteIsIgnored)
     EXPECT_EQ(colorValue(redOf(0x00563412u), greenOf(0x00563412u), blueOf(0x00563412u)),
               0x00563412u);
 }
+
+TEST(ColorValue, ColorToHTMLWritesRedGreenBlueInUpperCase)
+{
+    EXPECT_EQ(ColorToHTML(colorValue(0xFF, 0, 0)), "#FF0000");
+    EXPECT_EQ(ColorToHTML(0x123456u), "#563412");
+    EXPECT_EQ(ColorToHTML(0xFFABCDEFu), "#EFCDAB");
+    EXPECT_EQ(ColorToHTML(0), "#000000");
+}

@@ -2,7 +2,11 @@
 
 #include "document/trecode.h"
 
+#include <QTabWidget>
+#include <QTest>
 #include <QTextBlock>
+#include <QToolButton>
+#include <gtest/gtest.h>
 
 std::unique_ptr<THTML> makeDocument(const QString &text, int line, int column)
 {
@@ -20,4 +24,12 @@ QString documentText(const THTML &document)
          block = block.next())
         lines.append(block.text());
     return lines.join(QLatin1Char('\n'));
+}
+
+void clickTagButton(THTML &document, const char *name)
+{
+    auto *button = document.findChild<QToolButton *>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    document.PageControl1->setCurrentWidget(button->parentWidget());
+    QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -11,3 +11,6 @@ std::unique_ptr<THTML> makeDocument(const QString &text = {}, int line = 0, int 
 
 // The whole text of a window's editor, '\n' between lines.
 QString documentText(const THTML &document);
+
+// Clicks a button of the window's tag pages as the user would: its page first, then the button.
+void clickTagButton(THTML &document, const char *name);
