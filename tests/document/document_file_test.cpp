@@ -16,14 +16,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toUtf8().toPercentEncoding(" <>/=&;").constData() << '"';
-}
-
 static void PrintTo(const QByteArray &bytes, std::ostream *os)
 {
     *os << '"' << bytes.toPercentEncoding(" <>/=&;").constData() << '"';
+}
+
+static void PrintTo(const QString &text, std::ostream *os)
+{
+    PrintTo(text.toUtf8(), os);
 }
 
 namespace {
@@ -213,9 +213,9 @@ TEST(DocumentFileGoldenTest, LoadsAndSavesTheSameBytes)
     }
 }
 
-// Lines joined by the format's line break, none after the last; a character Windows-1252 lacks
-// makes the whole text UTF-8, its BOM kept. C1 controls have no byte of their own, but for the
-// five the code page leaves undefined.
+// Lines joined by the format's line break, none after the last (the golden files hold the other
+// round trips); a character Windows-1252 lacks makes the whole text UTF-8, its BOM kept. C1
+// controls have no byte of their own, but for the five the code page leaves undefined.
 TEST(DocumentFileEncodeTest, EncodesInTheFormatOrElseWhollyAsUtf8)
 {
     const struct {
@@ -224,15 +224,10 @@ TEST(DocumentFileEncodeTest, EncodesInTheFormatOrElseWhollyAsUtf8)
         QByteArray bytes;
         bool switched = false;
     } cases[] = {
-        {utf8Crlf, {"a", "b"}, "a\r\nb"},
-        {utf8Crlf, {"a", ""}, "a\r\n"},
         {lf, {"", "", ""}, "\n\n"},
-        {cr, {"a", "b"}, "a\rb"},
         {utf8Crlf, {}, ""},
         {utf8Crlf, {""}, ""},
         {{.bom = true}, {""}, "\xEF\xBB\xBF"},
-        {{.bom = true}, {u"\u00E9"_qs}, "\xEF\xBB\xBF\xC3\xA9"},
-        {w1252, {u"caf\u00E9"_qs, u"\u20AC 5"_qs}, "caf\xE9\r\n\x80 5"},
         {w1252,
          {u"caf\u00E9"_qs, u"\u20AC \u0151"_qs},
          "caf\xC3\xA9\r\n\xE2\x82\xAC \xC5\x91",
@@ -241,7 +236,6 @@ TEST(DocumentFileEncodeTest, EncodesInTheFormatOrElseWhollyAsUtf8)
         {w1252, {u"a\u0080"_qs}, "a\xC2\x80", true},
         {w1252, {u"\u0085"_qs}, "\xC2\x85", true},
         {w1252, {u"\u009F"_qs}, "\xC2\x9F", true},
-        {w1252, {u"\u0081\u009D"_qs}, "\x81\x9D"},
         {{.encoding = TextEncoding::Windows1252, .bom = true},
          {u"\u0151"_qs},
          "\xEF\xBB\xBF\xC5\x91",
@@ -321,29 +315,20 @@ TEST_F(DocumentFileSaveTest, SavingReplacesTheFileKeepingItsPermissionsOrLeavesI
     EXPECT_EQ(readBytes(path("page.htm")), QByteArray("new"));
 }
 
+// Fails part-way, in one of the pieces written; the window's test fails the final flush.
 TEST_F(DocumentFileSaveTest, FailedWriteGivesTheSystemsReasonAndLeavesTheOldFileIntact)
 {
-    const struct {
-        rlim_t limit;
-        qsizetype lines;
-    } cases[] = {
-        {64 * 1024, 20000}, // fails part-way, in one of the pieces written
-        {1024, 60},         // fails in the final flush
-    };
-    for (const auto &c : cases) {
-        writeBytes(path("page.htm"), "old text\r\n");
-        StringListLineSource source(QStringList(c.lines, QString(60, u'x')));
-        SaveResult saved;
-        {
-            FileSizeLimit limit(c.limit);
-            saved = saveTextFile(path("page.htm"), utf8Crlf, source);
-        }
-        EXPECT_FALSE(saved.ok);
-        EXPECT_EQ(saved.error,
-                  "Cannot write file " + quoted(path("page.htm")) + ". File too large");
-        EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text\r\n"));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
+    writeBytes(path("page.htm"), "old text\r\n");
+    StringListLineSource source(QStringList(20000, QString(60, u'x')));
+    SaveResult saved;
+    {
+        FileSizeLimit limit(64 * 1024);
+        saved = saveTextFile(path("page.htm"), utf8Crlf, source);
     }
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, "Cannot write file " + quoted(path("page.htm")) + ". File too large");
+    EXPECT_EQ(readBytes(path("page.htm")), QByteArray("old text\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.htm"});
 }
 
 TEST_F(DocumentFileSaveTest, PassingTheFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)

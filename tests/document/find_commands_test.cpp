@@ -57,75 +57,63 @@ protected:
         dialog.cbMatchCase->setChecked(matchCase);
         dialog.cbWholeWord->setChecked(wholeWord);
     }
+    // Runs a dialog command on a document, answering the message it may give.
+    static QStringList run(const std::function<void()> &command, bool message)
+    {
+        ModalDriver messages;
+        if (message)
+            messages.answer("OK");
+        command();
+        EXPECT_TRUE(messages.allHandled());
+        EXPECT_EQ(messages.unexpected(), QStringList());
+        return messages.messages();
+    }
 
     ModalDriver driver;
 };
 
-TEST_F(FindDialogs, FindNextSelectsEachHitThenSaysCannotFind)
+// The scan rules are checked in the rules test; here each dialog and option reaches the search,
+// a hit is selected (a line break counting one position) and a miss is told.
+TEST_F(FindDialogs, FindNextSelectsTheHitOrSaysCannotFind)
 {
-    auto document = makeDocument("HTML html");
-    prepare(*document->FindDialog1, "html");
-    document->FindDialog1->bbFindNext->click();
-    EXPECT_EQ(selection(*document), (Selection{0, 4}));
-    document->FindDialog1->bbFindNext->click();
-    EXPECT_EQ(selection(*document), (Selection{5, 4}));
-    driver.answer("OK");
-    document->FindDialog1->bbFindNext->click();
-    EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"html\"."});
-    EXPECT_EQ(selection(*document), (Selection{5, 4})); // left alone
-}
-
-// The scan rules are checked in the rules test; here each option of the dialog reaches the search.
-TEST_F(FindDialogs, EachOptionReachesTheSearch)
-{
-    struct Row {
+    enum Via { FindButton, ReplaceButton, F3 };
+    const struct {
         const char *text;
-        int column;
-        const char *search;
+        Selection from;
+        const char *search; // typed into the dialog the command goes through
         bool down, matchCase, wholeWord;
+        Via via;
         Selection hit;
+        const char *message = nullptr;
+    } rows[] = {
+        {"HTML html", {0, 0}, "html", true, false, false, FindButton, {0, 4}},
+        {"HTML html", {0, 4}, "html", true, false, false, FindButton, {5, 4}},
+        {"HTML html", {5, 4}, "html", true, false, false, FindButton, {5, 4}, "\"html\""},
+        {"HTML html", {0, 0}, "html", true, true, false, F3, {5, 4}},
+        {"<B>bold</B>", {0, 0}, "B", true, false, true, F3, {1, 1}},
+        {"cat dog cat", {11, 0}, "cat", false, false, false, F3, {8, 3}},
+        {"ab\ncd\nx ab", {0, 2}, "ab", true, false, false, F3, {8, 2}},
+        {"ab cd", {0, 0}, "cd", true, false, false, ReplaceButton, {3, 2}},
+        {"", {0, 0}, "a", true, false, false, F3, {0, 0}, "\"a\""},
+        {"abc", {1, 0}, "", true, false, false, F3, {1, 0}, "\"\""}, // nothing typed yet
     };
-    const Row rows[] = {
-        {"HTML html", 0, "html", true, true, false, {5, 4}},
-        {"<B>bold</B>", 0, "B", true, false, true, {1, 1}},
-        {"cat dog cat", 0, "cat", true, false, true, {8, 3}},
-        {"cat dog cat", 11, "cat", false, false, false, {8, 3}},
-    };
-    for (const Row &row : rows) {
-        auto document = makeDocument(row.text, 0, row.column);
-        prepare(*document->FindDialog1, row.search, row.down, row.matchCase, row.wholeWord);
-        document->FindNext();
-        EXPECT_EQ(selection(*document), row.hit) << row.text << " " << row.search;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text + std::string(" / ") + row.search);
+        auto document = makeDocument(row.text);
+        select(*document, row.from.start, row.from.length);
+        TFindDialog &dialog =
+            row.via == ReplaceButton ? *document->ReplaceDialog1 : *document->FindDialog1;
+        prepare(dialog, row.search, row.down, row.matchCase, row.wholeWord);
+        if (row.via == ReplaceButton)
+            prepare(*document->FindDialog1, "ab"); // not the one searched for
+        const QStringList messages =
+            run([&] { row.via == F3 ? document->FindNext() : dialog.bbFindNext->click(); },
+                row.message);
+        EXPECT_EQ(selection(*document), row.hit);
+        EXPECT_EQ(messages,
+                  row.message ? QStringList{"Information|Cannot find " + QString(row.message) + "."}
+                              : QStringList());
     }
-}
-
-TEST_F(FindDialogs, HitOnTheLastCharacterAndOnLaterLines)
-{
-    auto document = makeDocument("ab\ncd\nx ab");
-    prepare(*document->FindDialog1, "ab");
-    select(*document, 0, 2);
-    document->FindNext();
-    EXPECT_EQ(selection(*document), (Selection{8, 2})); // a line break is one position
-    EXPECT_EQ(document->RichEdit->Row(), 2);
-    EXPECT_EQ(document->RichEdit->Col(), 2);
-}
-
-TEST_F(FindDialogs, F3BeforeAnythingWasTypedSearchesTheEmptyText)
-{
-    auto document = makeDocument("abc", 0, 1);
-    driver.answer("OK");
-    document->FindNext();
-    EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"\"."});
-    EXPECT_EQ(selection(*document), (Selection{1, 0}));
-}
-
-TEST_F(FindDialogs, EmptyDocumentFindsNothing)
-{
-    auto document = makeDocument("");
-    prepare(*document->FindDialog1, "a");
-    driver.answer("OK");
-    document->FindNext();
-    EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"a\"."});
 }
 
 TEST_F(FindDialogs, SearchSeesEditsMadeSinceTheLastSearch)
@@ -143,150 +131,84 @@ TEST_F(FindDialogs, SearchSeesEditsMadeSinceTheLastSearch)
     document->FindDialog1->close();
 }
 
-TEST_F(FindDialogs, EachWindowKeepsItsOwnDialogsBetweenUses)
+// The buttons open each window's own modeless dialogs, which keep their text, options and place
+// between uses; searching needs a text.
+TEST_F(FindDialogs, ButtonsOpenEachWindowsOwnDialogs)
 {
     auto first = makeDocument("x");
     auto second = makeDocument("x");
+    TFindDialog &find = *first->FindDialog1;
+    first->Panel4->findChild<QToolButton *>("ebSearch")->click();
+    EXPECT_TRUE(find.isVisible());
+    EXPECT_FALSE(find.isModal());
+    EXPECT_FALSE(find.bbFindNext->isEnabled());
+    prepare(find, "needle", false, true, true);
+    EXPECT_TRUE(find.bbFindNext->isEnabled());
+    find.move(40, 50);
+    find.bbCancel->click();
+    EXPECT_FALSE(find.isVisible());
     first->sbSearchClick();
-    EXPECT_TRUE(first->FindDialog1->isVisible());
-    EXPECT_FALSE(first->FindDialog1->isModal());
-    prepare(*first->FindDialog1, "needle", false, true, true);
-    first->FindDialog1->move(40, 50);
-    first->FindDialog1->bbCancel->click();
-    EXPECT_FALSE(first->FindDialog1->isVisible());
-
-    first->sbSearchClick();
-    EXPECT_EQ(first->FindDialog1->FindText(), "needle");
-    EXPECT_TRUE(first->FindDialog1->rbUp->isChecked());
-    EXPECT_TRUE(first->FindDialog1->cbMatchCase->isChecked());
-    EXPECT_TRUE(first->FindDialog1->cbWholeWord->isChecked());
-    EXPECT_EQ(first->FindDialog1->pos(), QPoint(40, 50));
+    EXPECT_EQ(find.FindText(), "needle");
+    EXPECT_TRUE(find.rbUp->isChecked() && find.cbMatchCase->isChecked() &&
+                find.cbWholeWord->isChecked());
+    EXPECT_EQ(find.pos(), QPoint(40, 50));
     EXPECT_EQ(second->FindDialog1->FindText(), "");
     EXPECT_TRUE(second->FindDialog1->rbDown->isChecked());
-    EXPECT_EQ(first->ReplaceDialog1->FindText(), "");
-    first->FindDialog1->close();
-}
 
-TEST_F(FindDialogs, ButtonsOpenTheDialogsAndSearchNeedsAText)
-{
-    auto document = makeDocument("x");
-    document->Panel4->findChild<QToolButton *>("ebSearch")->click();
-    EXPECT_TRUE(document->FindDialog1->isVisible());
-    EXPECT_FALSE(document->FindDialog1->bbFindNext->isEnabled());
-    document->FindDialog1->eFindText->setText("x");
-    EXPECT_TRUE(document->FindDialog1->bbFindNext->isEnabled());
-    document->Panel4->findChild<QToolButton *>("ebReplace")->click();
-    TReplaceDialog &replace = *document->ReplaceDialog1;
+    first->Panel4->findChild<QToolButton *>("ebReplace")->click();
+    TReplaceDialog &replace = *first->ReplaceDialog1;
     EXPECT_TRUE(replace.isVisible());
+    EXPECT_EQ(replace.FindText(), "");
     EXPECT_FALSE(replace.bbReplace->isEnabled() || replace.bbReplaceAll->isEnabled());
     replace.eFindText->setText("x");
     EXPECT_TRUE(replace.bbReplace->isEnabled() && replace.bbReplaceAll->isEnabled());
-    document->FindDialog1->close();
+    find.close();
     replace.close();
 }
 
-TEST_F(FindDialogs, FindNextOfTheReplaceDialogUsesItsOwnText)
+// Replace takes a selection that is a hit (whatever the case) and selects the next hit; without
+// one it first only selects a hit. Replace All is silent, one undo step, and leaves the caret
+// after its last replacement. The exact outputs are in the rules test.
+TEST_F(FindDialogs, ReplaceAndReplaceAll)
 {
-    auto document = makeDocument("ab cd");
-    prepare(*document->FindDialog1, "ab");
-    prepare(*document->ReplaceDialog1, "cd");
-    document->ReplaceDialog1->bbFindNext->click();
-    EXPECT_EQ(selection(*document), (Selection{3, 2}));
-}
-
-TEST_F(FindDialogs, ReplaceWithNothingSelectedFirstOnlySelectsTheHit)
-{
-    auto document = makeDocument("a x b x c x");
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "x");
-    dialog.eReplaceText->setText("YY");
-    dialog.bbReplace->click();
-    EXPECT_EQ(documentText(*document), "a x b x c x");
-    EXPECT_EQ(selection(*document), (Selection{2, 1}));
-    dialog.bbReplace->click();
-    EXPECT_EQ(documentText(*document), "a YY b x c x");
-    EXPECT_EQ(selection(*document), (Selection{7, 1}));
-    dialog.bbReplace->click();
-    EXPECT_EQ(documentText(*document), "a YY b YY c x");
-    EXPECT_EQ(selection(*document), (Selection{12, 1}));
-    driver.answer("OK");
-    dialog.bbReplace->click();
-    EXPECT_EQ(documentText(*document), "a YY b YY c YY");
-    EXPECT_EQ(driver.messages(), QStringList{"Information|Cannot find \"x\"."});
-}
-
-TEST_F(FindDialogs, ReplaceTakesASelectionThatDiffersOnlyInCase)
-{
-    auto document = makeDocument("HTML html");
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "html", true, true);
-    dialog.eReplaceText->setText("x");
-    select(*document, 0, 4);
-    dialog.bbReplace->click();
-    EXPECT_EQ(documentText(*document), "x html");
-    EXPECT_EQ(selection(*document), (Selection{2, 4}));
-}
-
-TEST_F(FindDialogs, ReplaceAllStrongForBoldSilentlyAsOneUndoStep)
-{
-    const QString text = "<B>one</B>\n<P><B>two</B> <B>three</B>\n<b>four</b>";
-    auto document = makeDocument(text);
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "<B>");
-    dialog.eReplaceText->setText("<STRONG>");
-    dialog.bbReplaceAll->click();
-    EXPECT_EQ(documentText(*document),
-              "<STRONG>one</B>\n<P><STRONG>two</B> <STRONG>three</B>\n<STRONG>four</b>");
-    EXPECT_TRUE(document->isModified());
-    EXPECT_EQ(document->statusText(1), "modified...");
-    EXPECT_FALSE(dialog.ReplaceAll()); // the flag is set only while the button's event runs
-    document->sbUndoClick();
-    EXPECT_EQ(documentText(*document), text);
-}
-
-TEST_F(FindDialogs, ReplaceAllStartsAtTheSelection)
-{
-    auto document = makeDocument("ab ab ab ab", 0, 4);
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "ab");
-    dialog.eReplaceText->setText("X");
-    dialog.bbReplaceAll->click();
-    EXPECT_EQ(documentText(*document), "ab ab X X");
-    EXPECT_EQ(selection(*document), (Selection{9, 0}));
-}
-
-TEST_F(FindDialogs, ReplaceAllUpWithTheSearchTextInTheReplacementTerminates)
-{
-    auto document = makeDocument("<B>a</B>\n<B>b</B>", 1, 8);
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "B", false, true);
-    dialog.eReplaceText->setText("BB");
-    dialog.bbReplaceAll->click();
-    EXPECT_EQ(documentText(*document), "<BB>a</BB>\n<BB>b</BB>");
-    EXPECT_EQ(selection(*document), (Selection{3, 0})); // after the last replacement
-}
-
-TEST_F(FindDialogs, ReplaceUpFindsAHitThatRunsIntoTheReplacement)
-{
-    auto document = makeDocument("aAB");
-    select(*document, 1, 2);
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "ab", false);
-    dialog.eReplaceText->setText("b");
-    dialog.bbReplace->click();
-    EXPECT_EQ(documentText(*document), "ab");
-    EXPECT_EQ(selection(*document), (Selection{0, 2}));
-}
-
-TEST_F(FindDialogs, ReplaceAllWithoutAHitChangesNothingAndSaysNothing)
-{
-    auto document = makeDocument("abc", 0, 1);
-    TReplaceDialog &dialog = *document->ReplaceDialog1;
-    prepare(dialog, "x");
-    dialog.bbReplaceAll->click();
-    EXPECT_EQ(documentText(*document), "abc");
-    EXPECT_FALSE(document->isModified());
-    EXPECT_EQ(selection(*document), (Selection{1, 0}));
+    const struct {
+        const char *text;
+        Selection from;
+        const char *search, *replacement;
+        bool down, matchCase, all;
+        const char *after;
+        Selection selected;
+        bool message = false;
+    } rows[] = {
+        {"a x b x", {0, 0}, "x", "YY", true, false, false, "a x b x", {2, 1}},
+        {"a x b x", {2, 1}, "x", "YY", true, false, false, "a YY b x", {7, 1}},
+        {"a x", {2, 1}, "x", "YY", true, false, false, "a YY", {4, 0}, true},
+        {"HTML html", {0, 4}, "html", "x", true, true, false, "x html", {2, 4}},
+        {"aAB", {1, 2}, "ab", "b", false, false, false, "ab", {0, 2}}, // runs into the new text
+        {"<B>\n<b> <B>", {0, 0}, "<B>", "<S>", true, false, true, "<S>\n<S> <S>", {11, 0}},
+        {"x\nx x", {5, 0}, "x", "xx", false, true, true, "xx\nxx xx", {2, 0}},
+        {"ab ab ab", {4, 0}, "ab", "X", true, false, true, "ab ab X", {7, 0}},
+        {"abc", {1, 0}, "x", "y", true, false, true, "abc", {1, 0}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text + std::string(" / ") + row.search);
+        auto document = makeDocument(row.text);
+        select(*document, row.from.start, row.from.length);
+        TReplaceDialog &dialog = *document->ReplaceDialog1;
+        prepare(dialog, row.search, row.down, row.matchCase);
+        dialog.eReplaceText->setText(row.replacement);
+        const QStringList messages =
+            run([&] { (row.all ? dialog.bbReplaceAll : dialog.bbReplace)->click(); }, row.message);
+        EXPECT_EQ(documentText(*document), row.after);
+        EXPECT_EQ(selection(*document), row.selected);
+        EXPECT_EQ(messages.size(), row.message ? 1 : 0);
+        const bool changed = row.after != QString(row.text);
+        EXPECT_EQ(document->isModified(), changed);
+        EXPECT_EQ(document->statusText(1), changed ? "modified..." : "");
+        EXPECT_FALSE(dialog.ReplaceAll()); // set only while the button's event runs
+        document->sbUndoClick();
+        EXPECT_EQ(documentText(*document), row.text);
+    }
 }
 
 } // namespace

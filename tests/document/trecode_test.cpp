@@ -3,9 +3,9 @@
 #include "support/document_fixture.h"
 #include "support/insertion_cases.h"
 #include "support/temp_settings.h"
+#include "support/test_files.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -36,92 +36,47 @@ TEST(EditorInsertion, CasesOnRealEditor)
     }
 }
 
+// Insertions and caret writes collapse a selection; they never replace it.
 TEST(EditorInsertion, SelectionIsCollapsedNeverReplaced)
 {
-    auto document = makeDocument("abcdef\nxyz", 0, 0);
-    QTextCursor selection = document->RichEdit->textCursor();
-    selection.setPosition(4);
-    selection.setPosition(2, QTextCursor::KeepAnchor); // "cd", caret at the smaller end
-    document->RichEdit->setTextCursor(selection);
-    EXPECT_EQ(document->RichEdit->Col(), 2);
-
-    document->InsertAtCaret("<B></B>", true, 3);
-    EXPECT_EQ(documentText(*document), "ab<B></B>cdef\nxyz");
-    EXPECT_FALSE(document->RichEdit->textCursor().hasSelection());
-    EXPECT_EQ(document->RichEdit->Col(), 5);
-
-    selection = document->RichEdit->textCursor();
-    selection.setPosition(0);
-    selection.setPosition(3, QTextCursor::KeepAnchor);
-    document->RichEdit->setTextCursor(selection);
-    document->InsertLine("X");
-    EXPECT_EQ(documentText(*document), "X\nab<B></B>cdef\nxyz");
+    const struct {
+        const char *name;
+        std::function<void(THTML &)> operation;
+        QString after;
+        int caret;
+    } rows[] = {
+        {"tag", [](THTML &d) { d.InsertAtCaret("<B></B>", true, 3); }, "ab<B></B>cdef\nxyz", 5},
+        {"line", [](THTML &d) { d.InsertLine("X"); }, "X\nabcdef\nxyz", 2},
+        {"column", [](THTML &d) { d.RichEdit->setCol(1); }, "abcdef\nxyz", 1},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        auto document = makeDocument("abcdef\nxyz");
+        QTextCursor selection = document->RichEdit->textCursor();
+        selection.setPosition(4);
+        selection.setPosition(2, QTextCursor::KeepAnchor); // "cd", caret at the smaller end
+        document->RichEdit->setTextCursor(selection);
+        row.operation(*document);
+        EXPECT_EQ(documentText(*document), row.after);
+        EXPECT_FALSE(document->RichEdit->textCursor().hasSelection());
+        EXPECT_EQ(document->RichEdit->textCursor().position(), row.caret);
+    }
 }
 
-TEST(EditorInsertion, EachOperationIsOneUndoStep)
-{
-    auto document = makeDocument("abcdef", 0, 3);
-    document->InsertAtCaret("<B></B>", true, 3);
-    document->AppendLine("tail");
-    document->InsertLine("head");
-    document->RichEdit->undo();
-    EXPECT_EQ(documentText(*document), "abc<B></B>def\ntail");
-    document->RichEdit->undo();
-    EXPECT_EQ(documentText(*document), "abc<B></B>def");
-    document->RichEdit->undo();
-    EXPECT_EQ(documentText(*document), "abcdef");
-}
-
-TEST(EditorCaret, RowAndColAreClamped)
+// The clamping rules are in the lines test; here they see the editor's lines.
+TEST(EditorCaret, RowColAndLineCountSeeTheEditorsLines)
 {
     auto document = makeDocument("first\nsecond line\n", 1, 4);
     TSRichEdit &edit = *document->RichEdit;
     EXPECT_EQ(edit.Row(), 1);
     EXPECT_EQ(edit.Col(), 4);
-
     edit.setCol(99);
     EXPECT_EQ(edit.Col(), 11);
-    EXPECT_EQ(edit.Row(), 1);
-    edit.setCol(-2);
-    EXPECT_EQ(edit.Col(), 0);
-
-    edit.setCol(3);
-    edit.setRow(-1);
-    EXPECT_EQ(edit.Row(), 0);
-    EXPECT_EQ(edit.Col(), 0);
     edit.setRow(7); // the final empty line is not reachable
     EXPECT_EQ(edit.Row(), 1);
     EXPECT_EQ(edit.Col(), 0);
-}
-
-TEST(EditorCaret, WritesCollapseTheSelection)
-{
-    auto document = makeDocument("abcdef", 0, 0);
-    QTextCursor selection = document->RichEdit->textCursor();
-    selection.setPosition(1);
-    selection.setPosition(5, QTextCursor::KeepAnchor);
-    document->RichEdit->setTextCursor(selection);
-    document->RichEdit->setCol(2);
-    EXPECT_FALSE(document->RichEdit->textCursor().hasSelection());
-    EXPECT_EQ(document->RichEdit->textCursor().position(), 2);
-}
-
-TEST(EditorCaret, LineCountLeavesOutFinalEmptyLine)
-{
+    EXPECT_EQ(document->LineCount(), 2);
     EXPECT_EQ(makeDocument("")->LineCount(), 0);
-    EXPECT_EQ(makeDocument("A\n")->LineCount(), 1);
-    EXPECT_EQ(makeDocument("A\nB")->LineCount(), 2);
-}
-
-TEST(EditorLook, FixedPitchTextSkipsShaping)
-{
-    // Shaping is much of the cost of laying out a line; source text in a fixed-pitch font wants
-    // no kerning or ligatures. Scripts that need shaping still get it.
-    TSRichEdit edit;
-    edit.applyLook("Liberation Mono", 12, 0x000000, 0xFFFFFF);
-    EXPECT_TRUE(edit.font().styleStrategy() & QFont::PreferNoShaping);
-    EXPECT_EQ(edit.font().family(), "Liberation Mono");
-    EXPECT_EQ(edit.font().pointSize(), 12);
 }
 
 TEST(EditorLayout, WidthChangesLeaveLaidOutLinesAlone)
@@ -169,39 +124,26 @@ protected:
     std::unique_ptr<THTML> document;
 };
 
-TEST_F(EditorView, FarCaretMoveLaysOutOnlyTheCaretLine)
+// Finding out where the caret lands must not shape every line passed on the way; only the caret's
+// line keeps its glyphs, as keeping every visited line's would grow memory with each move.
+TEST_F(EditorView, FarCaretMoveLaysOutOnlyTheCaretLineAndShowsIt)
 {
-    // Finding out where the caret lands must not shape every line passed on the way.
+    QTextDocument &text = *edit().document();
+    edit().setRow(100);
+    EXPECT_TRUE(text.findBlockByNumber(100).layout()->cacheEnabled());
     edit().setRow(4000);
     EXPECT_EQ(edit().Row(), 4000);
     EXPECT_EQ(laidOutBetween(3800, 4200), 1);
-    EXPECT_EQ(edit().document()->findBlockByNumber(4000).layout()->lineCount(), 1);
-
+    EXPECT_EQ(text.findBlockByNumber(4000).layout()->lineCount(), 1);
+    EXPECT_FALSE(text.findBlockByNumber(100).layout()->cacheEnabled());
+    EXPECT_TRUE(text.findBlockByNumber(4000).layout()->cacheEnabled());
+    EXPECT_TRUE(caretShown());
     edit().setRow(2000);
     EXPECT_EQ(laidOutBetween(1800, 2200), 1);
-}
-
-TEST_F(EditorView, EveryOperationLeavesTheCaretInView)
-{
-    edit().setRow(4000);
-    EXPECT_TRUE(caretShown());
-    edit().setRow(1000);
     EXPECT_TRUE(caretShown());
     edit().setRow(5000);
     edit().setCol(550);
     EXPECT_EQ(edit().Col(), 550);
-    EXPECT_TRUE(caretShown());
-
-    edit().setRow(1000);
-    document->InsertAtCaret("<B></B>", true, 3);
-    EXPECT_EQ(edit().Row(), 1000);
-    EXPECT_TRUE(caretShown());
-    edit().setRow(4990);
-    document->InsertLine("<TR>");
-    EXPECT_TRUE(caretShown());
-    document->AppendLine("</TABLE>");
-    EXPECT_TRUE(caretShown());
-    QCoreApplication::processEvents();
     EXPECT_TRUE(caretShown());
 }
 
@@ -215,6 +157,7 @@ TEST_F(EditorView, UndoAndRedoLeaveTheCaretAtTheEdit)
         {"typing", [](THTML &d) { QTest::keyClicks(d.RichEdit, "ab"); }},
         {"tag", [](THTML &d) { d.InsertAtCaret("<B></B>", true, 3); }},
         {"rule", [](THTML &d) { d.InsertLine("<HR>"); }},
+        {"appended line", [](THTML &d) { d.AppendLine("</TABLE>"); }},
         {"indent", [](THTML &d) { d.sbIndentClick(); }},
         {"replacement",
          [](THTML &d) {
@@ -229,6 +172,8 @@ TEST_F(EditorView, UndoAndRedoLeaveTheCaretAtTheEdit)
         edit().setCol(4);
         const QString before = documentText(*document);
         row.edit(*document);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(caretShown());
         const int rowAfter = edit().Row();
         edit().undo();
         EXPECT_EQ(documentText(*document), before);
@@ -296,19 +241,6 @@ TEST_F(EditorView, TheCaretStaysOnWhileNothingHappens)
     edit().clearFocus();
     EXPECT_EQ(hints.cursorFlashTime(), 60); // other controls still blink
     hints.setCursorFlashTime(appFlashTime);
-}
-
-TEST_F(EditorView, OnlyTheCaretLineKeepsItsGlyphs)
-{
-    // The caret's line is measured again and again; keeping every visited line's glyphs
-    // would grow memory with each move.
-    QTextDocument &text = *edit().document();
-    edit().setRow(100);
-    EXPECT_TRUE(text.findBlockByNumber(100).layout()->cacheEnabled());
-    edit().setRow(4000);
-    edit().setCol(4);
-    EXPECT_FALSE(text.findBlockByNumber(100).layout()->cacheEnabled());
-    EXPECT_TRUE(text.findBlockByNumber(4000).layout()->cacheEnabled());
 }
 
 TEST_F(EditorView, CaretMovedByASlotReactingToAMoveIsShownToo)
@@ -385,13 +317,14 @@ protected:
 
 TEST_F(EditorLongLine, ActsAsTheBaseClassWithTheLineLaidOut)
 {
-    const auto keys = [](std::vector<Qt::Key> keys, Qt::KeyboardModifiers with = {}) {
+    using Act = std::function<void(QPlainTextEdit &)>;
+    const auto keys = [](std::vector<Qt::Key> keys, Qt::KeyboardModifiers with = {}) -> Act {
         return [=](QPlainTextEdit &e) {
             for (Qt::Key key : keys)
                 QTest::keyClick(&e, key, with);
         };
     };
-    const auto place = [](int position, int anchor) {
+    const auto place = [](int position, int anchor) -> Act {
         return [=](QPlainTextEdit &e) {
             QTextCursor cursor(e.document());
             cursor.setPosition(anchor);
@@ -399,80 +332,54 @@ TEST_F(EditorLongLine, ActsAsTheBaseClassWithTheLineLaidOut)
             e.setTextCursor(cursor);
         };
     };
+    const auto typed = [](const char *text) -> Act {
+        return [=](QPlainTextEdit &e) { QTest::keyClicks(&e, text); };
+    };
+    const auto mouse = [this](QTest::MouseAction action, int x, Qt::KeyboardModifiers with = {}) {
+        const Qt::MouseButton button = action == QTest::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        return Act([=, this](QPlainTextEdit &e) {
+            QTest::mouseEvent(action, e.viewport(), button, with, onLongLine(x));
+        });
+    };
+    const auto seq = [](std::vector<Act> acts) -> Act {
+        return [=](QPlainTextEdit &e) {
+            for (const Act &act : acts)
+                act(e);
+        };
+    };
+    using enum Qt::Key;
     const struct {
         const char *name;
-        std::function<void(QPlainTextEdit &)> act;
+        Act act;
     } rows[] = {
         {"caret placed", place(20, 20)},
         {"selection placed", place(4000, 30)},
         {"far caret scrolls sideways", place(6000, 5000)},
         {"arrows over tabs and a wide character",
-         [&](QPlainTextEdit &e) {
-             place(40, 40)(e);
-             keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
-                   Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left})(e);
-         }},
-        {"shift and arrows select", keys({Qt::Key_Right, Qt::Key_Right}, Qt::ShiftModifier)},
-        {"arrow from a selection", keys({Qt::Key_Left})},
-        {"down into the long line",
-         [&](QPlainTextEdit &e) {
-             place(9, 9)(e);
-             keys({Qt::Key_Down})(e);
-         }},
-        {"down and up keep the column", keys({Qt::Key_Down, Qt::Key_Up, Qt::Key_Up})},
-        {"end and typing",
-         [&](QPlainTextEdit &e) {
-             keys({Qt::Key_Down, Qt::Key_End})(e);
-             QTest::keyClicks(&e, "xy");
-         }},
-        {"up from the line end", keys({Qt::Key_Up})},
+         seq({place(40, 40), keys(std::vector(9, Key_Right)), keys({Key_Left})})},
+        {"shift and arrows select", keys({Key_Right, Key_Right}, Qt::ShiftModifier)},
+        {"arrow from a selection", keys({Key_Left})},
+        {"down into the long line", seq({place(9, 9), keys({Key_Down})})},
+        {"down and up keep the column", keys({Key_Down, Key_Up, Key_Up})},
+        {"end and typing", seq({keys({Key_Down, Key_End}), typed("xy")})},
+        {"up from the line end", keys({Key_Up})},
         {"home, right at the line end crosses",
-         [&](QPlainTextEdit &e) {
-             keys({Qt::Key_Down, Qt::Key_Home, Qt::Key_Right, Qt::Key_End, Qt::Key_Right})(e);
-         }},
+         keys({Key_Down, Key_Home, Key_Right, Key_End, Key_Right})},
         {"backspace and delete",
-         [&](QPlainTextEdit &e) {
-             place(50, 50)(e);
-             keys({Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Delete})(e);
-         }},
+         seq({place(50, 50), keys({Key_Backspace, Key_Backspace, Key_Delete})})},
         {"typing and undo",
-         [&](QPlainTextEdit &e) {
-             place(3000, 3000)(e);
-             QTest::keyClicks(&e, "ab");
-             keys({Qt::Key_Z}, Qt::ControlModifier)(e);
-         }},
-        {"click",
-         [&](QPlainTextEdit &e) {
-             QTest::mouseClick(e.viewport(), Qt::LeftButton, {}, onLongLine(123));
-         }},
-        {"shift click",
-         [&](QPlainTextEdit &e) {
-             QTest::mouseClick(e.viewport(), Qt::LeftButton, Qt::ShiftModifier, onLongLine(301));
-         }},
-        {"drag",
-         [&](QPlainTextEdit &e) {
-             QTest::mousePress(e.viewport(), Qt::LeftButton, {}, onLongLine(60));
-             QTest::mouseMove(e.viewport(), onLongLine(250));
-             QTest::mouseRelease(e.viewport(), Qt::LeftButton, {}, onLongLine(250));
-         }},
-        {"word moves",
-         [&](QPlainTextEdit &e) {
-             keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Left}, Qt::ControlModifier)(e);
-         }},
+         seq({place(3000, 3000), typed("ab"), keys({Key_Z}, Qt::ControlModifier)})},
+        {"click", mouse(QTest::MouseClick, 123)},
+        {"shift click", mouse(QTest::MouseClick, 301, Qt::ShiftModifier)},
+        {"drag", seq({mouse(QTest::MousePress, 60), mouse(QTest::MouseMove, 250),
+                      mouse(QTest::MouseRelease, 250)})},
+        {"word moves", keys({Key_Right, Key_Right, Key_Left}, Qt::ControlModifier)},
         {"word selection and erasing",
-         [&](QPlainTextEdit &e) {
-             keys({Qt::Key_Right, Qt::Key_Right}, Qt::ControlModifier | Qt::ShiftModifier)(e);
-             keys({Qt::Key_Right, Qt::Key_Delete, Qt::Key_Backspace}, Qt::ControlModifier)(e);
-         }},
+         seq({keys({Key_Right, Key_Right}, Qt::ControlModifier | Qt::ShiftModifier),
+              keys({Key_Right, Key_Delete, Key_Backspace}, Qt::ControlModifier)})},
         {"return splits the line, backspace joins it",
-         [&](QPlainTextEdit &e) {
-             place(4500, 4500)(e);
-             keys({Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_Backspace})(e);
-         }},
-        {"double click selects a word",
-         [&](QPlainTextEdit &e) {
-             QTest::mouseDClick(e.viewport(), Qt::LeftButton, {}, onLongLine(340));
-         }},
+         seq({place(4500, 4500), keys({Key_Return, Key_Up, Key_Down, Key_Home, Key_Backspace})})},
+        {"double click selects a word", mouse(QTest::MouseDClick, 340)},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -535,13 +442,8 @@ TEST(EditorLoad, ReportsTheCharactersThatHaveArrived)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("big.htm");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QByteArray line = "<P>a line of text</P>\r\n";
-    for (int i = 0; i < 40000; ++i)
-        file.write(line);
-    file.close();
-
+    writeBytes(path, line.repeated(40000));
     TSRichEdit edit;
     QList<qint64> reports;
     ASSERT_TRUE(edit.loadFile(path, [&](qint64 done) { reports.append(done); }).ok);
