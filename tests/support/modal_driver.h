@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
+#include <vector>
 
 class QWidget;
 
@@ -60,6 +62,8 @@ QWidget *findControl(QWidget *dialog, const QString &objectName);
 void setControlText(QWidget *dialog, const QString &objectName, const QString &text);
 void setControlChecked(QWidget *dialog, const QString &objectName, bool checked);
 void pressButton(QWidget *dialog, const QString &objectName);
+// Runs a step and catches what it reports, so that its failures do not fail the test.
+std::vector<testing::TestPartResult> caughtResults(const std::function<void()> &step);
 // Lets queued events run (modal windows closing, deferred deletes).
 void processEvents();
 // The end of a GUI test: no window of it is still open.
