@@ -30,8 +30,11 @@ QStringList damagedCopies(const QString &folder)
 
 } // namespace
 
+// The real one lives in the configuration folder.
 TEST_F(RegistryFile, CreatedPrivateOnFirstWrite)
 {
+    EXPECT_TRUE(defaultRegistryFilePath().endsWith(QStringLiteral("/Corvane/Pagewick.reg")));
+    EXPECT_TRUE(defaultRegistryFilePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     EXPECT_FALSE(QFileInfo::exists(settings.folderPath()));
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("Password"),
                                  QStringLiteral("secret"));
@@ -182,10 +185,4 @@ TEST_F(RegistryFile, TwoProcessesWritingConcurrentlyKeepEveryValue)
                 << qPrintable(prefix) << i;
         }
     }
-}
-
-TEST(RegistryFileLocation, LivesInTheConfigFolder)
-{
-    EXPECT_TRUE(defaultRegistryFilePath().endsWith(QStringLiteral("/Corvane/Pagewick.reg")));
-    EXPECT_TRUE(defaultRegistryFilePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
 }

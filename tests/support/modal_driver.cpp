@@ -280,11 +280,13 @@ ModalDriver &ModalDriver::answer(const QString &buttonLabel)
     });
 }
 
-ModalDriver &ModalDriver::chooseFile(const QString &path)
+ModalDriver &ModalDriver::chooseFile(const QString &path, const QString &title)
 {
-    return then([path](QWidget *widget) {
+    return then([path, title](QWidget *widget) {
         auto *dialog = qobject_cast<QFileDialog *>(widget);
         ASSERT_NE(dialog, nullptr) << "expected a file dialog";
+        EXPECT_TRUE(title.isEmpty() || dialog->windowTitle() == title)
+            << dialog->windowTitle().toStdString();
         if (path.isEmpty()) {
             dialog->reject();
             return;

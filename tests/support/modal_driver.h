@@ -32,8 +32,9 @@ public:
     // Answers the next message box by its button label ("&Ja", "&Nein", "Abbrechen", "OK"),
     // keeping its title and text for checks.
     ModalDriver &answer(const QString &buttonLabel);
-    // Chooses a file in the next file dialog, or cancels it when path is empty.
-    ModalDriver &chooseFile(const QString &path);
+    // Chooses a file in the next file dialog, or cancels it when path is empty; checks the
+    // dialog's title when one is given.
+    ModalDriver &chooseFile(const QString &path, const QString &title = {});
 
     // Takes every dialog that no queued handler takes (for walks through many commands whose
     // dialogs are not known one by one).
