@@ -65,22 +65,6 @@ TEST_F(RegistryFile, FullDiskFailsTheWriteAndKeepsTheOldFile)
     EXPECT_EQ(settings.contents(), before);
 }
 
-TEST_F(RegistryFile, KeepsWhatItDoesNotKnow)
-{
-    const QByteArray foreign = "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\UserTags]\n"
-                               "\"Tag1\"=\"<B>\"\n"
-                               "\"Bin\"=hex:00,ff\n";
-    settings.setContents("Windows Registry Editor Version 5.00\n\n" + foreign);
-
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
-                                 QStringLiteral("firefox"));
-
-    EXPECT_TRUE(settings.contents().contains(foreign));
-    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
-                                          QString()),
-              QVariant(QStringLiteral("firefox")));
-}
-
 // A read gives the default; a second damaged file, met by a write, is kept aside beside the first.
 TEST_F(RegistryFile, DamagedFileIsMovedAsideOnceAndReported)
 {
