@@ -65,19 +65,14 @@ TEST(RunGuarded, ShowsWhatACommandRaisedInTheErrorBoxAndGoesOn)
     }
 }
 
-class UnreadableSettings : public TempSettingsTest {
-protected:
-    void SetUp() override
-    {
-        TCorvaneRegistry::setStore(std::make_shared<FailingReadsStore>(TCorvaneRegistry::store()));
-    }
-};
+using UnreadableSettings = TempSettingsTest;
 
 // Every command as the user reaches it: each menu item, tool-bar button, tag-page and user
 // button, pop-up menu item; every dialog that opens is cancelled. No exception may leave a
 // command, and the program must still close at the end.
 TEST_F(UnreadableSettings, EveryCommandReportsItsErrorAndTheProgramGoesOn)
 {
+    FailingStore::install(FailingStore::Reads);
     QStringList shown;
     ModalDriver driver;
     driver.otherwise([&shown](QWidget *w) {

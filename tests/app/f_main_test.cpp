@@ -50,41 +50,26 @@ protected:
 TEST_F(Frame, MenuBarAsTabled)
 {
     TMain &frame = start();
-    QStringList rows;
+    QStringList menus;
     for (QAction *menu : frame.menuBar()->actions()) {
-        rows << menu->menu()->objectName() + " " + menu->text();
+        QStringList items{menu->menu()->objectName() + " " + menu->text()};
         for (QAction *item : menu->menu()->actions()) {
-            rows << "  " + item->objectName() + " " + (item->isSeparator() ? "-" : item->text()) +
-                        " " + item->shortcut().toString();
+            items << item->objectName() + " " + (item->isSeparator() ? "-" : item->text()) +
+                         (item->shortcut().isEmpty() ? "" : " " + item->shortcut().toString());
         }
+        menus << items.join(" | ");
     }
-    const QStringList expected = {
-        "miFile &File",
-        "  miNew &New Ctrl+N",
-        "  miOpen &Open... Ctrl+O",
-        "  N1 - ",
-        "  miSave &Save Ctrl+S",
-        "  miSaveAS Save &as... ",
-        "  N2 - ",
-        "  miPrinterSetup P&rinter setup... ",
-        "  miPrint &Print... Ctrl+P",
-        "  N3 - ",
-        "  miExit E&xit ",
-        "miEdit &Edit",
-        "  miFind F&ind... ",
-        "  miFindNext Find &next F3",
-        "  N4 - ",
-        "  miReplace &Replace... ",
-        "miTools &Tools",
-        "  miHPWiz &Homepage Wizard ",
-        "  N6 - ",
-        "  miUserTags User-&Tags ",
-        "Options1 &Options",
-        "  miPrefs &Preferences... ",
-        "miHelp &Help",
-        "  miAbout &About... ",
-    };
-    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(
+        menus,
+        QStringList({"miFile &File | miNew &New Ctrl+N | miOpen &Open... Ctrl+O | N1 - | "
+                     "miSave &Save Ctrl+S | miSaveAS Save &as... | N2 - | "
+                     "miPrinterSetup P&rinter setup... | miPrint &Print... Ctrl+P | N3 - | "
+                     "miExit E&xit",
+                     "miEdit &Edit | miFind F&ind... | miFindNext Find &next F3 | N4 - | "
+                     "miReplace &Replace...",
+                     "miTools &Tools | miHPWiz &Homepage Wizard | N6 - | miUserTags User-&Tags",
+                     "Options1 &Options | miPrefs &Preferences...",
+                     "miHelp &Help | miAbout &About..."}));
 }
 
 // Started on an empty store: not maximised and no document.
@@ -117,16 +102,11 @@ TEST_F(Frame, CaptionSizeAndToolBar)
 TEST_F(Frame, MenuItemAndToolBarButtonShareOneAction)
 {
     TMain &frame = start();
-    const char *const commands[][2] = {{"miSave", "ebSave"}, {"miExit", "ebExit"}};
-    for (const auto &[item, name] : commands) {
-        auto *action = frame.findChild<QAction *>(item);
-        auto *button = frame.findChild<QToolButton *>(name);
-        ASSERT_TRUE(action && button) << name;
-        action->setEnabled(false);
-        EXPECT_FALSE(button->isEnabled()) << name;
-        action->setEnabled(true);
-        EXPECT_TRUE(button->isEnabled()) << name;
-    }
+    auto *button = frame.findChild<QToolButton *>("ebSave");
+    frame.findChild<QAction *>("miSave")->setEnabled(false);
+    EXPECT_FALSE(button->isEnabled());
+    frame.findChild<QAction *>("miSave")->setEnabled(true);
+    EXPECT_TRUE(button->isEnabled());
     QTest::mouseClick(frame.findChild<QToolButton *>("ebNew"), Qt::LeftButton);
     EXPECT_EQ(frame.documents().size(), 1);
 }
@@ -188,6 +168,7 @@ TEST_F(Frame, CommandsWithoutDocumentDoNothing)
     frame.miSaveAsClick();
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_F3);
+    frame.findChild<QToolButton *>("ebPrint")->click();
     for (const char *name : {"miFind", "miReplace"}) {
         EXPECT_TRUE(frame.findChild<QAction *>(name)->isEnabled()) << name;
         frame.findChild<QAction *>(name)->trigger();

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,17 +64,9 @@ TEST(StdDialog, OpensOnItsFirstFieldWithTheTextSelected)
 // The failures a statement reports, caught so that they do not fail this test.
 QStringList failuresOf(const std::function<void()> &statement)
 {
-    testing::TestPartResultArray results;
-    {
-        const testing::ScopedFakeTestPartResultReporter catcher(
-            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
-        statement();
-    }
     QStringList messages;
-    for (int i = 0; i < results.size(); ++i) {
-        if (results.GetTestPartResult(i).failed())
-            messages << QString::fromStdString(results.GetTestPartResult(i).message());
-    }
+    for (const testing::TestPartResult &result : caughtResults(statement))
+        messages << QString::fromStdString(result.message());
     return messages;
 }
 

@@ -2,6 +2,7 @@
 
 #include "support/file_size_limit.h"
 #include "support/temp_settings.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,8 +30,11 @@ QStringList damagedCopies(const QString &folder)
 
 } // namespace
 
+// The real one lives in the configuration folder.
 TEST_F(RegistryFile, CreatedPrivateOnFirstWrite)
 {
+    EXPECT_TRUE(defaultRegistryFilePath().endsWith(QStringLiteral("/Corvane/Pagewick.reg")));
+    EXPECT_TRUE(defaultRegistryFilePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     EXPECT_FALSE(QFileInfo::exists(settings.folderPath()));
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("Password"),
                                  QStringLiteral("secret"));
@@ -61,26 +65,10 @@ TEST_F(RegistryFile, FullDiskFailsTheWriteAndKeepsTheOldFile)
     EXPECT_EQ(settings.contents(), before);
 }
 
-TEST_F(RegistryFile, KeepsWhatItDoesNotKnow)
-{
-    const QByteArray foreign = "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\UserTags]\n"
-                               "\"Tag1\"=\"<B>\"\n"
-                               "\"Bin\"=hex:00,ff\n";
-    settings.setContents("Windows Registry Editor Version 5.00\n\n" + foreign);
-
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
-                                 QStringLiteral("firefox"));
-
-    EXPECT_TRUE(settings.contents().contains(foreign));
-    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
-                                          QString()),
-              QVariant(QStringLiteral("firefox")));
-}
-
-TEST_F(RegistryFile, DamagedFileIsMovedAsideAtTheFirstReadWhichGivesTheDefault)
+// A read gives the default; a second damaged file, met by a write, is kept aside beside the first.
+TEST_F(RegistryFile, DamagedFileIsMovedAsideOnceAndReported)
 {
     settings.setContents(kDamaged);
-
     for (int read = 0; read < 2; ++read) {
         EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, QStringLiteral("K"),
                                               QStringLiteral("A"), 7),
@@ -89,10 +77,21 @@ TEST_F(RegistryFile, DamagedFileIsMovedAsideAtTheFirstReadWhichGivesTheDefault)
     const QStringList copies = damagedCopies(settings.folderPath());
     ASSERT_EQ(copies.size(), 1);
     EXPECT_FALSE(QFile::exists(settings.filePath()));
+    const QString keptAs = settings.folderPath() + QLatin1Char('/') + copies.first();
+    EXPECT_EQ(readBytes(keptAs), kDamaged);
     ASSERT_EQ(settings.notices().size(), 1);
-    for (const QString &part :
-         {QDir::toNativeSeparators(settings.filePath()), QStringLiteral("line 5"), copies.first()})
+    for (const QString &part : {QDir::toNativeSeparators(settings.filePath()),
+                                QStringLiteral("line 5"), QDir::toNativeSeparators(keptAs)})
         EXPECT_TRUE(settings.notices().first().contains(part)) << part.toStdString();
+
+    settings.setContents(kDamaged + "again");
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
+                                 QStringLiteral("lynx"));
+    EXPECT_EQ(damagedCopies(settings.folderPath()).size(), 2);
+    EXPECT_EQ(settings.notices().size(), 2);
+    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
+                                          QString()),
+              QVariant(QStringLiteral("lynx")));
 }
 
 TEST_F(RegistryFile, ChangeByAnotherWriterIsSeenEvenAtTheSameSize)
@@ -144,31 +143,6 @@ TEST_F(RegistryFile, LockFailureGivesTheSystemsReason)
     }
 }
 
-TEST_F(RegistryFile, DamagedFileIsKeptAsideOnWriteAndASecondOneDoesNotReplaceIt)
-{
-    settings.setContents(kDamaged);
-
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
-                                 QStringLiteral("lynx"));
-
-    const QStringList copies = damagedCopies(settings.folderPath());
-    ASSERT_EQ(copies.size(), 1);
-    const QString keptAs = settings.folderPath() + QLatin1Char('/') + copies.first();
-    QFile kept(keptAs);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), kDamaged);
-    ASSERT_EQ(settings.notices().size(), 1);
-    EXPECT_TRUE(settings.notices().first().contains(QDir::toNativeSeparators(keptAs)));
-    EXPECT_EQ(TCorvaneRegistry::ReadValue(HKEY_CURRENT_USER, kKey, QStringLiteral("ExtBrowser"),
-                                          QString()),
-              QVariant(QStringLiteral("lynx")));
-
-    settings.setContents(kDamaged + "again");
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, kKey, QStringLiteral("V"), 1);
-    EXPECT_EQ(damagedCopies(settings.folderPath()).size(), 2);
-    EXPECT_EQ(settings.notices().size(), 2);
-}
-
 TEST_F(RegistryFile, TwoProcessesWritingConcurrentlyKeepEveryValue)
 {
     constexpr int kCount = 50;
@@ -195,10 +169,4 @@ TEST_F(RegistryFile, TwoProcessesWritingConcurrentlyKeepEveryValue)
                 << qPrintable(prefix) << i;
         }
     }
-}
-
-TEST(RegistryFileLocation, LivesInTheConfigFolder)
-{
-    EXPECT_TRUE(defaultRegistryFilePath().endsWith(QStringLiteral("/Corvane/Pagewick.reg")));
-    EXPECT_TRUE(defaultRegistryFilePath().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
 }

@@ -58,30 +58,26 @@ TEST(RegistryFileFormat, WritesTheExportLayoutAndReadsItBack)
     EXPECT_EQ(back.find(kGeneral + QStringLiteral("\\Sub"), QStringLiteral("Path")), nullptr);
 }
 
-class TrickyStrings : public ::testing::TestWithParam<QString> {};
-
-TEST_P(TrickyStrings, RoundTripExactly)
+TEST(RegistryFileFormat, TrickyStringsRoundTripExactly)
 {
-    RegFileDocument document;
-    document.set(kGeneral, QStringLiteral("Value"), GetParam());
-    document.set(kGeneral, QStringLiteral("After"), quint32(7));
-
-    const RegFileDocument back = roundTrip(document);
-    ASSERT_NE(back.find(kGeneral, QStringLiteral("Value")), nullptr);
-    EXPECT_EQ(back.find(kGeneral, QStringLiteral("Value"))->text, GetParam());
-    EXPECT_EQ(back.find(kGeneral, QStringLiteral("After"))->dword, 7u);
+    for (const QString &tricky :
+         {QString(), QStringLiteral("say \"hi\""), QStringLiteral("C:\\dir\\"),
+          QStringLiteral("\\"), QStringLiteral("\\\""), QStringLiteral("a\r\nb"),
+          QStringLiteral("lone\nfeed"), QStringLiteral("cr\r"), QStringLiteral("tab\there"),
+          QStringLiteral("ä€😀"), QStringLiteral("  padded  "),
+          QString::fromUtf16(u"nul\0inside", 10),
+          QString(QChar(0xD800)) + QStringLiteral("unpaired"),
+          QStringLiteral("long line\n").repeated(20)}) {
+        SCOPED_TRACE(tricky.toStdString());
+        RegFileDocument document;
+        document.set(kGeneral, QStringLiteral("Value"), tricky);
+        document.set(kGeneral, QStringLiteral("After"), quint32(7));
+        const RegFileDocument back = roundTrip(document);
+        ASSERT_NE(back.find(kGeneral, QStringLiteral("Value")), nullptr);
+        EXPECT_EQ(back.find(kGeneral, QStringLiteral("Value"))->text, tricky);
+        EXPECT_EQ(back.find(kGeneral, QStringLiteral("After"))->dword, 7u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(RegistryFileFormat, TrickyStrings,
-                         ::testing::Values(QString(), QStringLiteral("say \"hi\""),
-                                           QStringLiteral("C:\\dir\\"), QStringLiteral("\\"),
-                                           QStringLiteral("\\\""), QStringLiteral("a\r\nb"),
-                                           QStringLiteral("lone\nfeed"), QStringLiteral("cr\r"),
-                                           QStringLiteral("tab\there"), QStringLiteral("ä€😀"),
-                                           QStringLiteral("  padded  "),
-                                           QString::fromUtf16(u"nul\0inside", 10),
-                                           QString(QChar(0xD800)) + QStringLiteral("unpaired"),
-                                           QStringLiteral("long line\n").repeated(20)));
 
 TEST(RegistryFileFormat, ReadsHandWrittenFiles)
 {
@@ -176,37 +172,36 @@ TEST(RegistryFileFormat, RepeatedKeysAndValuesAreMergedAndSetReplacesWhateverThe
     EXPECT_EQ(set.find(QStringLiteral("HKEY_CURRENT_USER\\A"), QStringLiteral("W"))->text, "x");
 }
 
-struct BrokenFile {
-    const char *text;
-    int line;
-};
-
-class BrokenFiles : public ::testing::TestWithParam<BrokenFile> {};
-
-TEST_P(BrokenFiles, ReportTheLine)
-{
-    const RegFileParseResult result = parseRegistryFile(GetParam().text);
-
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(result.errorLine, GetParam().line) << result.error.toStdString();
-    EXPECT_FALSE(result.error.isEmpty());
-}
-
 #define HEADER "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n"
 
-INSTANTIATE_TEST_SUITE_P(
-    RegistryFileFormat, BrokenFiles,
-    ::testing::Values(
-        BrokenFile{"[HKEY_CURRENT_USER\\K]\n\"A\"=dword:1\n", 1},
-        BrokenFile{"Windows Registry Editor Version 5.00\n\"A\"=\"x\"\n", 2},
-        BrokenFile{HEADER "\"A\"=dword:123456789\n", 4}, BrokenFile{HEADER "\"A\"=dword:xyz\n", 4},
-        BrokenFile{HEADER "\"A\"=\"open\n", 4}, BrokenFile{HEADER "\"A\"=\"bad \\n escape\"\n", 4},
-        BrokenFile{HEADER "\"A\"=\"x\" tail\n", 4}, BrokenFile{HEADER "\"A\" \"x\"\n", 4},
-        BrokenFile{HEADER "\"A\"=text\n", 4}, BrokenFile{HEADER "\n\"B\"=hex:01,zz\n", 5},
-        BrokenFile{HEADER "\"B\"=hex:01,,02\n", 4}, BrokenFile{HEADER "\"B\"=hex(1):41\n", 4},
-        BrokenFile{HEADER "\"B\"=hex(q):41\n", 4}, BrokenFile{HEADER "\"B\"=hex:01,\\\n", 4},
-        BrokenFile{HEADER "[HKEY_CURRENT_USER\\L\n", 4}, BrokenFile{HEADER "[\\]\n", 4},
-        BrokenFile{HEADER "stray words\n", 4}, BrokenFile{HEADER "\"A\"=\"\xC3\x28\"\n", 4}));
+TEST(RegistryFileFormat, BrokenFilesReportTheLine)
+{
+    const std::pair<const char *, int> rows[] = {
+        {"[HKEY_CURRENT_USER\\K]\n\"A\"=dword:1\n", 1},
+        {"Windows Registry Editor Version 5.00\n\"A\"=\"x\"\n", 2},
+        {HEADER "\"A\"=dword:123456789\n", 4},
+        {HEADER "\"A\"=dword:xyz\n", 4},
+        {HEADER "\"A\"=\"open\n", 4},
+        {HEADER "\"A\"=\"bad \\n escape\"\n", 4},
+        {HEADER "\"A\"=\"x\" tail\n", 4},
+        {HEADER "\"A\" \"x\"\n", 4},
+        {HEADER "\"A\"=text\n", 4},
+        {HEADER "\n\"B\"=hex:01,zz\n", 5},
+        {HEADER "\"B\"=hex:01,,02\n", 4},
+        {HEADER "\"B\"=hex(1):41\n", 4},
+        {HEADER "\"B\"=hex(q):41\n", 4},
+        {HEADER "\"B\"=hex:01,\\\n", 4},
+        {HEADER "[HKEY_CURRENT_USER\\L\n", 4},
+        {HEADER "[\\]\n", 4},
+        {HEADER "stray words\n", 4},
+        {HEADER "\"A\"=\"\xC3\x28\"\n", 4}};
+    for (const auto &[text, line] : rows) {
+        const RegFileParseResult result = parseRegistryFile(text);
+        EXPECT_FALSE(result.ok()) << text;
+        EXPECT_EQ(result.errorLine, line) << text << result.error.toStdString();
+        EXPECT_FALSE(result.error.isEmpty()) << text;
+    }
+}
 
 TEST(RegistryFileFormat, OnlyOneLineNamesAreStorable)
 {

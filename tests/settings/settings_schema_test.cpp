@@ -9,10 +9,9 @@ using ReadSettings = TempSettingsTest;
 
 } // namespace
 
-TEST_F(ReadSettings, EmptyStoreGivesTheStartValues)
+TEST_F(ReadSettings, EmptyStoreGivesTheStartValuesThenEveryStoredSettingIsReadAfresh)
 {
-    const SettingsFields fields = readSettings();
-
+    SettingsFields fields = readSettings();
     EXPECT_FALSE(fields.Splash || fields.AppMaxi || fields.NewDoc || fields.DocMaxi ||
                  fields.MinDoc || fields.ShowComp || fields.UseNetscapeExt);
     EXPECT_EQ(fields.TextCol, 0x000000u);
@@ -23,13 +22,9 @@ TEST_F(ReadSettings, EmptyStoreGivesTheStartValues)
     for (const QString &text : {fields.ExtBrowser, fields.Author, fields.EMail, fields.Host,
                                 fields.Username, fields.Password, fields.InitDir})
         EXPECT_TRUE(text.isEmpty());
-}
 
-TEST_F(ReadSettings, ReadsEveryStoredSettingAfreshAtEachCall)
-{
-    EXPECT_FALSE(readSettings().AppMaxi);
     settings.setContents(StoredSettings);
-    const SettingsFields fields = readSettings();
+    fields = readSettings();
 
     EXPECT_TRUE(fields.AppMaxi && fields.NewDoc && fields.ShowComp && fields.UseNetscapeExt);
     EXPECT_FALSE(fields.Splash || fields.DocMaxi || fields.MinDoc);

@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QScopeGuard>
@@ -38,15 +37,8 @@ QString describe(const QWidget *dialog)
 // Runs a step and passes on what it reports; the number of failures among it.
 int failuresOf(const std::function<void()> &step)
 {
-    testing::TestPartResultArray results;
-    {
-        const testing::ScopedFakeTestPartResultReporter catcher(
-            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
-        step();
-    }
     int failed = 0;
-    for (int i = 0; i < results.size(); ++i) {
-        const testing::TestPartResult &result = results.GetTestPartResult(i);
+    for (const testing::TestPartResult &result : caughtResults(step)) {
         failed += result.failed();
         GTEST_MESSAGE_AT_(result.file_name() ? result.file_name() : "", result.line_number(),
                           result.message(), result.type());
@@ -229,6 +221,20 @@ private:
     QElapsedTimer m_lastChange;
 };
 
+std::vector<testing::TestPartResult> caughtResults(const std::function<void()> &step)
+{
+    testing::TestPartResultArray results;
+    {
+        const testing::ScopedFakeTestPartResultReporter catcher(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+        step();
+    }
+    std::vector<testing::TestPartResult> caught;
+    for (int i = 0; i < results.size(); ++i)
+        caught.push_back(results.GetTestPartResult(i));
+    return caught;
+}
+
 void installModalWatch()
 {
     ModalWatch::instance();
@@ -274,11 +280,13 @@ ModalDriver &ModalDriver::answer(const QString &buttonLabel)
     });
 }
 
-ModalDriver &ModalDriver::chooseFile(const QString &path)
+ModalDriver &ModalDriver::chooseFile(const QString &path, const QString &title)
 {
-    return then([path](QWidget *widget) {
+    return then([path, title](QWidget *widget) {
         auto *dialog = qobject_cast<QFileDialog *>(widget);
         ASSERT_NE(dialog, nullptr) << "expected a file dialog";
+        EXPECT_TRUE(title.isEmpty() || dialog->windowTitle() == title)
+            << dialog->windowTitle().toStdString();
         if (path.isEmpty()) {
             dialog->reject();
             return;
@@ -309,8 +317,6 @@ void setControlText(QWidget *dialog, const QString &objectName, const QString &t
             const QString typed = QString::fromUcs4(&c, 1);
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
         }
-    } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
-        memo->setPlainText(text);
     } else {
         ADD_FAILURE() << objectName.toStdString() << " takes no text";
     }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
+#include <vector>
 
 class QWidget;
 
@@ -30,8 +32,9 @@ public:
     // Answers the next message box by its button label ("&Ja", "&Nein", "Abbrechen", "OK"),
     // keeping its title and text for checks.
     ModalDriver &answer(const QString &buttonLabel);
-    // Chooses a file in the next file dialog, or cancels it when path is empty.
-    ModalDriver &chooseFile(const QString &path);
+    // Chooses a file in the next file dialog, or cancels it when path is empty; checks the
+    // dialog's title when one is given.
+    ModalDriver &chooseFile(const QString &path, const QString &title = {});
 
     // Takes every dialog that no queued handler takes (for walks through many commands whose
     // dialogs are not known one by one).
@@ -60,6 +63,8 @@ QWidget *findControl(QWidget *dialog, const QString &objectName);
 void setControlText(QWidget *dialog, const QString &objectName, const QString &text);
 void setControlChecked(QWidget *dialog, const QString &objectName, bool checked);
 void pressButton(QWidget *dialog, const QString &objectName);
+// Runs a step and catches what it reports, so that its failures do not fail the test.
+std::vector<testing::TestPartResult> caughtResults(const std::function<void()> &step);
 // Lets queued events run (modal windows closing, deferred deletes).
 void processEvents();
 // The end of a GUI test: no window of it is still open.

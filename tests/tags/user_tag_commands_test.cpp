@@ -45,9 +45,9 @@ protected:
 
 } // namespace
 
-TEST_F(UserTagButtonsTest, NineButtonsInARowOnTheUserTagsPage)
+TEST_F(UserTagButtonsTest, FreshStoreGivesNineEmptyButtonsInARowThatInsertNothing)
 {
-    auto document = makeDocument();
+    auto document = makeDocument("abcd\nef", 1, 1);
     QWidget *page = document->PageControl1->findChild<QWidget *>("tsUserTags");
     ASSERT_NE(page, nullptr);
     for (int n = 1; n <= 9; ++n) {
@@ -55,29 +55,8 @@ TEST_F(UserTagButtonsTest, NineButtonsInARowOnTheUserTagsPage)
         EXPECT_EQ(button->objectName(), QStringLiteral("sbUser%1").arg(n));
         EXPECT_EQ(button->parentWidget(), page);
         EXPECT_EQ(button->geometry(), QRect((n - 1) * 49, 0, 50, 25));
-    }
-}
-
-TEST_F(UserTagButtonsTest, CenterExampleLeavesTheCaretBetweenTheHalves)
-{
-    store(2, {"Cent", "Centre", "<CENTER>", "</CENTER>", "Centre it"});
-    auto document = makeDocument("abcd", 0, 2);
-    EXPECT_EQ(document->sbUser[1]->text(), "Cent");
-    EXPECT_EQ(document->sbUser[1]->toolTip(), "Centre it");
-    EXPECT_EQ(document->sbUser[1]->accessibleName(), "Centre it");
-
-    click(*document, 2);
-    EXPECT_EQ(documentText(*document), "ab<CENTER></CENTER>cd");
-    EXPECT_EQ(document->RichEdit->Row(), 0);
-    EXPECT_EQ(document->RichEdit->Col(), 10);
-}
-
-TEST_F(UserTagButtonsTest, FreshStoreGivesEmptyButtonsThatInsertNothing)
-{
-    auto document = makeDocument("abcd\nef", 1, 1);
-    for (int n = 1; n <= 9; ++n) {
-        EXPECT_EQ(document->sbUser[n - 1]->text(), QString());
-        EXPECT_EQ(document->sbUser[n - 1]->accessibleName(), QStringLiteral("User tag %1").arg(n));
+        EXPECT_EQ(button->text(), QString());
+        EXPECT_EQ(button->accessibleName(), QStringLiteral("User tag %1").arg(n));
         click(*document, n);
     }
     EXPECT_EQ(documentText(*document), "abcd\nef");
@@ -108,14 +87,24 @@ TEST_F(UserTagButtonsTest, ResizingPicksUpChangedCaptionsAndHints)
     document->close();
 }
 
-TEST_F(UserTagButtonsTest, ClickInsertsTheStoredTagEvenBeforeTheCaptionChanges)
+// A click reads the store afresh, even before the caption shows the change.
+TEST_F(UserTagButtonsTest, CenterExampleLeavesTheCaretBetweenTheHalvesAndClicksReadTheStore)
 {
-    auto document = makeDocument("", 0, 0);
+    store(2, {"Cent", "Centre", "<CENTER>", "</CENTER>", "Centre it"});
+    auto document = makeDocument("abcd", 0, 2);
+    EXPECT_EQ(document->sbUser[1]->text(), "Cent");
+    EXPECT_EQ(document->sbUser[1]->toolTip(), "Centre it");
+    EXPECT_EQ(document->sbUser[1]->accessibleName(), "Centre it");
+
+    click(*document, 2);
+    EXPECT_EQ(documentText(*document), "ab<CENTER></CENTER>cd");
+    EXPECT_EQ(document->RichEdit->Row(), 0);
+    EXPECT_EQ(document->RichEdit->Col(), 10);
+
     store(3, {"New", "", "<TT>", "</TT>", ""});
     userTags()[2] = {"Mem", "", "<MEMORY>", "", ""};
-
     click(*document, 3);
     EXPECT_EQ(document->sbUser[2]->text(), QString());
-    EXPECT_EQ(documentText(*document), "<TT></TT>");
-    EXPECT_EQ(document->RichEdit->Col(), 4);
+    EXPECT_EQ(documentText(*document), "ab<CENTER><TT></TT></CENTER>cd");
+    EXPECT_EQ(document->RichEdit->Col(), 14);
 }

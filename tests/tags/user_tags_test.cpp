@@ -5,8 +5,6 @@
 
 namespace {
 
-const char *const ValueNames[] = {"Title", "Name", "StartTag", "EndTag", "Hint"};
-
 class UserTagStore : public TempSettingsTest {
 protected:
     void SetUp() override { userTags().fill(TUserTag()); }
@@ -25,12 +23,18 @@ protected:
 
 } // namespace
 
-TEST_F(UserTagStore, MissingValuesKeepWhatTheRecordHolds)
+// A wrongly typed value is reported once, by the first of the two loads.
+TEST_F(UserTagStore, MissingOrWronglyTypedValuesKeepWhatTheRecordHolds)
 {
     store(5, "EndTag", "</Q>");
+    store(5, "Name", 7);
     TUserTag tag{"T", "N", "<Q>", "x", "H"};
     LoadUserTag(5, tag);
+    LoadUserTags();
     EXPECT_EQ(tag, (TUserTag{"T", "N", "<Q>", "</Q>", "H"}));
+    EXPECT_EQ(userTags()[4].EndTag, "</Q>");
+    ASSERT_EQ(settings.notices().size(), 1);
+    EXPECT_TRUE(settings.notices().first().startsWith("Invalid data type for 'Name'"));
 
     TUserTag empty;
     LoadUserTag(6, empty);
@@ -58,11 +62,8 @@ TEST_F(UserTagStore, TitleIsCutToFourCharactersOnLoading)
 
 TEST_F(UserTagStore, EmptyTableSavesNineKeysOfFiveEmptyStrings)
 {
+    // Every key is read back by the manager's test; here where and how they lie.
     SaveUserTags();
-    for (int n = 1; n <= UserTagCount; ++n) {
-        for (const char *name : ValueNames)
-            EXPECT_EQ(stored(n, name), QVariant(QString())) << n << name;
-    }
     EXPECT_TRUE(settings.contents().contains(
         "[HKEY_CURRENT_USER\\Software\\Corvane\\Pagewick\\Application\\UserTags\\9]\n"
         "\"Title\"=\"\"\n\"Name\"=\"\"\n\"StartTag\"=\"\"\n\"EndTag\"=\"\"\n"
@@ -82,18 +83,4 @@ TEST_F(UserTagStore, TableRoundTripsEveryRecordExactly)
 
     LoadUserTags();
     EXPECT_EQ(userTags(), saved);
-}
-
-TEST_F(UserTagStore, WronglyTypedValueIsReportedOnceAndKeepsTheField)
-{
-    store(2, "Name", 7);
-    store(2, "Hint", "h");
-    TUserTag tag{"T", "N", "S", "E", "?"};
-    LoadUserTag(2, tag);
-    LoadUserTags();
-
-    EXPECT_EQ(tag, (TUserTag{"T", "N", "S", "E", "h"}));
-    EXPECT_EQ(userTags()[1].Hint, "h");
-    ASSERT_EQ(settings.notices().size(), 1);
-    EXPECT_TRUE(settings.notices().first().startsWith("Invalid data type for 'Name'"));
 }
