@@ -49,7 +49,7 @@ TEdTag::TEdTag(QWidget *parent)
         // The title row leaves room for its note.
         const int span = face.edit == &TEdTag::eTitle ? 1 : -1;
         this->*face.label =
-            rows.labelled(QString::fromLatin1(face.caption), edit, face.labelName, span);
+            rows.labelled(QString::fromUtf8(face.caption), edit, face.labelName, span);
     }
     eTitle->setMaxLength(2 * TitleLength);
     eTitle->setValidator(new TitleValidator(eTitle));

@@ -14,7 +14,7 @@ namespace {
 
 QPushButton *button(QWidget *parent, const char *name, const char *caption)
 {
-    auto *result = new QPushButton(QString::fromLatin1(caption), parent);
+    auto *result = new QPushButton(QString::fromUtf8(caption), parent);
     result->setObjectName(QLatin1String(name));
     result->setAccessibleName(result->text().remove(QLatin1Char('&')));
     return result;
