@@ -37,7 +37,7 @@ template <typename T> const SettingEntry *setting(T SettingsFields::*field)
 DialogRows newPage(const char *name)
 {
     auto *page = new QWidget;
-    page->setObjectName(QLatin1String(name));
+    nameControl(page, name);
     DialogRows rows(page);
     page->setLayout(rows.layout());
     return rows;
@@ -172,11 +172,8 @@ QWidget *TPrefs::buildNetscapePage()
         QStringLiteral("(Ex: &lt;HR <span style=\"color:#ff0000\">SIZE=4</span>&gt;)"), result);
     example->setTextFormat(Qt::RichText);
     group.wide(example);
-    rbYes = newButton<QRadioButton>(result, "rbYes", QStringLiteral("&Yes"));
-    rbNo = newButton<QRadioButton>(result, "rbNo", QStringLiteral("&No"));
-    rbNo->setChecked(true);
-    group.wide(rbYes);
-    group.wide(rbNo);
+    rbYes = group.radioButton("rbYes", QStringLiteral("&Yes"));
+    rbNo = group.radioButton("rbNo", QStringLiteral("&No"), true);
     rows.stretch();
     return result;
 }

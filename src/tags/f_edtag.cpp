@@ -55,7 +55,7 @@ TEdTag::TEdTag(QWidget *parent)
     eTitle->setValidator(new TitleValidator(eTitle));
     eTitle->setFixedWidth(eTitle->fontMetrics().horizontalAdvance(QStringLiteral("WWWWW")) + 12);
     Label5 = new QLabel(QStringLiteral("(max. 4 chars)"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
+    nameControl(Label5, "Label5");
     rows.layout()->addWidget(Label5, 0, 2);
     rows.layout()->setColumnMinimumWidth(2, 220);
     body()->addLayout(rows.layout());
