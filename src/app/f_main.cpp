@@ -51,13 +51,13 @@ void addSpeedButton(QWidget *panel, QAction *action, const SpeedButton &face)
 {
     action->setIcon(glyphIcon(face.glyph));
     action->setIconVisibleInMenu(false);
-    action->setToolTip(QLatin1String(face.hint));
+    action->setToolTip(QString::fromUtf8(face.hint));
     auto *button = new QToolButton(panel);
     button->setObjectName(QLatin1String(face.name));
     button->setGeometry(face.left, 0, 49, 41);
     button->setAutoRaise(true);
     button->setIconSize(QSize(28, 28));
-    button->setAccessibleName(QLatin1String(face.hint));
+    button->setAccessibleName(QString::fromUtf8(face.hint));
     button->setDefaultAction(action);
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <limits>
 
@@ -73,13 +74,23 @@ DialogRows::ButtonRow DialogRows::editWithButton(const QString &caption, const c
     return {label, box, button};
 }
 
+template <typename Button>
+Button *DialogRows::wideButton(const char *name, const QString &caption, bool checked)
+{
+    auto *button = newButton<Button>(m_owner, name, caption);
+    button->setChecked(checked);
+    wide(button);
+    return button;
+}
+
 QCheckBox *DialogRows::checkBox(const char *name, const QString &caption, bool checked)
 {
-    auto *box = new QCheckBox(caption, m_owner);
-    nameControl(box, name, caption);
-    box->setChecked(checked);
-    wide(box);
-    return box;
+    return wideButton<QCheckBox>(name, caption, checked);
+}
+
+QRadioButton *DialogRows::radioButton(const char *name, const QString &caption, bool checked)
+{
+    return wideButton<QRadioButton>(name, caption, checked);
 }
 
 void DialogRows::wide(QWidget *control)

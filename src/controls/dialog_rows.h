@@ -8,6 +8,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 // A caption as screen readers say it: without "&" and a closing colon.
 QString plainCaption(const QString &caption);
@@ -28,10 +29,10 @@ Button *newButton(QWidget *parent, const char *name, const QString &caption)
 // An edit box that keeps any length of text.
 QLineEdit *newLineEdit(QWidget *parent, const char *name, const QString &text = {});
 
-// The rows every dialog is built from: "label  control  [button]" in a grid, check boxes and
-// groups, each control named as the dialog's table says (labelName may be null for labels the
-// table leaves unnamed). A label's &-key focuses its control, and edit boxes keep any length of
-// text.
+// The rows every dialog is built from: "label  control  [button]" in a grid, check boxes, radio
+// buttons and groups, each control named as the dialog's table says (labelName may be null for
+// labels the table leaves unnamed). A label's &-key focuses its control, and edit boxes keep any
+// length of text.
 class DialogRows {
 public:
     explicit DialogRows(QWidget *owner);
@@ -46,6 +47,7 @@ public:
         QPushButton *button;
     };
 
+    // An edit under a label that needs no name; otherwise labelled(caption, newLineEdit(...)).
     QLineEdit *edit(const QString &caption, const char *editName, const QString &text = {});
     // An edit with a "..." button beside it (the URL builder's rows).
     ButtonRow editWithButton(const QString &caption, const char *editName, const char *buttonName,
@@ -55,6 +57,8 @@ public:
     QLabel *labelled(const QString &caption, QWidget *control, const char *labelName = nullptr,
                      int columnSpan = -1);
     QCheckBox *checkBox(const char *name, const QString &caption, bool checked = false);
+    // Radio buttons of one group are one choice.
+    QRadioButton *radioButton(const char *name, const QString &caption, bool checked = false);
     // A control across the whole row.
     void wide(QWidget *control);
     // A titled group whose own rows follow.
@@ -64,6 +68,8 @@ public:
 
 private:
     int nextRow() const;
+    template <typename Button>
+    Button *wideButton(const char *name, const QString &caption, bool checked);
 
     QWidget *m_owner;
     QGridLayout *m_grid;

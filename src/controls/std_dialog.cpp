@@ -1,5 +1,6 @@
 #include "controls/std_dialog.h"
 
+#include "controls/dialog_rows.h"
 #include "controls/message_box.h"
 
 #include <QAbstractSpinBox>
@@ -28,13 +29,9 @@ TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidge
     outer->addLayout(m_body);
     outer->addStretch(1);
 
-    bbOK = new QPushButton(QStringLiteral("OK"), this);
-    bbOK->setObjectName(QStringLiteral("bbOK"));
+    bbOK = newButton<QPushButton>(this, "bbOK", QStringLiteral("OK"));
     bbOK->setDefault(true);
-    bbCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    bbCancel->setObjectName(QStringLiteral("bbCancel"));
-    bbOK->setAccessibleName(bbOK->text());
-    bbCancel->setAccessibleName(bbCancel->text());
+    bbCancel = newButton<QPushButton>(this, "bbCancel", QStringLiteral("Cancel"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(bbOK);

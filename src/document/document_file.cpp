@@ -152,11 +152,11 @@ private:
             bytes = bytes.sliced(taken);
             if (m_unfinished.size() < wanted)
                 return;
-            m_valid = isValidUtf8(m_unfinished);
+            m_valid = QByteArrayView(m_unfinished).isValidUtf8();
             m_unfinished.clear();
         }
         const qsizetype tail = unfinishedUtf8Tail(bytes);
-        m_valid = m_valid && isValidUtf8(bytes.chopped(tail));
+        m_valid = m_valid && bytes.chopped(tail).isValidUtf8();
         m_unfinished = bytes.last(tail).toByteArray();
     }
 
@@ -341,53 +341,6 @@ bool attempt(const QIODevice &device, QString &error, const std::function<bool()
 }
 
 } // namespace
-
-bool isValidUtf8(QByteArrayView bytes)
-{
-    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
-    const auto *end = p + bytes.size();
-    while (p < end) {
-        // Most HTML is ASCII: skip it eight bytes at a time.
-        while (end - p >= 8) {
-            quint64 word;
-            std::memcpy(&word, p, sizeof word);
-            if (word & 0x8080808080808080ULL)
-                break;
-            p += 8;
-        }
-        if (p == end)
-            break;
-        const uchar lead = *p;
-        if (lead < 0x80) {
-            ++p;
-            continue;
-        }
-        int trail;
-        uchar low = 0x80;
-        uchar high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            trail = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            trail = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            trail = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
-        } else {
-            return false;
-        }
-        if (end - p <= trail || p[1] < low || p[1] > high)
-            return false;
-        for (int i = 2; i <= trail; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
-        p += trail + 1;
-    }
-    return true;
-}
 
 FileFormat detectFileFormat(const QByteArray &bytes)
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -31,8 +30,6 @@ struct FileFormat { // kept with the document, reused on save
 // they are); the line break is the first one found, CRLF when the file has none.
 FileFormat detectFileFormat(const QByteArray &bytes);
 QString lineBreakText(LineBreak lineBreak);
-// Whether bytes are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
-bool isValidUtf8(QByteArrayView bytes);
 
 // The editor counts positions, its end included, in int: no file holds more characters than
 // bytes, so a file up to this size always fits.

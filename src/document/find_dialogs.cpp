@@ -28,16 +28,12 @@ TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWid
     eFindText = m_fields.edit(QStringLiteral("Fi&nd what:"), "eFindText");
     eFindText->setMinimumWidth(200);
 
-    cbWholeWord =
-        newButton<QCheckBox>(this, "cbWholeWord", QStringLiteral("Match &whole word only"));
-    cbMatchCase = newButton<QCheckBox>(this, "cbMatchCase", QStringLiteral("Match &case"));
-    auto *checks = new QVBoxLayout;
-    checks->addStretch(1);
-    checks->addWidget(cbWholeWord);
-    checks->addWidget(cbMatchCase);
+    DialogRows checks(this);
+    cbWholeWord = checks.checkBox("cbWholeWord", QStringLiteral("Match &whole word only"));
+    cbMatchCase = checks.checkBox("cbMatchCase", QStringLiteral("Match &case"));
 
     auto *direction = new QGroupBox(QStringLiteral("Direction"), this);
-    direction->setObjectName(QStringLiteral("gbDirection"));
+    nameControl(direction, "gbDirection");
     rbUp = newButton<QRadioButton>(direction, "rbUp", QStringLiteral("&Up"));
     rbDown = newButton<QRadioButton>(direction, "rbDown", QStringLiteral("&Down"));
     rbDown->setChecked(true);
@@ -46,7 +42,8 @@ TFindDialog::TFindDialog(const QString &objectName, const QString &caption, QWid
     directions->addWidget(rbDown);
 
     auto *options = new QHBoxLayout;
-    options->addLayout(checks);
+    options->addLayout(checks.layout());
+    options->setAlignment(checks.layout(), Qt::AlignBottom);
     options->addStretch(1);
     options->addWidget(direction);
 

@@ -37,7 +37,7 @@ template <typename T> const SettingEntry *setting(T SettingsFields::*field)
 DialogRows newPage(const char *name)
 {
     auto *page = new QWidget;
-    page->setObjectName(QLatin1String(name));
+    nameControl(page, name);
     DialogRows rows(page);
     page->setLayout(rows.layout());
     return rows;
@@ -108,7 +108,7 @@ QWidget *TPrefs::buildEditorPage()
     lbFontName->setBackColor(0xFFFFFF);
     connect(lbFontName, &ColorLabel::doubleClicked, this, &TPrefs::ChooseFontClick);
     DialogRows font = rows.group(nullptr, QStringLiteral("Font for normal text :"));
-    font.wide(new QLabel(QString::fromLatin1(DoubleClickNote), result));
+    font.wide(new QLabel(QString::fromUtf8(DoubleClickNote), result));
     font.wide(lbFontName);
 
     lbTextCol = new ColorLabel(QStringLiteral("lbTextCol"), QStringLiteral("Text color"), result);
@@ -130,7 +130,7 @@ QWidget *TPrefs::buildEditorPage()
         new ColorLabel(QStringLiteral("lbImages"), QStringLiteral("images (img src)"), result);
     lbOther = new ColorLabel(QStringLiteral("lbOther"), QStringLiteral("other tags"), result);
     DialogRows tagColors = rows.group(nullptr, QStringLiteral("Colors for text and tags :"));
-    tagColors.wide(new QLabel(QString::fromLatin1(DoubleClickNote), result));
+    tagColors.wide(new QLabel(QString::fromUtf8(DoubleClickNote), result));
     tagColors.layout()->addWidget(lbText, 1, 0);
     tagColors.layout()->addWidget(lbLinks, 1, 1);
     tagColors.layout()->addWidget(lbImages, 2, 0);
@@ -172,11 +172,8 @@ QWidget *TPrefs::buildNetscapePage()
         QStringLiteral("(Ex: &lt;HR <span style=\"color:#ff0000\">SIZE=4</span>&gt;)"), result);
     example->setTextFormat(Qt::RichText);
     group.wide(example);
-    rbYes = newButton<QRadioButton>(result, "rbYes", QStringLiteral("&Yes"));
-    rbNo = newButton<QRadioButton>(result, "rbNo", QStringLiteral("&No"));
-    rbNo->setChecked(true);
-    group.wide(rbYes);
-    group.wide(rbNo);
+    rbYes = group.radioButton("rbYes", QStringLiteral("&Yes"));
+    rbNo = group.radioButton("rbNo", QStringLiteral("&No"), true);
     rows.stretch();
     return result;
 }

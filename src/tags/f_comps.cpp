@@ -1,5 +1,6 @@
 #include "tags/f_comps.h"
 
+#include "controls/dialog_rows.h"
 #include "tags/component_drag.h"
 #include "tags/snippets_markup.h"
 
@@ -76,14 +77,12 @@ TComps::TComps(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     Label1 = new QLabel(QStringLiteral("Use drag&&drop to insert a component."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    nameControl(Label1, "Label1");
     oComponents = new TComponentTree(this);
-    oComponents->setObjectName(QStringLiteral("oComponents"));
+    nameControl(oComponents, "oComponents");
     // With a buddy the label reads "&&" as one "&".
     Label1->setBuddy(oComponents);
-    bbOK = new QPushButton(QStringLiteral("Close"), this);
-    bbOK->setObjectName(QStringLiteral("bbOK"));
-    bbOK->setAccessibleName(QStringLiteral("Close"));
+    bbOK = newButton<QPushButton>(this, "bbOK", QStringLiteral("Close"));
     connect(bbOK, &QPushButton::clicked, this, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);

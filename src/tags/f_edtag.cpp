@@ -49,13 +49,13 @@ TEdTag::TEdTag(QWidget *parent)
         // The title row leaves room for its note.
         const int span = face.edit == &TEdTag::eTitle ? 1 : -1;
         this->*face.label =
-            rows.labelled(QString::fromLatin1(face.caption), edit, face.labelName, span);
+            rows.labelled(QString::fromUtf8(face.caption), edit, face.labelName, span);
     }
     eTitle->setMaxLength(2 * TitleLength);
     eTitle->setValidator(new TitleValidator(eTitle));
     eTitle->setFixedWidth(eTitle->fontMetrics().horizontalAdvance(QStringLiteral("WWWWW")) + 12);
     Label5 = new QLabel(QStringLiteral("(max. 4 chars)"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
+    nameControl(Label5, "Label5");
     rows.layout()->addWidget(Label5, 0, 2);
     rows.layout()->setColumnMinimumWidth(2, 220);
     body()->addLayout(rows.layout());

@@ -1,5 +1,6 @@
 #include "tags/f_usrtag.h"
 
+#include "controls/dialog_rows.h"
 #include "controls/message_box.h"
 #include "core/command_error.h"
 #include "tags/f_edtag.h"
@@ -9,18 +10,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
-
-namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const char *caption)
-{
-    auto *result = new QPushButton(QString::fromLatin1(caption), parent);
-    result->setObjectName(QLatin1String(name));
-    result->setAccessibleName(result->text().remove(QLatin1Char('&')));
-    return result;
-}
-
-} // namespace
 
 TUserTags::TUserTags(QWidget *parent)
     : TStdDialog(QStringLiteral("UserTags"), QStringLiteral("User-Tags"), parent)
@@ -47,9 +36,9 @@ TUserTags::TUserTags(QWidget *parent)
     sgUserTags->setCurrentCell(0, 0);
     connect(sgUserTags, &QTableWidget::cellDoubleClicked, this, &TUserTags::sbEditClick);
 
-    sbEdit = button(this, "sbEdit", "&Edit");
+    sbEdit = newButton<QPushButton>(this, "sbEdit", QStringLiteral("&Edit"));
     connect(sbEdit, &QPushButton::clicked, this, &TUserTags::sbEditClick);
-    sbDelete = button(this, "sbDelete", "&Delete");
+    sbDelete = newButton<QPushButton>(this, "sbDelete", QStringLiteral("&Delete"));
     connect(sbDelete, &QPushButton::clicked, this, &TUserTags::sbDeleteClick);
 
     auto *side = new QVBoxLayout;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
@@ -21,6 +22,7 @@ TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
     QCheckBox *border = rows.checkBox("cbBorder", QStringLiteral("&Border"), true);
     DialogRows inner = rows.group("gbInner", QStringLiteral("Inner"));
     QLineEdit *deep = inner.edit(QStringLiteral("&Deep :"), "eDeep");
+    QRadioButton *choice = inner.radioButton("rbChoice", QStringLiteral("&Choice"), true);
     dialog.setLayout(rows.layout());
 
     EXPECT_EQ(dialog.findChild<QLineEdit *>(QStringLiteral("eTitle")), title);
@@ -45,4 +47,7 @@ TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
     auto *group = dialog.findChild<QGroupBox *>(QStringLiteral("gbInner"));
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(deep->parentWidget(), group);
+    EXPECT_EQ(choice->parentWidget(), group);
+    EXPECT_TRUE(choice->isChecked());
+    EXPECT_EQ(choice->accessibleName(), QStringLiteral("Choice"));
 }

@@ -106,6 +106,7 @@ TEST(DocumentFileFormatTest, FormatAndTextWhateverThePieceBoundaries)
         {"\xE0\x80\xAF", w1252, u"\u00E0\u20AC\u00AF"_qs},                       // overlong
         {"\xED\xA0\x80", w1252, u"\u00ED\u00A0\u20AC"_qs},                       // surrogate
         {"\xF4\x90\x80\x80", w1252, u"\u00F4\u0090\u20AC\u20AC"_qs},             // past U+10FFFF
+        {"\xF0\x8F\xBF\xBF", w1252, u"\u00F0\u008F\u00BF\u00BF"_qs},             // overlong
         {"ab\xE2\x82", w1252, u"ab\u00E2\u201A"_qs},                             // cut short
         {"\xC3\x28", w1252, u"\u00C3("_qs},                                      // bad trail byte
         {"\xE2\x82\x61\xAC", w1252, u"\u00E2\u201Aa\u00AC"_qs},                  // bad trail byte
