@@ -105,6 +105,8 @@ TReplaceDialog::TReplaceDialog(QWidget *parent)
 {
     eReplaceText = fields().edit(QStringLiteral("Re&place with:"), "eReplaceText");
     eReplaceText->setMinimumWidth(200);
+    // It is made after the buttons; Tab must still reach it right after the search text.
+    setTabOrder(eFindText, eReplaceText);
     bbReplace = addButton("bbReplace", QStringLiteral("&Replace"));
     bbReplaceAll = addButton("bbReplaceAll", QStringLiteral("Replace &All"));
     connect(bbReplace, &QPushButton::clicked, this, [this] { replacePressed(false); });

@@ -162,6 +162,14 @@ TEST_F(FindDialogs, ButtonsOpenEachWindowsOwnDialogs)
     EXPECT_FALSE(replace.bbReplace->isEnabled() || replace.bbReplaceAll->isEnabled());
     replace.eFindText->setText("x");
     EXPECT_TRUE(replace.bbReplace->isEnabled() && replace.bbReplaceAll->isEnabled());
+    // Tab goes from the search text to the replacement, not through the buttons first.
+    QWidget *next = replace.eFindText;
+    for (const char *name : {"eReplaceText", "cbWholeWord"}) {
+        do
+            next = next->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(next->objectName(), name);
+    }
     find.close();
     replace.close();
 }
