@@ -62,6 +62,7 @@ void TImgGal::buildLists()
 {
     cbDrive = new QComboBox(this);
     nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
+    cbDrive->setFixedWidth(ListWidth);
     fillDrives();
     m_dirs = new QFileSystemModel(this);
     m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -76,10 +77,15 @@ void TImgGal::buildLists()
     m_files->setNameFilterDisables(false);
     lbFile = newList<QListView>(this, "lbFile");
     lbFile->setModel(m_files);
+    // Every row the same height: a folder of thousands of names is laid out without measuring
+    // each.
+    lbFile->setUniformItemSizes(true);
+    lbFile->setLayoutMode(QListView::Batched);
     Label1 = new QLabel(QStringLiteral("Available Images :"), this);
     nameControl(Label1, "Label1");
     cbFilter = new QComboBox(this);
     nameControl(cbFilter, "cbFilter", QStringLiteral("Filter"));
+    cbFilter->setFixedWidth(ListWidth);
     cbFilter->addItem(QStringLiteral("Images (*.jpg, *.gif)"), QStringLiteral("*.jpg;*.gif"));
     cbFilter->addItem(QStringLiteral("All files (*.*)"), QStringLiteral("*.*"));
     cbFilterChange();
@@ -115,6 +121,13 @@ void TImgGal::buildLists()
     body()->addLayout(grid);
 
     connect(cbDrive, &QComboBox::activated, this, &TImgGal::cbDriveChange);
+    // The tree fills in the background: bring the chosen folder into view once its siblings are
+    // in, or they push it out again.
+    connect(m_dirs, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        const QModelIndex current = lbDir->currentIndex();
+        if (current.isValid() && m_dirs->filePath(current.parent()) == path)
+            lbDir->scrollTo(current);
+    });
     connect(lbDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
@@ -179,8 +192,10 @@ void TImgGal::fillDrives()
         cbDrive->addItem(text, root);
     }
     const QString home = QDir::homePath();
-    if (cbDrive->findData(home) < 0)
-        cbDrive->addItem(QDir::toNativeSeparators(home), home);
+    if (cbDrive->findData(home) < 0) {
+        cbDrive->addItem(QStringLiteral("Home folder"), home);
+        cbDrive->setItemData(cbDrive->count() - 1, QDir::toNativeSeparators(home), Qt::ToolTipRole);
+    }
 }
 
 void TImgGal::ChangeDirectory(const QString &path)
@@ -197,6 +212,12 @@ void TImgGal::ChangeDirectory(const QString &path)
         lbDir->scrollTo(index);
     }
     showFiles(folder);
+}
+
+void TImgGal::showEvent(QShowEvent *event)
+{
+    TStdDialog::showEvent(event);
+    lbDir->scrollTo(lbDir->currentIndex());
 }
 
 void TImgGal::cbDriveChange()

@@ -59,6 +59,7 @@ public:
 
 protected:
     bool bbOKClick() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildLists();
