@@ -240,9 +240,12 @@ void TImgGal::showFiles(const QString &path)
         return;
     m_folder = path;
     // The model reads the folder in the background: a slow folder fills in as it answers, and
-    // one that cannot be read stays empty.
-    lbFile->setRootIndex(m_files->setRootPath(path));
+    // one that cannot be read stays empty. One that is gone has no place in the model: the list
+    // goes blank rather than keep the last folder.
     const QFileInfo folder(path);
+    lbFile->setModel(folder.isDir() ? m_files : nullptr);
+    if (folder.isDir())
+        lbFile->setRootIndex(m_files->setRootPath(path));
     if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable())
         ShowError(
             this,
@@ -272,6 +275,8 @@ void TImgGal::sbRemoveImgage()
 void TImgGal::sbAddAllImages()
 {
     const QModelIndex root = lbFile->rootIndex();
+    if (!root.isValid())
+        return;
     for (int row = 0; row < m_files->rowCount(root); ++row)
         lbImages->addItem(m_files->fileName(m_files->index(row, 0, root)));
 }

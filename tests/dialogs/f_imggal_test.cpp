@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,19 @@ TEST(ImgGalDialog, ListButtonsMoveFileNamesAndTheFilterSetsTheMask)
     EXPECT_TRUE(fileListShows(dialog, {"a.jpg", "b.gif", "C.GIF", "notes.txt", "readme"}));
     dialog.cbUseBorder->click();
     EXPECT_FALSE(dialog.eBorder->isEnabled() || dialog.Label5->isEnabled());
+
+    ModalDriver driver;
+    driver.answer("OK");
+    dialog.ChangeDirectory(folder.filePath("gone"));
+    EXPECT_EQ(driver.messages().value(0).section('|', 1),
+              "The folder " + QDir::toNativeSeparators(folder.filePath("gone")) +
+                  " cannot be read.");
+    EXPECT_EQ(dialog.lbFile->model(), nullptr);
+    QTest::mouseClick(dialog.sbAddAll, Qt::LeftButton);
+    EXPECT_EQ(dialog.lbImages->count(), 0);
+    dialog.ChangeDirectory(folder.path());
+    EXPECT_TRUE(fileListShows(dialog, {"a.jpg", "b.gif", "C.GIF", "notes.txt", "readme"}));
+    expectDriverFinished(driver);
 }
 
 // The pop-up item and the Special page's button both run the gallery; a row count outside
