@@ -77,8 +77,8 @@ void TImgGal::buildLists()
     m_files->setNameFilterDisables(false);
     lbFile = newList<QListView>(this, "lbFile");
     lbFile->setModel(m_files);
-    // Every row the same height: a folder of thousands of names is laid out without measuring
-    // each.
+    // Rows of one height, laid out in batches: a folder of thousands of names lists without
+    // measuring each name or holding up the dialog.
     lbFile->setUniformItemSizes(true);
     lbFile->setLayoutMode(QListView::Batched);
     Label1 = new QLabel(QStringLiteral("Available Images :"), this);
