@@ -112,7 +112,8 @@ TEST_F(DocumentWindow, LayoutNamesEveryPart)
     for (QAction *action : document.pmHTML->actions())
         items << action->objectName() + "=" + action->text();
     EXPECT_EQ(items, QStringList({"miQuickDoc=Quick &Document", "miQuickFont=Quick &Font",
-                                  "miQuickTable=Quick &Table", "miQuickForm=Quick F&orm"}));
+                                  "miQuickTable=Quick &Table", "miQuickForm=Quick F&orm",
+                                  "miImgGallery=Image &Gallery..."}));
 
     QList<int> widths;
     for (int i = 0; i < 4; ++i)
