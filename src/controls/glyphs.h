@@ -27,6 +27,7 @@ enum class Glyph {
     ListItem,
     MenuList,
     DirectoryList,
+    ImgGallery,
     AppIcon,
     DocumentIcon
 };

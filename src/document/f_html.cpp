@@ -370,6 +370,11 @@ void THTML::ClearText()
     });
 }
 
+void THTML::OneStep(const std::function<void()> &edits)
+{
+    RichEdit->editStep(edits);
+}
+
 void THTML::FormCreate()
 {
     runGuarded(this, [this] { refreshUserTagButtons(sbUser); });

@@ -3,6 +3,7 @@
 #include "document/f_html.h"
 
 #include "controls/run_guarded.h"
+#include "dialogs/gallery_commands.h"
 #include "dialogs/heading_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
@@ -54,6 +55,7 @@ struct DialogCommand {
 // The tag-page buttons that open a dialog.
 const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
+    {"ebImgGallery", &THTML::sbImgGalleryClick},
 };
 
 struct PopupItem {
@@ -67,6 +69,7 @@ const PopupItem PopupItems[] = {
     {"miQuickFont", "Quick &Font", nullptr},
     {"miQuickTable", "Quick &Table", nullptr},
     {"miQuickForm", "Quick F&orm", nullptr},
+    {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
 };
 
 } // namespace
@@ -163,4 +166,9 @@ void THTML::InsComponent(const QString &name)
 void THTML::sbHeadingClick()
 {
     runGuarded(this, [this] { runHeading(*this, this); });
+}
+
+void THTML::sbImgGalleryClick()
+{
+    runGuarded(this, [this] { runImgGallery(*this, this); });
 }

@@ -105,9 +105,9 @@ TEST_F(DocumentWindow, LayoutBuildsEveryPart)
     EXPECT_EQ(document.PageControl1->widget(7)->objectName(), "tsUserTags");
     EXPECT_EQ(document.PageControl1->tabText(7), "User-Tags");
     EXPECT_EQ(document.PageControl1->currentIndex(), 0);
-    ASSERT_EQ(document.pmHTML->actions().size(), 4);
-    EXPECT_EQ(document.pmHTML->actions().last()->objectName(), "miQuickForm");
-    EXPECT_EQ(document.pmHTML->actions().last()->text(), "Quick F&orm");
+    ASSERT_EQ(document.pmHTML->actions().size(), 5);
+    EXPECT_EQ(document.pmHTML->actions().last()->objectName(), "miImgGallery");
+    EXPECT_EQ(document.pmHTML->actions().last()->text(), "Image &Gallery...");
     EXPECT_EQ(document.StatusBar1->findChild<QLabel *>("StatusPanel3")->width(), 50);
 }
 

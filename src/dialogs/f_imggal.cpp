@@ -1,0 +1,316 @@
+#include "dialogs/f_imggal.h"
+
+#include "controls/dialog_rows.h"
+#include "controls/message_box.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTreeView>
+
+namespace {
+
+const int ListWidth = 170;
+const int ListHeight = 190;
+
+// The drive item whose folder holds path most closely.
+int driveOf(const QComboBox &drives, const QString &path)
+{
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < drives.count(); ++i) {
+        QString root = drives.itemData(i).toString();
+        if (!root.endsWith(QLatin1Char('/')))
+            root += QLatin1Char('/');
+        if ((path + QLatin1Char('/')).startsWith(root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    return best;
+}
+
+template <typename View> View *newList(QWidget *parent, const char *name)
+{
+    auto *view = new View(parent);
+    nameControl(view, name);
+    view->setFixedSize(ListWidth, ListHeight);
+    return view;
+}
+
+} // namespace
+
+TImgGal::TImgGal(QWidget *parent)
+    : TStdDialog(QStringLiteral("ImgGal"), QStringLiteral("Image Gallery"), parent)
+{
+    buildLists();
+    buildFields();
+    ChangeDirectory(QDir::currentPath());
+}
+
+void TImgGal::buildLists()
+{
+    cbDrive = new QComboBox(this);
+    nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
+    cbDrive->setFixedWidth(ListWidth);
+    fillDrives();
+    m_dirs = new QFileSystemModel(this);
+    m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    lbDir = newList<QTreeView>(this, "lbDir");
+    lbDir->setModel(m_dirs);
+    lbDir->setHeaderHidden(true);
+    for (int column = 1; column < m_dirs->columnCount(); ++column)
+        lbDir->hideColumn(column);
+
+    m_files = new QFileSystemModel(this);
+    m_files->setFilter(QDir::Files);
+    m_files->setNameFilterDisables(false);
+    lbFile = newList<QListView>(this, "lbFile");
+    lbFile->setModel(m_files);
+    // Rows of one height, laid out in batches: a folder of thousands of names lists without
+    // measuring each name or holding up the dialog.
+    lbFile->setUniformItemSizes(true);
+    lbFile->setLayoutMode(QListView::Batched);
+    Label1 = new QLabel(QStringLiteral("Available Images :"), this);
+    nameControl(Label1, "Label1");
+    cbFilter = new QComboBox(this);
+    nameControl(cbFilter, "cbFilter", QStringLiteral("Filter"));
+    cbFilter->setFixedWidth(ListWidth);
+    cbFilter->addItem(QStringLiteral("Images (*.jpg, *.gif)"), QStringLiteral("*.jpg;*.gif"));
+    cbFilter->addItem(QStringLiteral("All files (*.*)"), QStringLiteral("*.*"));
+    cbFilterChange();
+
+    sbAdd = newButton<QPushButton>(this, "sbAdd", QStringLiteral(">"));
+    sbRemove = newButton<QPushButton>(this, "sbRemove", QStringLiteral("<"));
+    sbAddAll = newButton<QPushButton>(this, "sbAddAll", QStringLiteral(">>"));
+    sbRemoveAll = newButton<QPushButton>(this, "sbRemoveAll", QStringLiteral("<<"));
+    auto *buttons = new QVBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton *button : {sbAdd, sbRemove, sbAddAll, sbRemoveAll}) {
+        button->setAutoDefault(false);
+        button->setFixedWidth(button->sizeHint().height() * 3 / 2);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+
+    lbImages = newList<QListWidget>(this, "lbImages");
+    Label2 = new QLabel(QStringLiteral("Selected Images :"), this);
+    nameControl(Label2, "Label2");
+    Label1->setBuddy(lbFile);
+    Label2->setBuddy(lbImages);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(cbDrive, 0, 0);
+    grid->addWidget(lbDir, 1, 0);
+    grid->addWidget(Label1, 0, 1);
+    grid->addWidget(lbFile, 1, 1);
+    grid->addWidget(cbFilter, 2, 1);
+    grid->addLayout(buttons, 1, 2);
+    grid->addWidget(Label2, 0, 3);
+    grid->addWidget(lbImages, 1, 3);
+    body()->addLayout(grid);
+
+    connect(cbDrive, &QComboBox::activated, this, &TImgGal::cbDriveChange);
+    // The tree fills in the background: bring the chosen folder into view once its siblings are
+    // in, or they push it out again.
+    connect(m_dirs, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+        const QModelIndex current = lbDir->currentIndex();
+        if (current.isValid() && m_dirs->filePath(current.parent()) == path)
+            lbDir->scrollTo(current);
+    });
+    connect(lbDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    showFiles(m_dirs->filePath(current));
+            });
+    connect(cbFilter, &QComboBox::activated, this, &TImgGal::cbFilterChange);
+    connect(sbAdd, &QPushButton::clicked, this, &TImgGal::sbAddImage);
+    connect(sbRemove, &QPushButton::clicked, this, &TImgGal::sbRemoveImgage);
+    connect(sbAddAll, &QPushButton::clicked, this, &TImgGal::sbAddAllImages);
+    connect(sbRemoveAll, &QPushButton::clicked, this, &TImgGal::sbRemoveAllImages);
+}
+
+void TImgGal::buildFields()
+{
+    DialogRows rows(this);
+    eTitle = newLineEdit(this, "eTitle");
+    Label3 = rows.labelled(QStringLiteral("&Title :"), eTitle, "Label3");
+    eNrRow = newLineEdit(this, "eNrRow", QStringLiteral("4"));
+    Label4 = rows.labelled(QStringLiteral("&Nr. of Images in a row :"), eNrRow, "Label4");
+
+    cbUseBorder =
+        newButton<QCheckBox>(this, "cbUseBorder", QStringLiteral("&Border around the images :"));
+    cbUseBorder->setChecked(true);
+    eBorder = newLineEdit(this, "eBorder", QStringLiteral("1"));
+    Label5 = new QLabel(QStringLiteral("&Size :"), this);
+    nameControl(Label5, "Label5");
+    Label5->setBuddy(eBorder);
+    auto *border = new QHBoxLayout;
+    border->addWidget(Label5);
+    border->addWidget(eBorder);
+    border->addStretch(1);
+    const int borderRow = rows.layout()->rowCount();
+    rows.layout()->addWidget(cbUseBorder, borderRow, 0);
+    rows.layout()->addLayout(border, borderRow, 1);
+
+    eURLImg = newLineEdit(this, "eURLImg");
+    Label6 = rows.labelled(QStringLiteral("&URL for the images :"), eURLImg, "Label6");
+    eURLLink = newLineEdit(this, "eURLLink");
+    Label7 = rows.labelled(QStringLiteral("U&RL for the links :"), eURLLink, "Label7");
+    body()->addLayout(rows.layout());
+
+    // The counts are short: their boxes need not span the row.
+    const int shortWidth = eNrRow->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12;
+    eNrRow->setFixedWidth(shortWidth);
+    eBorder->setFixedWidth(shortWidth);
+    rows.layout()->setAlignment(eNrRow, Qt::AlignLeft);
+
+    connect(cbUseBorder, &QCheckBox::toggled, this, &TImgGal::cbUseBorderClick);
+}
+
+void TImgGal::fillDrives()
+{
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        // Bind-mounted single files are mount points too, but hold no folders.
+        if (!volume.isValid() || !volume.isReady() || !QFileInfo(root).isDir() ||
+            cbDrive->findData(root) >= 0)
+            continue;
+        QString text = QDir::toNativeSeparators(root);
+        if (!volume.name().isEmpty())
+            text += QStringLiteral(" [%1]").arg(volume.name());
+        cbDrive->addItem(text, root);
+    }
+    const QString home = QDir::homePath();
+    if (cbDrive->findData(home) < 0) {
+        cbDrive->addItem(QStringLiteral("Home folder"), home);
+        cbDrive->setItemData(cbDrive->count() - 1, QDir::toNativeSeparators(home), Qt::ToolTipRole);
+    }
+}
+
+void TImgGal::ChangeDirectory(const QString &path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const int drive = driveOf(*cbDrive, folder);
+    if (drive >= 0) {
+        cbDrive->setCurrentIndex(drive);
+        showDriveRoot(cbDrive->itemData(drive).toString());
+    }
+    const QModelIndex index = m_dirs->index(folder);
+    if (index.isValid() && index != lbDir->rootIndex()) {
+        lbDir->setCurrentIndex(index);
+        lbDir->scrollTo(index);
+    }
+    showFiles(folder);
+}
+
+void TImgGal::showEvent(QShowEvent *event)
+{
+    TStdDialog::showEvent(event);
+    lbDir->scrollTo(lbDir->currentIndex());
+}
+
+void TImgGal::cbDriveChange()
+{
+    const QString root = cbDrive->currentData().toString();
+    showDriveRoot(root);
+    showFiles(root);
+}
+
+void TImgGal::showDriveRoot(const QString &root)
+{
+    m_dirs->setRootPath(root);
+    lbDir->setRootIndex(m_dirs->index(root));
+    lbDir->setCurrentIndex({});
+}
+
+void TImgGal::showFiles(const QString &path)
+{
+    if (path == m_folder)
+        return;
+    m_folder = path;
+    // The model reads the folder in the background: a slow folder fills in as it answers, and
+    // one that cannot be read stays empty. One that is gone has no place in the model: the list
+    // goes blank rather than keep the last folder.
+    const QFileInfo folder(path);
+    lbFile->setModel(folder.isDir() ? m_files : nullptr);
+    if (folder.isDir())
+        lbFile->setRootIndex(m_files->setRootPath(path));
+    if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable())
+        ShowError(
+            this,
+            QStringLiteral("The folder %1 cannot be read.").arg(QDir::toNativeSeparators(path)));
+}
+
+void TImgGal::cbFilterChange()
+{
+    m_files->setNameFilters(maskFilters(cbFilter->currentData().toString()));
+}
+
+void TImgGal::sbAddImage()
+{
+    const QModelIndex current = lbFile->currentIndex();
+    if (current.isValid() && current.parent() == lbFile->rootIndex() &&
+        lbFile->selectionModel()->isSelected(current))
+        lbImages->addItem(m_files->fileName(current));
+}
+
+void TImgGal::sbRemoveImgage()
+{
+    const QListWidgetItem *current = lbImages->currentItem();
+    if (current && current->isSelected())
+        delete current;
+}
+
+void TImgGal::sbAddAllImages()
+{
+    const QModelIndex root = lbFile->rootIndex();
+    if (!root.isValid())
+        return;
+    for (int row = 0; row < m_files->rowCount(root); ++row)
+        lbImages->addItem(m_files->fileName(m_files->index(row, 0, root)));
+}
+
+void TImgGal::sbRemoveAllImages()
+{
+    lbImages->clear();
+}
+
+void TImgGal::cbUseBorderClick()
+{
+    Label5->setEnabled(cbUseBorder->isChecked());
+    eBorder->setEnabled(cbUseBorder->isChecked());
+}
+
+bool TImgGal::bbOKClick()
+{
+    const std::optional<int> perRow = galleryRowCount(eNrRow->text());
+    if (!perRow) {
+        ShowError(this, QStringLiteral("\"%1\" is not a number of images in a row: enter a whole "
+                                       "number from 1 to 255.")
+                            .arg(eNrRow->text()));
+        eNrRow->setFocus();
+        eNrRow->selectAll();
+        return false;
+    }
+    Values.images.clear();
+    for (int row = 0; row < lbImages->count(); ++row)
+        Values.images.append(lbImages->item(row)->text());
+    Values.title = eTitle->text();
+    Values.perRow = *perRow;
+    Values.useBorder = cbUseBorder->isChecked();
+    Values.border = eBorder->text();
+    Values.imageUrl = eURLImg->text();
+    Values.linkUrl = eURLLink->text();
+    return true;
+}

@@ -1,0 +1,17 @@
+#include "dialogs/gallery_commands.h"
+
+#include "controls/message_box.h"
+#include "core/insertion.h"
+#include "dialogs/f_imggal.h"
+
+void runImgGallery(TextInsertion &target, QWidget *parent)
+{
+    TImgGal dialog(parent);
+    if (dialog.ShowModal() != mrOk)
+        return;
+    const QStringList lines = galleryLines(dialog.Values);
+    target.OneStep([&] {
+        for (const QString &line : lines)
+            target.AppendLine(line);
+    });
+}
