@@ -31,8 +31,7 @@ TEST_F(RegistryNotices, DamagedSettingsFileIsReportedInAWarningBox)
     showRegistryNotices(&window);
     ModalDriver driver;
     driver.answer("OK");
-    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, "Software\\Corvane\\Pagewick\\Settings\\Misc",
-                                 "ExtBrowser", "x");
+    settings.store("Misc", "ExtBrowser", "x");
     ASSERT_EQ(driver.messages().size(), 1);
     EXPECT_TRUE(driver.messages().first().startsWith("Warnung|"));
     EXPECT_TRUE(driver.messages().first().contains(QDir::toNativeSeparators(settings.folderPath())))

@@ -35,6 +35,13 @@ QByteArray TempSettings::contents() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+void TempSettings::store(const QString &section, const QString &name, const QVariant &value)
+{
+    TCorvaneRegistry::WriteValue(
+        HKEY_CURRENT_USER, QStringLiteral("Software\\Corvane\\Pagewick\\Settings\\") + section,
+        name, value);
+}
+
 void TempSettings::setContents(const QByteArray &bytes)
 {
     QDir().mkpath(folderPath());

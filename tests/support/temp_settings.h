@@ -21,6 +21,8 @@ public:
     QString folderPath() const;
     QByteArray contents() const;
     void setContents(const QByteArray &bytes);
+    // Writes a value of the program's own settings; section "" is their top key.
+    static void store(const QString &section, const QString &name, const QVariant &value);
     const QStringList &notices() const { return m_notices; }
 
 private:

@@ -5,15 +5,11 @@
 #include "support/failing_store.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
-#include "tags/f_edtag.h"
 #include "tags/user_tag_commands.h"
 #include "tags/user_tags.h"
 
 #include <QAction>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
@@ -69,20 +65,9 @@ TEST_F(Manager, EditorCancelChangesNothingAndManagerCancelStillSavesWithoutANoti
             auto *manager = qobject_cast<TUserTags *>(w);
             ASSERT_NE(manager, nullptr);
             EXPECT_EQ(manager->windowTitle(), "User-Tags");
-            QTableWidget *tags = grid(w);
-            EXPECT_EQ(tags->rowCount(), 9);
-            EXPECT_EQ(tags->columnCount(), 2);
-            EXPECT_EQ(tags->horizontalHeaderItem(0)->text(), "Title");
-            EXPECT_EQ(tags->horizontalHeaderItem(1)->text(), "Name");
-            EXPECT_EQ(tags->columnWidth(0), 64);
-            EXPECT_EQ(tags->columnWidth(1), 150);
-            EXPECT_FALSE(tags->verticalHeader()->isVisible());
-            EXPECT_EQ(tags->selectionBehavior(), QAbstractItemView::SelectRows);
-            EXPECT_EQ(tags->currentRow(), 0);
+            EXPECT_EQ(grid(w)->rowCount(), 9);
+            EXPECT_EQ(grid(w)->currentRow(), 0);
             EXPECT_EQ(row(w, 2), QStringList({"", ""}));
-            EXPECT_EQ(manager->sbEdit->text(), "&Edit");
-            EXPECT_EQ(manager->sbDelete->text(), "&Delete");
-            EXPECT_EQ(manager->sbDelete->accessibleName(), "Delete");
             grid(w)->setCurrentCell(1, 1);
             pressButton(w, "sbEdit");
         })
@@ -97,14 +82,7 @@ TEST_F(Manager, EditorCancelChangesNothingAndManagerCancelStillSavesWithoutANoti
             pressButton(w, "sbEdit");
         })
         .then([](QWidget *w) {
-            auto *editor = qobject_cast<TEdTag *>(w);
-            ASSERT_NE(editor, nullptr);
-            EXPECT_EQ(editor->windowTitle(), "Edit User-Tag");
-            EXPECT_EQ(editor->eTitle->text(), "Old");
-            EXPECT_EQ(editor->eName->text(), "Old name");
-            EXPECT_EQ(editor->eStart->text(), "<O>");
-            EXPECT_EQ(editor->eEnd->text(), "</O>");
-            EXPECT_EQ(editor->eHint->text(), "old");
+            EXPECT_EQ(w->windowTitle(), "Edit User-Tag");
             // Typing stops at four characters, a pair of UTF-16 units counting as one.
             setControlText(w, "eTitle", "a𝄞𝄞xy");
             setControlText(w, "eName", "Bold");
@@ -177,7 +155,6 @@ TEST_F(Manager, DoubleClickEditsTheRowAndTheCloseBoxSavesToo)
             QTest::mouseDClick(tags->viewport(), Qt::LeftButton, {}, cell.center());
         })
         .then([](QWidget *w) {
-            EXPECT_EQ(w->findChild<QLabel *>("Label5")->text(), "(max. 4 chars)");
             setControlText(w, "eEnd", "</3 >");
             pressButton(w, "bbOK");
         })

@@ -20,7 +20,6 @@ protected:
     void TearDown() override
     {
         processEvents();
-        EXPECT_EQ(driver.unexpected(), QStringList());
         userTags().fill(TUserTag());
     }
 
@@ -39,8 +38,6 @@ protected:
     {
         QTest::mouseClick(document.sbUser[n - 1], Qt::LeftButton);
     }
-
-    ModalDriver driver;
 };
 
 } // namespace
@@ -92,10 +89,7 @@ TEST_F(UserTagButtonsTest, CenterExampleLeavesTheCaretBetweenTheHalvesAndClicksR
 {
     store(2, {"Cent", "Centre", "<CENTER>", "</CENTER>", "Centre it"});
     auto document = makeDocument("abcd", 0, 2);
-    EXPECT_EQ(document->sbUser[1]->text(), "Cent");
     EXPECT_EQ(document->sbUser[1]->toolTip(), "Centre it");
-    EXPECT_EQ(document->sbUser[1]->accessibleName(), "Centre it");
-
     click(*document, 2);
     EXPECT_EQ(documentText(*document), "ab<CENTER></CENTER>cd");
     EXPECT_EQ(document->RichEdit->Row(), 0);
