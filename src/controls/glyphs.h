@@ -27,6 +27,7 @@ enum class Glyph {
     ListItem,
     MenuList,
     DirectoryList,
+    Anchor,
     AppIcon,
     DocumentIcon
 };

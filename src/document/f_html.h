@@ -96,6 +96,7 @@ public:
 
     // The tag dialogs' commands.
     void sbHeadingClick();
+    void sbAnchorClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

@@ -3,6 +3,7 @@
 #include "document/f_html.h"
 
 #include "controls/run_guarded.h"
+#include "dialogs/anchor_commands.h"
 #include "dialogs/heading_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
@@ -54,6 +55,7 @@ struct DialogCommand {
 // The tag-page buttons that open a dialog.
 const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},
 };
 
 struct PopupItem {
@@ -163,4 +165,9 @@ void THTML::InsComponent(const QString &name)
 void THTML::sbHeadingClick()
 {
     runGuarded(this, [this] { runHeading(*this, this); });
+}
+
+void THTML::sbAnchorClick()
+{
+    runGuarded(this, [this] { runAnchor(*this, this); });
 }

@@ -61,6 +61,7 @@ struct DialogFace {
 
 const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
+    {"ebAnchor", "Insert an anchor", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -81,6 +82,7 @@ const PictureFace Pictures[] = {
     {"ebListitem", Glyph::ListItem},
     {"ebMenu", Glyph::MenuList},
     {"ebDir", Glyph::DirectoryList},
+    {"ebAnchor", Glyph::Anchor},
 };
 
 Glyph pictureOf(const char *name)
