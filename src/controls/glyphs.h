@@ -28,6 +28,7 @@ enum class Glyph {
     MenuList,
     DirectoryList,
     Anchor,
+    Image,
     AppIcon,
     DocumentIcon
 };

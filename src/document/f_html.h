@@ -97,6 +97,7 @@ public:
     // The tag dialogs' commands.
     void sbHeadingClick();
     void sbAnchorClick();
+    void sbImageClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

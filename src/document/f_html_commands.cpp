@@ -5,6 +5,7 @@
 #include "controls/run_guarded.h"
 #include "dialogs/anchor_commands.h"
 #include "dialogs/heading_commands.h"
+#include "dialogs/image_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -56,6 +57,7 @@ struct DialogCommand {
 const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
     {"ebAnchor", &THTML::sbAnchorClick},
+    {"ebImage", &THTML::sbImageClick},
 };
 
 struct PopupItem {
@@ -170,4 +172,9 @@ void THTML::sbHeadingClick()
 void THTML::sbAnchorClick()
 {
     runGuarded(this, [this] { runAnchor(*this, this); });
+}
+
+void THTML::sbImageClick()
+{
+    runGuarded(this, [this] { runImage(*this, this); });
 }

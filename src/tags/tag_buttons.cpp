@@ -62,6 +62,7 @@ struct DialogFace {
 const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
     {"ebAnchor", "Insert an anchor", "", TagFace::Picture},
+    {"ebImage", "Insert an image tag", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -83,6 +84,7 @@ const PictureFace Pictures[] = {
     {"ebMenu", Glyph::MenuList},
     {"ebDir", Glyph::DirectoryList},
     {"ebAnchor", Glyph::Anchor},
+    {"ebImage", Glyph::Image},
 };
 
 Glyph pictureOf(const char *name)
