@@ -29,6 +29,7 @@ enum class Glyph {
     DirectoryList,
     Anchor,
     Image,
+    QuickDoc,
     AppIcon,
     DocumentIcon
 };

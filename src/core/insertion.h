@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // What every command writes through. The document window implements it on its editor;
 // MemoryText implements it on plain strings so commands can be tested without a window.
@@ -18,4 +19,6 @@ public:
     virtual int LineCount() const = 0;
     // Removes the whole text (generators that replace the document).
     virtual void ClearText() = 0;
+    // Runs edits as one undo step.
+    virtual void OneStep(const std::function<void()> &edits) { edits(); }
 };

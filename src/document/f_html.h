@@ -74,6 +74,7 @@ public:
     void InsertAtCaret(const QString &Text, bool UseOffset, int Offset) override;
     int LineCount() const override;
     void ClearText() override;
+    void OneStep(const std::function<void()> &edits) override;
 
     // The User-Tags page: captions and hints from the stored tags, on creation and every resize.
     void FormCreate();
@@ -98,6 +99,7 @@ public:
     void sbHeadingClick();
     void sbAnchorClick();
     void sbImageClick();
+    void sbQuickDocClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

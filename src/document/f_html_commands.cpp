@@ -6,6 +6,7 @@
 #include "dialogs/anchor_commands.h"
 #include "dialogs/heading_commands.h"
 #include "dialogs/image_commands.h"
+#include "dialogs/quickdoc_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -58,6 +59,7 @@ const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
     {"ebAnchor", &THTML::sbAnchorClick},
     {"ebImage", &THTML::sbImageClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},
 };
 
 struct PopupItem {
@@ -67,7 +69,7 @@ struct PopupItem {
 };
 
 const PopupItem PopupItems[] = {
-    {"miQuickDoc", "Quick &Document", nullptr},
+    {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
     {"miQuickFont", "Quick &Font", nullptr},
     {"miQuickTable", "Quick &Table", nullptr},
     {"miQuickForm", "Quick F&orm", nullptr},
@@ -177,4 +179,9 @@ void THTML::sbAnchorClick()
 void THTML::sbImageClick()
 {
     runGuarded(this, [this] { runImage(*this, this); });
+}
+
+void THTML::sbQuickDocClick()
+{
+    runGuarded(this, [this] { runQuickDoc(*this, this); });
 }

@@ -63,6 +63,7 @@ const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
     {"ebAnchor", "Insert an anchor", "", TagFace::Picture},
     {"ebImage", "Insert an image tag", "", TagFace::Picture},
+    {"ebQuickDoc", "QuickDocument", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -85,6 +86,7 @@ const PictureFace Pictures[] = {
     {"ebDir", Glyph::DirectoryList},
     {"ebAnchor", Glyph::Anchor},
     {"ebImage", Glyph::Image},
+    {"ebQuickDoc", Glyph::QuickDoc},
 };
 
 Glyph pictureOf(const char *name)
