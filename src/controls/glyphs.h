@@ -28,6 +28,9 @@ enum class Glyph {
     MenuList,
     DirectoryList,
     ImgGallery,
+    Anchor,
+    Image,
+    QuickDoc,
     AppIcon,
     DocumentIcon
 };

@@ -197,10 +197,8 @@ void THTML::NewDocument(bool SkipSkeleton)
         maximize();
     m_format = FileFormat();
     if (prefs.MinDoc && !SkipSkeleton) {
-        const QDateTime now = QDateTime::currentDateTime();
-        const QLocale locale = QLocale::system();
-        const QStringList lines = skeletonLines(
-            prefs.Author, prefs.EMail, regionalDate(now, locale), regionalTime(now, locale));
+        const PageStamp now = regionalNow();
+        const QStringList lines = skeletonLines(prefs.Author, prefs.EMail, now.date, now.time);
         for (const QString &line : lines)
             AppendLine(line);
         // A fresh page has nothing to undo.

@@ -98,6 +98,9 @@ public:
     // The tag dialogs' commands.
     void sbHeadingClick();
     void sbImgGalleryClick();
+    void sbAnchorClick();
+    void sbImageClick();
+    void sbQuickDocClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

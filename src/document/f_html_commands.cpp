@@ -3,8 +3,11 @@
 #include "document/f_html.h"
 
 #include "controls/run_guarded.h"
+#include "dialogs/anchor_commands.h"
 #include "dialogs/gallery_commands.h"
 #include "dialogs/heading_commands.h"
+#include "dialogs/image_commands.h"
+#include "dialogs/quickdoc_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -54,8 +57,9 @@ struct DialogCommand {
 
 // The tag-page buttons that open a dialog.
 const DialogCommand DialogButtons[] = {
-    {"ebHeading", &THTML::sbHeadingClick},
-    {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebHeading", &THTML::sbHeadingClick},   {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebAnchor", &THTML::sbAnchorClick},     {"ebImage", &THTML::sbImageClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},
 };
 
 struct PopupItem {
@@ -65,7 +69,7 @@ struct PopupItem {
 };
 
 const PopupItem PopupItems[] = {
-    {"miQuickDoc", "Quick &Document", nullptr},
+    {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
     {"miQuickFont", "Quick &Font", nullptr},
     {"miQuickTable", "Quick &Table", nullptr},
     {"miQuickForm", "Quick F&orm", nullptr},
@@ -171,4 +175,19 @@ void THTML::sbHeadingClick()
 void THTML::sbImgGalleryClick()
 {
     runGuarded(this, [this] { runImgGallery(*this, this); });
+}
+
+void THTML::sbAnchorClick()
+{
+    runGuarded(this, [this] { runAnchor(*this, this); });
+}
+
+void THTML::sbImageClick()
+{
+    runGuarded(this, [this] { runImage(*this, this); });
+}
+
+void THTML::sbQuickDocClick()
+{
+    runGuarded(this, [this] { runQuickDoc(*this, this); });
 }

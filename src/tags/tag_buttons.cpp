@@ -62,6 +62,9 @@ struct DialogFace {
 const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
     {"ebImgGallery", "Image gallery", "", TagFace::Picture},
+    {"ebAnchor", "Insert an anchor", "", TagFace::Picture},
+    {"ebImage", "Insert an image tag", "", TagFace::Picture},
+    {"ebQuickDoc", "QuickDocument", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -83,6 +86,9 @@ const PictureFace Pictures[] = {
     {"ebMenu", Glyph::MenuList},
     {"ebDir", Glyph::DirectoryList},
     {"ebImgGallery", Glyph::ImgGallery},
+    {"ebAnchor", Glyph::Anchor},
+    {"ebImage", Glyph::Image},
+    {"ebQuickDoc", Glyph::QuickDoc},
 };
 
 Glyph pictureOf(const char *name)

@@ -313,6 +313,17 @@ void setControlText(QWidget *dialog, const QString &objectName, const QString &t
     }
 }
 
+void setControlChecked(QWidget *dialog, const QString &objectName, bool checked)
+{
+    auto *button = qobject_cast<QAbstractButton *>(findControl(dialog, objectName));
+    ASSERT_NE(button, nullptr);
+    // On the box itself: a check box across a wide row takes no click in the blank beyond its
+    // caption.
+    if (button->isChecked() != checked)
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          QPoint(button->height() / 2, button->height() / 2));
+}
+
 void pressButton(QWidget *dialog, const QString &objectName)
 {
     auto *button = qobject_cast<QAbstractButton *>(findControl(dialog, objectName));

@@ -58,6 +58,7 @@ void installModalWatch();
 // Control helpers for handlers: find by objectName, type, tick, press.
 QWidget *findControl(QWidget *dialog, const QString &objectName);
 void setControlText(QWidget *dialog, const QString &objectName, const QString &text);
+void setControlChecked(QWidget *dialog, const QString &objectName, bool checked);
 void pressButton(QWidget *dialog, const QString &objectName);
 // Runs a step and catches what it reports, so that its failures do not fail the test.
 std::vector<testing::TestPartResult> caughtResults(const std::function<void()> &step);
