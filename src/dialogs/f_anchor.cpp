@@ -19,8 +19,7 @@ TAnchor::TAnchor(QWidget *parent)
     Label1 = link.label;
     eLink = link.edit;
     sbURL = link.button;
-    sbURL->setToolTip(QStringLiteral("Start the URL builder"));
-    connectUrlBuilder(sbURL, eLink);
+    connectUrlBuilder(sbURL, eLink, QStringLiteral("Start the URL builder"));
     eDesc = newLineEdit(this, "eDesc");
     Label2 = rows.labelled(QStringLiteral("&Description :"), eDesc, "Label2");
     eTarget = newLineEdit(this, "eTarget");

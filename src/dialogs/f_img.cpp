@@ -17,8 +17,7 @@ TImg::TImg(QWidget *parent) : TStdDialog(QStringLiteral("Img"), QStringLiteral("
     Label1 = source.label;
     eImage = source.edit;
     sbLocateImg = source.button;
-    sbLocateImg->setToolTip(QStringLiteral("Start the URL builder"));
-    connectUrlBuilder(sbLocateImg, eImage);
+    connectUrlBuilder(sbLocateImg, eImage, QStringLiteral("Start the URL builder"));
     eAltText = newLineEdit(this, "eAltText");
     Label2 = rows.labelled(QStringLiteral("&Alternate text :"), eAltText, "Label2");
     eImage->setMinimumWidth(eImage->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);

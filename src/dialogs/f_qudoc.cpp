@@ -50,8 +50,7 @@ TQuickDoc::TQuickDoc(QWidget *parent)
     Label5 = image.label;
     eBackImage = image.edit;
     sbLocateImage = image.button;
-    sbLocateImage->setToolTip(QStringLiteral("Open the URL-Builder"));
-    connectUrlBuilder(sbLocateImage, eBackImage);
+    connectUrlBuilder(sbLocateImage, eBackImage, QStringLiteral("Open the URL-Builder"));
     lbBGColor = newSwatch("lbBGColor", QStringLiteral("Text"), defaults.text);
     Label16 = document.labelled(QStringLiteral("Background color :"), lbBGColor, "Label16");
 

@@ -6,8 +6,10 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-void connectUrlBuilder(QAbstractButton *button, QLineEdit *field)
+void connectUrlBuilder(QAbstractButton *button, QLineEdit *field, const QString &hint)
 {
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
     QObject::connect(button, &QAbstractButton::clicked, field, [button, field] {
         TURLBuilder builder(button->window());
         if (builder.ShowModal() == mrOk)

@@ -29,7 +29,8 @@ TEST(UrlBuilder, DotsButtonFillsItsFieldOnOkOnly)
     QWidget owner;
     auto *field = new QLineEdit(QStringLiteral("old"), &owner);
     auto *button = new QPushButton(QStringLiteral("..."), &owner);
-    connectUrlBuilder(button, field);
+    connectUrlBuilder(button, field, QStringLiteral("Start the URL builder"));
+    EXPECT_EQ(button->accessibleName(), "Start the URL builder");
     ModalDriver driver;
     const auto fill = [](const char *pressed) {
         return [pressed](QWidget *dialog) {
