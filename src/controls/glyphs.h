@@ -27,6 +27,7 @@ enum class Glyph {
     ListItem,
     MenuList,
     DirectoryList,
+    QuickFont,
     AppIcon,
     DocumentIcon
 };

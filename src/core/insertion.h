@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What every command writes through. The document window implements it on its editor;
 // MemoryText implements it on plain strings so commands can be tested without a window.
 class TextInsertion {
@@ -18,4 +20,6 @@ public:
     virtual int LineCount() const = 0;
     // Removes the whole text (generators that replace the document).
     virtual void ClearText() = 0;
+    // Runs edits as one undo step.
+    virtual void OneStep(const std::function<void()> &edits) { edits(); }
 };

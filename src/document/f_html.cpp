@@ -370,6 +370,12 @@ void THTML::ClearText()
     });
 }
 
+void THTML::OneStep(const std::function<void()> &edits)
+{
+    // Edit blocks nest: every operation the edits run joins this one step.
+    RichEdit->editStep(edits);
+}
+
 void THTML::FormCreate()
 {
     runGuarded(this, [this] { refreshUserTagButtons(sbUser); });

@@ -74,6 +74,7 @@ public:
     void InsertAtCaret(const QString &Text, bool UseOffset, int Offset) override;
     int LineCount() const override;
     void ClearText() override;
+    void OneStep(const std::function<void()> &edits) override;
 
     // The User-Tags page: captions and hints from the stored tags, on creation and every resize.
     void FormCreate();
@@ -96,6 +97,7 @@ public:
 
     // The tag dialogs' commands.
     void sbHeadingClick();
+    void sbQuickFontClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

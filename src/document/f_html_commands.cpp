@@ -4,6 +4,7 @@
 
 #include "controls/run_guarded.h"
 #include "dialogs/heading_commands.h"
+#include "dialogs/quickfont_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -54,6 +55,7 @@ struct DialogCommand {
 // The tag-page buttons that open a dialog.
 const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick},
 };
 
 struct PopupItem {
@@ -64,7 +66,7 @@ struct PopupItem {
 
 const PopupItem PopupItems[] = {
     {"miQuickDoc", "Quick &Document", nullptr},
-    {"miQuickFont", "Quick &Font", nullptr},
+    {"miQuickFont", "Quick &Font", &THTML::sbQuickFontClick},
     {"miQuickTable", "Quick &Table", nullptr},
     {"miQuickForm", "Quick F&orm", nullptr},
 };
@@ -163,4 +165,9 @@ void THTML::InsComponent(const QString &name)
 void THTML::sbHeadingClick()
 {
     runGuarded(this, [this] { runHeading(*this, this); });
+}
+
+void THTML::sbQuickFontClick()
+{
+    runGuarded(this, [this] { runQuickFont(*this, this); });
 }

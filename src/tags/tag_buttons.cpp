@@ -61,6 +61,7 @@ struct DialogFace {
 
 const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
+    {"ebQuickFont", "QuickFont", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -81,6 +82,7 @@ const PictureFace Pictures[] = {
     {"ebListitem", Glyph::ListItem},
     {"ebMenu", Glyph::MenuList},
     {"ebDir", Glyph::DirectoryList},
+    {"ebQuickFont", Glyph::QuickFont},
 };
 
 Glyph pictureOf(const char *name)
