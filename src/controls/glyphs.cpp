@@ -9,11 +9,11 @@ namespace {
 
 // File names under :/glyphs/, in the order of Glyph.
 constexpr const char *Names[] = {
-    "new",      "open",          "save",        "print",         "exit",
-    "search",   "replace",       "indent",      "unindent",      "copy",
-    "cut",      "paste",         "undo",        "components",    "linebreak",
-    "tablerow", "tabledata",     "orderedlist", "unorderedlist", "listitem",
-    "menulist", "directorylist", "quickfont",   "app",           "document",
+    "new",           "open",       "save",      "print",         "exit",      "search",
+    "replace",       "indent",     "unindent",  "copy",          "cut",       "paste",
+    "undo",          "components", "linebreak", "tablerow",      "tabledata", "orderedlist",
+    "unorderedlist", "listitem",   "menulist",  "directorylist", "quickfont", "party",
+    "app",           "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

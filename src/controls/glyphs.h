@@ -28,6 +28,7 @@ enum class Glyph {
     MenuList,
     DirectoryList,
     QuickFont,
+    Party,
     AppIcon,
     DocumentIcon
 };

@@ -98,6 +98,7 @@ public:
     // The tag dialogs' commands.
     void sbHeadingClick();
     void sbQuickFontClick();
+    void sbPartyClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

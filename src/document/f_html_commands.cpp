@@ -4,6 +4,7 @@
 
 #include "controls/run_guarded.h"
 #include "dialogs/heading_commands.h"
+#include "dialogs/party_commands.h"
 #include "dialogs/quickfont_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
@@ -56,6 +57,7 @@ struct DialogCommand {
 const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
     {"ebQuickFont", &THTML::sbQuickFontClick},
+    {"ebParty", &THTML::sbPartyClick},
 };
 
 struct PopupItem {
@@ -170,4 +172,9 @@ void THTML::sbHeadingClick()
 void THTML::sbQuickFontClick()
 {
     runGuarded(this, [this] { runQuickFont(*this, this); });
+}
+
+void THTML::sbPartyClick()
+{
+    runGuarded(this, [this] { runParty(*this, this); });
 }

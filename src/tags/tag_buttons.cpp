@@ -62,6 +62,7 @@ struct DialogFace {
 const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
     {"ebQuickFont", "QuickFont", "", TagFace::Picture},
+    {"ebParty", "Party !!", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -83,6 +84,7 @@ const PictureFace Pictures[] = {
     {"ebMenu", Glyph::MenuList},
     {"ebDir", Glyph::DirectoryList},
     {"ebQuickFont", Glyph::QuickFont},
+    {"ebParty", Glyph::Party},
 };
 
 Glyph pictureOf(const char *name)

@@ -320,8 +320,10 @@ void setControlChecked(QWidget *dialog, const QString &objectName, bool checked)
 {
     auto *button = qobject_cast<QAbstractButton *>(findControl(dialog, objectName));
     ASSERT_NE(button, nullptr);
+    // On the indicator: a box stretched across its row takes no click far right of its caption.
+    const QPoint indicator(button->height() / 2, button->height() / 2);
     if (button->isChecked() != checked)
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton, {}, indicator);
 }
 
 void pressButton(QWidget *dialog, const QString &objectName)
