@@ -13,7 +13,7 @@ constexpr const char *Names[] = {
     "replace",       "indent",     "unindent",  "copy",          "cut",       "paste",
     "undo",          "components", "linebreak", "tablerow",      "tabledata", "orderedlist",
     "unorderedlist", "listitem",   "menulist",  "directorylist", "quickfont", "party",
-    "app",           "document",
+    "colormixer",    "app",        "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

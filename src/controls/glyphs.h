@@ -29,6 +29,7 @@ enum class Glyph {
     DirectoryList,
     QuickFont,
     Party,
+    ColorMixer,
     AppIcon,
     DocumentIcon
 };

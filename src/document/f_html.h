@@ -99,6 +99,7 @@ public:
     void sbHeadingClick();
     void sbQuickFontClick();
     void sbPartyClick();
+    void sbColorMixerClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

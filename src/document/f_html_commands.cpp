@@ -3,6 +3,7 @@
 #include "document/f_html.h"
 
 #include "controls/run_guarded.h"
+#include "dialogs/colormix_commands.h"
 #include "dialogs/heading_commands.h"
 #include "dialogs/party_commands.h"
 #include "dialogs/quickfont_commands.h"
@@ -58,6 +59,7 @@ const DialogCommand DialogButtons[] = {
     {"ebHeading", &THTML::sbHeadingClick},
     {"ebQuickFont", &THTML::sbQuickFontClick},
     {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick},
 };
 
 struct PopupItem {
@@ -177,4 +179,9 @@ void THTML::sbQuickFontClick()
 void THTML::sbPartyClick()
 {
     runGuarded(this, [this] { runParty(*this, this); });
+}
+
+void THTML::sbColorMixerClick()
+{
+    runGuarded(this, [this] { runColorMixer(*this, this); });
 }

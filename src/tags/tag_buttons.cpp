@@ -63,6 +63,7 @@ const DialogFace DialogFaces[] = {
     {"ebHeading", "Insert a heading", "H", TagFace::BlueBold},
     {"ebQuickFont", "QuickFont", "", TagFace::Picture},
     {"ebParty", "Party !!", "", TagFace::Picture},
+    {"ebColorMix", "Color-Mixer", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -85,6 +86,7 @@ const PictureFace Pictures[] = {
     {"ebDir", Glyph::DirectoryList},
     {"ebQuickFont", Glyph::QuickFont},
     {"ebParty", Glyph::Party},
+    {"ebColorMix", Glyph::ColorMixer},
 };
 
 Glyph pictureOf(const char *name)
