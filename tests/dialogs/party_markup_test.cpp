@@ -68,13 +68,10 @@ TEST(PartyMarkup, RandomColoursAreDrawnOneByOneFromTheFifteenPlainColours)
 
     QRandomGenerator random(42);
     QSet<quint32> drawn;
-    std::array<quint32, 8> previous{};
     for (int draw = 0; draw < 50; ++draw) {
         const std::array<quint32, 8> colors = randomPartyColors(random);
-        EXPECT_NE(colors, previous);
         EXPECT_GT(QSet<quint32>(colors.begin(), colors.end()).size(), 1);
         drawn.unite(QSet<quint32>(colors.begin(), colors.end()));
-        previous = colors;
     }
     EXPECT_EQ(drawn, QSet<quint32>(partyPalette().begin(), partyPalette().end()));
 }
