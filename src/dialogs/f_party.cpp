@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 TParty::TParty(QWidget *parent)
     : TStdDialog(QStringLiteral("Party"), QStringLiteral("\"Party\" - tag"), parent),
       m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
