@@ -31,6 +31,9 @@ enum class Glyph {
     Anchor,
     Image,
     QuickDoc,
+    QuickFont,
+    Party,
+    ColorMixer,
     AppIcon,
     DocumentIcon
 };

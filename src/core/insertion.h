@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include <functional>
+
 // What every command writes through. The document window implements it on its editor;
 // MemoryText implements it on plain strings so commands can be tested without a window.
 class TextInsertion {

@@ -370,6 +370,7 @@ void THTML::ClearText()
 
 void THTML::OneStep(const std::function<void()> &edits)
 {
+    // Edit blocks nest: every operation the edits run joins this one step.
     RichEdit->editStep(edits);
 }
 

@@ -101,6 +101,9 @@ public:
     void sbAnchorClick();
     void sbImageClick();
     void sbQuickDocClick();
+    void sbQuickFontClick();
+    void sbPartyClick();
+    void sbColorMixerClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

@@ -4,10 +4,13 @@
 
 #include "controls/run_guarded.h"
 #include "dialogs/anchor_commands.h"
+#include "dialogs/colormix_commands.h"
 #include "dialogs/gallery_commands.h"
 #include "dialogs/heading_commands.h"
 #include "dialogs/image_commands.h"
+#include "dialogs/party_commands.h"
 #include "dialogs/quickdoc_commands.h"
+#include "dialogs/quickfont_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -55,11 +58,12 @@ struct DialogCommand {
     DialogClick click;
 };
 
-// The tag-page buttons that open a dialog.
+// The tag-page buttons that open a dialog, in the order of their pages.
 const DialogCommand DialogButtons[] = {
-    {"ebHeading", &THTML::sbHeadingClick},   {"ebImgGallery", &THTML::sbImgGalleryClick},
-    {"ebAnchor", &THTML::sbAnchorClick},     {"ebImage", &THTML::sbImageClick},
-    {"ebQuickDoc", &THTML::sbQuickDocClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},   {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
 };
 
 struct PopupItem {
@@ -70,7 +74,7 @@ struct PopupItem {
 
 const PopupItem PopupItems[] = {
     {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
-    {"miQuickFont", "Quick &Font", nullptr},
+    {"miQuickFont", "Quick &Font", &THTML::sbQuickFontClick},
     {"miQuickTable", "Quick &Table", nullptr},
     {"miQuickForm", "Quick F&orm", nullptr},
     {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
@@ -190,4 +194,19 @@ void THTML::sbImageClick()
 void THTML::sbQuickDocClick()
 {
     runGuarded(this, [this] { runQuickDoc(*this, this); });
+}
+
+void THTML::sbQuickFontClick()
+{
+    runGuarded(this, [this] { runQuickFont(*this, this); });
+}
+
+void THTML::sbPartyClick()
+{
+    runGuarded(this, [this] { runParty(*this, this); });
+}
+
+void THTML::sbColorMixerClick()
+{
+    runGuarded(this, [this] { runColorMixer(*this, this); });
 }

@@ -1,17 +1,14 @@
 #include "settings/f_prefs.h"
 
-#include "controls/color_convert.h"
+#include "controls/choose_dialogs.h"
 #include "controls/dialog_rows.h"
 #include "controls/run_guarded.h"
 #include "settings/color_label.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDialog>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -318,31 +315,19 @@ void TPrefs::done(int result)
 
 void TPrefs::ChooseFontClick()
 {
-    QFontDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("FontDialog1"));
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    // The face actually drawn: the dialog lists real families, not aliases like "Courier New".
-    const QFont &shown = lbFontName->font();
-    dialog.setCurrentFont(QFont(QFontInfo(shown).family(), shown.pointSize()));
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<QFont> chosen = chooseFont(this, lbFontName->font());
+    if (!chosen)
         return;
-    QFont chosen = dialog.selectedFont();
-    // The face shown for the stored name keeps that name: unchanged means unchanged.
-    if (chosen.family() == QFontInfo(shown).family())
-        chosen.setFamily(shown.family());
-    lbFontName->setText(chosen.family());
-    lbFontName->setFont(chosen);
+    lbFontName->setText(chosen->family());
+    lbFontName->setFont(*chosen);
 }
 
 void TPrefs::ChooseEditorColorClick(ColorLabel *Sender)
 {
-    QColorDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("ColorDialog1"));
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    dialog.setCurrentColor(toQColor(m_lastColor));
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<quint32> chosen = chooseColor(this, m_lastColor);
+    if (!chosen)
         return;
-    m_lastColor = fromQColor(dialog.selectedColor());
+    m_lastColor = *chosen;
     for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
         if (Sender == lbTextCol)
             sample->setFontColor(m_lastColor);

@@ -65,6 +65,9 @@ const DialogFace DialogFaces[] = {
     {"ebAnchor", "Insert an anchor", "", TagFace::Picture},
     {"ebImage", "Insert an image tag", "", TagFace::Picture},
     {"ebQuickDoc", "QuickDocument", "", TagFace::Picture},
+    {"ebQuickFont", "QuickFont", "", TagFace::Picture},
+    {"ebParty", "Party !!", "", TagFace::Picture},
+    {"ebColorMix", "Color-Mixer", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -89,6 +92,9 @@ const PictureFace Pictures[] = {
     {"ebAnchor", Glyph::Anchor},
     {"ebImage", Glyph::Image},
     {"ebQuickDoc", Glyph::QuickDoc},
+    {"ebQuickFont", Glyph::QuickFont},
+    {"ebParty", Glyph::Party},
+    {"ebColorMix", Glyph::ColorMixer},
 };
 
 Glyph pictureOf(const char *name)

@@ -1,0 +1,21 @@
+#include "dialogs/party_commands.h"
+
+#include "controls/message_box.h"
+#include "core/insertion.h"
+#include "dialogs/f_party.h"
+
+void InsertPartyText(TextInsertion &target, const PartyValues &values)
+{
+    const QStringList lines = partyLines(values);
+    target.OneStep([&] {
+        for (const QString &line : lines)
+            target.InsertLine(line);
+    });
+}
+
+void runParty(TextInsertion &target, QWidget *parent)
+{
+    TParty dialog(parent);
+    if (dialog.ShowModal() == mrOk)
+        InsertPartyText(target, dialog.Party);
+}
