@@ -4,13 +4,40 @@
 #include <malloc.h>
 #endif
 
+namespace {
+
+#ifdef M_MMAP_MAX // glibc
+// glibc's own limit on mapped blocks.
+constexpr int DefaultMmapMax = 65536;
+bool reusing = false;
+#endif
+
+} // namespace
+
 void reuseFreedMemory()
 {
-#ifdef M_MMAP_MAX // glibc
+#ifdef M_MMAP_MAX
     // Big blocks come from the heap too, so that freed ones are used again; the heap still
     // gives back what lies free at its top beyond 256 MB.
     mallopt(M_MMAP_MAX, 0);
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+    reusing = true;
+#endif
+}
+
+MappedGrowth::MappedGrowth()
+{
+#ifdef M_MMAP_MAX
+    if (reusing)
+        mallopt(M_MMAP_MAX, DefaultMmapMax);
+#endif
+}
+
+MappedGrowth::~MappedGrowth()
+{
+#ifdef M_MMAP_MAX
+    if (reusing)
+        mallopt(M_MMAP_MAX, 0);
 #endif
 }
 

@@ -7,3 +7,13 @@ void reuseFreedMemory();
 
 // Hands the memory that lies free back to the system, after a one-off peak such as a load.
 void returnFreedMemory();
+
+// While it lives, big blocks come straight from the system again: a text that grows piece by
+// piece is then moved by remapping instead of copying, which keeps the peak of a load low.
+class MappedGrowth {
+public:
+    MappedGrowth();
+    ~MappedGrowth();
+    MappedGrowth(const MappedGrowth &) = delete;
+    MappedGrowth &operator=(const MappedGrowth &) = delete;
+};

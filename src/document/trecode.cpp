@@ -346,6 +346,7 @@ void TSRichEdit::applyLook(const QString &fontName, int pointSize, quint32 textC
 
 LoadResult TSRichEdit::loadFile(const QString &path, const std::function<void(qint64)> &progress)
 {
+    const MappedGrowth growth;
     QTextDocument *doc = document();
     doc->setUndoRedoEnabled(false);
     doc->clear();
