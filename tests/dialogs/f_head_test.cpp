@@ -21,9 +21,8 @@ TEST_F(HeadingDialog, LevelStaysFromOneToSixAndTakesNoTyping)
         for (int i = 0; i < 7; ++i)
             QTest::keyClick(upDown, Qt::Key_Up);
         EXPECT_EQ(upDown->text(), "6");
-        upDown->stepDown();
-        upDown->stepDown();
-        upDown->stepDown();
+        for (int i = 0; i < 3; ++i)
+            upDown->stepDown();
         QTest::keyClicks(upDown->edit(), "5");
         setControlText(dialog, "eHeadText", "Welcome");
         pressButton(dialog, "bbOK");
