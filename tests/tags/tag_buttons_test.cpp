@@ -4,6 +4,7 @@
 #include "tags/tag_buttons_markup.h"
 
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
