@@ -1,19 +1,18 @@
 #include "document/trecode.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
 
+using AnchorDialog = DocumentTest;
+
 // An empty link is refused with the dialog kept as typed; the element goes in at the caret with
 // the caret just before "</A>"; Cancel writes nothing.
-TEST(AnchorDialog, RefusesAnEmptyLinkThenSplicesTheElementAtTheCaret)
+TEST_F(AnchorDialog, RefusesAnEmptyLinkThenSplicesTheElementAtTheCaret)
 {
-    auto document = makeDocument("abcd", 0, 2);
-    document->show();
-    ModalDriver driver;
+    open("abcd", 0, 2);
     driver
         .then([](QWidget *dialog) {
             setControlText(dialog, "eDesc", "Home");
@@ -26,15 +25,12 @@ TEST(AnchorDialog, RefusesAnEmptyLinkThenSplicesTheElementAtTheCaret)
             pressButton(dialog, "bbOK");
         })
         .then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); });
-    clickTagButton(*document, "ebAnchor");
+    click("ebAnchor");
     EXPECT_EQ(driver.messages(), QStringList{"Fehler|No URL defined!"});
-    EXPECT_EQ(documentText(*document), "ab<A HREF=\"a.htm\">Home</A>cd");
+    EXPECT_EQ(text(), "ab<A HREF=\"a.htm\">Home</A>cd");
     EXPECT_EQ(document->RichEdit->caretColumn(), 22);
-    clickTagButton(*document, "ebAnchor");
-    EXPECT_EQ(documentText(*document), "ab<A HREF=\"a.htm\">Home</A>cd");
-    document->approveClose();
-    document.reset();
-    expectDriverFinished(driver);
+    click("ebAnchor");
+    EXPECT_EQ(text(), "ab<A HREF=\"a.htm\">Home</A>cd");
 }
 
 } // namespace

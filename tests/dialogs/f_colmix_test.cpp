@@ -1,6 +1,5 @@
 #include "document/trecode.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -9,12 +8,12 @@
 
 namespace {
 
+using ColorMixerDialog = DocumentTest;
+
 // OK before any move writes black; the caret ends at the end of its line each time.
-TEST(ColorMixerDialog, TheSpecialPageButtonWritesTheMixAtTheCaret)
+TEST_F(ColorMixerDialog, TheSpecialPageButtonWritesTheMixAtTheCaret)
 {
-    auto document = makeDocument("ab cd", 0, 2);
-    document->show();
-    ModalDriver driver;
+    open("ab cd", 0, 2);
     driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "Color-Mixer");
@@ -34,18 +33,15 @@ TEST(ColorMixerDialog, TheSpecialPageButtonWritesTheMixAtTheCaret)
             EXPECT_EQ(values, QStringList({"#FF", "#80", "#00"}));
             pressButton(dialog, "bbOK");
         });
-    clickTagButton(*document, "ebColorMix");
+    click("ebColorMix");
     EXPECT_FALSE(document->isModified());
-    clickTagButton(*document, "ebColorMix");
-    EXPECT_EQ(documentText(*document), "ab#000000 cd");
+    click("ebColorMix");
+    EXPECT_EQ(text(), "ab#000000 cd");
     EXPECT_EQ(document->RichEdit->textCursor().positionInBlock(), 12);
     document->RichEdit->setCaret(0, 0);
-    clickTagButton(*document, "ebColorMix");
-    EXPECT_EQ(documentText(*document), "#FF8000ab#000000 cd");
+    click("ebColorMix");
+    EXPECT_EQ(text(), "#FF8000ab#000000 cd");
     EXPECT_EQ(document->RichEdit->textCursor().positionInBlock(), 19);
-    document->approveClose();
-    document.reset();
-    expectDriverFinished(driver);
 }
 
 } // namespace

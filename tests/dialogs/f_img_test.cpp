@@ -1,16 +1,15 @@
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using ImageDialog = DocumentTest;
+
 // The source comes from the URL builder; the tag becomes its own line above the caret's line.
-TEST(ImageDialog, TheGeneralPageButtonWritesALineOnOkAndNothingOnCancel)
+TEST_F(ImageDialog, TheGeneralPageButtonWritesALineOnOkAndNothingOnCancel)
 {
-    auto document = makeDocument("abc", 0, 1);
-    document->show();
-    ModalDriver driver;
+    open("abc", 0, 1);
     driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
         .then([](QWidget *dialog) {
             setControlText(dialog, "eAltText", "Logo");
@@ -21,13 +20,10 @@ TEST(ImageDialog, TheGeneralPageButtonWritesALineOnOkAndNothingOnCancel)
             pressButton(builder, "BitBtn1");
         })
         .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
-    clickTagButton(*document, "ebImage");
+    click("ebImage");
     EXPECT_FALSE(document->isModified());
-    clickTagButton(*document, "ebImage");
-    EXPECT_EQ(documentText(*document), "<IMG SRC=\"http:////pic.gif\" ALT=\"Logo\">\nabc");
-    document->approveClose();
-    document.reset();
-    expectDriverFinished(driver);
+    click("ebImage");
+    EXPECT_EQ(text(), "<IMG SRC=\"http:////pic.gif\" ALT=\"Logo\">\nabc");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "dialogs/f_imggal.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -19,6 +18,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using ImgGalDialog = DocumentTest;
 
 QStringList entries(const QListWidget &list)
 {
@@ -41,7 +42,7 @@ bool fileListShows(const TImgGal &dialog, const QStringList &names)
     });
 }
 
-TEST(ImgGalDialog, ListButtonsMoveFileNamesAndTheFilterSetsTheMask)
+TEST_F(ImgGalDialog, ListButtonsMoveFileNamesAndTheFilterSetsTheMask)
 {
     QTemporaryDir folder;
     for (const char *name : {"b.gif", "a.jpg", "C.GIF", "notes.txt", "readme"})
@@ -78,7 +79,6 @@ TEST(ImgGalDialog, ListButtonsMoveFileNamesAndTheFilterSetsTheMask)
     dialog.cbUseBorder->click();
     EXPECT_FALSE(dialog.eBorder->isEnabled() || dialog.Label5->isEnabled());
 
-    ModalDriver driver;
     driver.answer("OK");
     dialog.ChangeDirectory(folder.filePath("gone"));
     EXPECT_EQ(driver.messages().value(0).section('|', 1),
@@ -89,16 +89,13 @@ TEST(ImgGalDialog, ListButtonsMoveFileNamesAndTheFilterSetsTheMask)
     EXPECT_EQ(dialog.lbImages->count(), 0);
     dialog.ChangeDirectory(folder.path());
     EXPECT_TRUE(fileListShows(dialog, {"a.jpg", "b.gif", "C.GIF", "notes.txt", "readme"}));
-    expectDriverFinished(driver);
 }
 
 // The pop-up item and the Special page's button both run the gallery; a row count outside
 // 1..255 is refused with the list kept, and the lines land after the last line as one step.
-TEST(ImgGalDialog, RowCountRefusedUntilOneTo255ThenAppendedAsOneUndoStep)
+TEST_F(ImgGalDialog, RowCountRefusedUntilOneTo255ThenAppendedAsOneUndoStep)
 {
-    auto document = makeDocument("abc\ndef", 0, 1);
-    document->show();
-    ModalDriver driver;
+    open("abc\ndef", 0, 1);
     driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); });
     for (const char *refused : {"0", "256", "x"}) {
         driver
@@ -119,16 +116,13 @@ TEST(ImgGalDialog, RowCountRefusedUntilOneTo255ThenAppendedAsOneUndoStep)
     });
     document->pmHTML->findChild<QAction *>("miImgGallery")->trigger();
     EXPECT_FALSE(document->isModified());
-    clickTagButton(*document, "ebImgGallery");
-    EXPECT_EQ(documentText(*document), "abc\ndef\n<H1></H1>\n<TABLE BORDER=1>\n  <TR>\n"
-                                       "    <TD><IMG SRC=\"a.gif\"></TD>\n  </TR>\n</TABLE>");
+    click("ebImgGallery");
+    EXPECT_EQ(text(), "abc\ndef\n<H1></H1>\n<TABLE BORDER=1>\n  <TR>\n"
+                      "    <TD><IMG SRC=\"a.gif\"></TD>\n  </TR>\n</TABLE>");
     EXPECT_EQ(driver.messages().size(), 3);
     EXPECT_TRUE(driver.messages().value(2).startsWith("Fehler|\"x\" is not a number of images"));
     document->sbUndoClick();
-    EXPECT_EQ(documentText(*document), "abc\ndef");
-    document->approveClose();
-    document.reset();
-    expectDriverFinished(driver);
+    EXPECT_EQ(text(), "abc\ndef");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "dialogs/f_qf.h"
 #include "settings/color_label.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -14,18 +13,18 @@
 
 namespace {
 
+using QuickFontDialog = DocumentTest;
+
 // Both samples' dialogs cancelled keep the defaults; a colour chosen and a size typed replace
 // them; the next run starts from the defaults again.
-TEST(QuickFontDialog, SamplesAndSizeMakeTheTagAndEveryRunStartsFromTheDefaults)
+TEST_F(QuickFontDialog, SamplesAndSizeMakeTheTagAndEveryRunStartsFromTheDefaults)
 {
-    auto document = makeDocument("abc", 0, 1);
-    document->show();
+    open("abc", 0, 1);
     const auto doubleClick = [](const char *name) {
         return [name](QWidget *dialog) {
             QTest::mouseDClick(findControl(dialog, name), Qt::LeftButton);
         };
     };
-    ModalDriver driver;
     driver.then(doubleClick("lbFontName"))
         .then([](QWidget *w) {
             auto *fonts = qobject_cast<QFontDialog *>(w);
@@ -50,20 +49,16 @@ TEST(QuickFontDialog, SamplesAndSizeMakeTheTagAndEveryRunStartsFromTheDefaults)
             pressButton(dialog, "bbOK");
         })
         .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
-    clickTagButton(*document, "ebQuickFont");
+    click("ebQuickFont");
     document->pmHTML->findChild<QAction *>(QStringLiteral("miQuickFont"))->trigger();
-    EXPECT_EQ(documentText(*document), "<FONT SIZE=\"+1\" COLOR=\"#FF0000\" FACE=\"Courier New\">\n"
-                                       "<FONT SIZE=\"2\" COLOR=\"#000000\" FACE=\"Courier New\">\n"
-                                       "abc");
-    document->approveClose();
-    document.reset();
-    expectDriverFinished(driver);
+    EXPECT_EQ(text(), "<FONT SIZE=\"+1\" COLOR=\"#FF0000\" FACE=\"Courier New\">\n"
+                      "<FONT SIZE=\"2\" COLOR=\"#000000\" FACE=\"Courier New\">\n"
+                      "abc");
 }
 
-TEST(QuickFontDialog, ChosenFaceNamesTheSampleWhichKeepsItsSize)
+TEST_F(QuickFontDialog, ChosenFaceNamesTheSampleWhichKeepsItsSize)
 {
     TQuickFont dialog;
-    ModalDriver driver;
     driver.then([&dialog](QWidget *) { dialog.lbFontNameDblClick(); })
         .then([](QWidget *w) {
             QFont bold(QStringLiteral("Liberation Serif"), 30);
@@ -77,7 +72,6 @@ TEST(QuickFontDialog, ChosenFaceNamesTheSampleWhichKeepsItsSize)
     EXPECT_TRUE(dialog.lbFontName->font().bold());
     EXPECT_EQ(dialog.lbFontName->font().pointSize(), 14);
     EXPECT_EQ(dialog.FontTag(), "<FONT SIZE=\"2\" COLOR=\"#000000\" FACE=\"Liberation Serif\">");
-    expectDriverFinished(driver);
 }
 
 } // namespace

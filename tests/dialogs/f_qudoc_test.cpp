@@ -3,8 +3,6 @@
 #include "settings/color_label.h"
 #include "settings/corvane_registry.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
-#include "support/temp_settings.h"
 
 #include <QAction>
 #include <QColorDialog>
@@ -13,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using QuickDocDialog = DocumentTest;
 
 ModalDriver::Handler chooseColor(QColor color, QColor expectedStart)
 {
@@ -27,14 +27,12 @@ ModalDriver::Handler chooseColor(QColor color, QColor expectedStart)
 
 // The background goes to all five swatches, a text colour only to its own; the colour dialog
 // opens on the colour last chosen in it.
-TEST(QuickDocDialog, BackgroundColoursEverySwatchATextColourOnlyItsOwn)
+TEST_F(QuickDocDialog, BackgroundColoursEverySwatchATextColourOnlyItsOwn)
 {
     TQuickDoc dialog;
-    ModalDriver driver;
     driver.then(chooseColor(Qt::black, Qt::white)).then(chooseColor(Qt::red, Qt::black));
     QTest::mouseDClick(dialog.lbBGColor, Qt::LeftButton);
     QTest::mouseDClick(dialog.lbLinkCol, Qt::LeftButton);
-    expectDriverFinished(driver);
     for (const ColorLabel *swatch : {dialog.lbBGColor, dialog.lbTextCol, dialog.lbLinkCol,
                                      dialog.lbActiveLinkCol, dialog.lbVisitedLinkCol})
         EXPECT_EQ(swatch->backColor(), 0u) << swatch->objectName().toStdString();
@@ -42,7 +40,7 @@ TEST(QuickDocDialog, BackgroundColoursEverySwatchATextColourOnlyItsOwn)
     EXPECT_EQ(dialog.lbVisitedLinkCol->fontColor(), 0x800080u);
 }
 
-class QuickDocCommand : public TempSettingsTest {};
+using QuickDocCommand = DocumentTest;
 
 // No and Cancel change nothing; OK replaces the whole text in one undo step, the author from the
 // settings.
@@ -50,9 +48,7 @@ TEST_F(QuickDocCommand, AsksThenReplacesTheWholeTextAsOneUndoStep)
 {
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, "Software\\Corvane\\Pagewick\\Settings\\",
                                  "Author", "Ann");
-    auto document = makeDocument("abc\ndef", 0, 1);
-    document->show();
-    ModalDriver driver;
+    open("abc\ndef", 0, 1);
     driver.answer("&Nein")
         .answer("&Ja")
         .then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
@@ -62,23 +58,19 @@ TEST_F(QuickDocCommand, AsksThenReplacesTheWholeTextAsOneUndoStep)
             setControlChecked(dialog, "cbUseColor", true);
             pressButton(dialog, "bbOK");
         });
-    clickTagButton(*document, "ebQuickDoc");
+    click("ebQuickDoc");
     QAction *item = document->pmHTML->findChild<QAction *>("miQuickDoc");
     ASSERT_TRUE(item && item->isEnabled());
     item->trigger();
     EXPECT_FALSE(document->isModified());
-    clickTagButton(*document, "ebQuickDoc");
+    click("ebQuickDoc");
     EXPECT_EQ(driver.messages().value(0), "Warnung|Current content will be deleted!! Continue ?");
-    const QStringList lines = documentText(*document).split('\n');
-    EXPECT_EQ(document->LineCount(), 18);
+    const QStringList lines = text().split('\n');
     EXPECT_EQ(lines.value(4), "    <TITLE>Home</TITLE>");
     EXPECT_TRUE(lines.value(8).startsWith("  <BODY BACKGROUND=\"\" BGCOLOR=\"#FFFFFF\""));
     EXPECT_EQ(lines.value(14), "      Page (C) by <A HREF=\"mailto:\">Ann</A>.");
     document->RichEdit->undo();
-    EXPECT_EQ(documentText(*document), "abc\ndef");
-    document->approveClose();
-    document.reset();
-    expectDriverFinished(driver);
+    EXPECT_EQ(text(), "abc\ndef");
 }
 
 } // namespace

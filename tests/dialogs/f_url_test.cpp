@@ -13,7 +13,6 @@ namespace {
 TEST(UrlBuilder, OpensBuiltAndRebuildsOnEveryChange)
 {
     TURLBuilder dialog;
-    EXPECT_EQ(dialog.URL, "http:////");
     EXPECT_EQ(dialog.eURL->text(), "http:////");
     EXPECT_FALSE(dialog.eURL->isEnabled());
     dialog.cbURL->setCurrentIndex(3);

@@ -33,3 +33,17 @@ void clickTagButton(THTML &document, const char *name)
     document.PageControl1->setCurrentWidget(button->parentWidget());
     QTest::mouseClick(button, Qt::LeftButton);
 }
+
+void DocumentTest::open(const QString &text, int line, int column)
+{
+    document = makeDocument(text, line, column);
+    document->show();
+}
+
+void DocumentTest::TearDown()
+{
+    if (document)
+        document->approveClose();
+    document.reset();
+    expectDriverFinished(driver);
+}

@@ -2,8 +2,6 @@
 #include "document/file_names.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
-#include "support/temp_settings.h"
 #include "support/test_files.h"
 #include "tags/component_drag.h"
 #include "tags/f_comps.h"
@@ -31,17 +29,13 @@ QList<TComps *> openCatalogues()
     return found;
 }
 
-class Catalogue : public TempSettingsTest {
+class Catalogue : public DocumentTest {
 protected:
     void TearDown() override
     {
         for (TComps *comps : openCatalogues())
             comps->close();
-        if (document)
-            document->approveClose();
-        document.reset();
-        processEvents();
-        EXPECT_TRUE(openCatalogues().isEmpty());
+        DocumentTest::TearDown();
     }
 
     QTreeWidgetItem *entry(TComps *comps, const QString &name)
@@ -90,26 +84,13 @@ protected:
         QApplication::sendEvent(viewport, &drop);
         return drop.isAccepted();
     }
-
-    std::unique_ptr<THTML> document;
 };
 
-TEST_F(Catalogue, WindowFaceAndTreeAndTheCloseButtonFreesIt)
+TEST_F(Catalogue, WindowFaceAndTheCloseButtonFreesIt)
 {
     QPointer<TComps> comps = openComponentCatalogue();
     EXPECT_EQ(comps->windowTitle(), "Components");
     EXPECT_TRUE(comps->windowFlags() & Qt::WindowStaysOnTopHint);
-
-    QStringList shown, expected;
-    for (QTreeWidgetItemIterator it(comps->oComponents); *it; ++it) {
-        int depth = 0;
-        for (QTreeWidgetItem *up = (*it)->parent(); up; up = up->parent())
-            ++depth;
-        shown.append(QString(depth, '.') + (*it)->text(0));
-    }
-    for (const CatalogueEntry &e : componentCatalogue())
-        expected.append(QString(e.depth, '.') + QString::fromUtf8(e.name));
-    EXPECT_EQ(shown, expected);
 
     QTest::mouseClick(comps->bbOK, Qt::LeftButton);
     processEvents();
@@ -118,8 +99,7 @@ TEST_F(Catalogue, WindowFaceAndTreeAndTheCloseButtonFreesIt)
 
 TEST_F(Catalogue, TwoClicksGiveTwoWindowsAtTheSamePlaceThatOutliveTheDocument)
 {
-    document = makeDocument("abcdef", 0, 3);
-    document->show();
+    open("abcdef", 0, 3);
     auto *button = document->findChild<QToolButton *>("ebComponents");
     ASSERT_TRUE(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
@@ -132,7 +112,7 @@ TEST_F(Catalogue, TwoClicksGiveTwoWindowsAtTheSamePlaceThatOutliveTheDocument)
         EXPECT_EQ(comps->y(), 145);
     }
     EXPECT_NE(windows[0], windows[1]);
-    EXPECT_EQ(documentText(*document), "abcdef");
+    EXPECT_EQ(text(), "abcdef");
 
     document->approveClose();
     document.reset();
@@ -142,8 +122,7 @@ TEST_F(Catalogue, TwoClicksGiveTwoWindowsAtTheSamePlaceThatOutliveTheDocument)
 
 TEST_F(Catalogue, LeftDragOfHeading3OntoTheEditorInsertsAtTheCaret)
 {
-    document = makeDocument("abcdef", 0, 3);
-    document->show();
+    open("abcdef", 0, 3);
     TComps *comps = openComponentCatalogue();
     // Only a left drag past the threshold starts a drag.
     const int far = QApplication::startDragDistance() + 2;
@@ -155,7 +134,7 @@ TEST_F(Catalogue, LeftDragOfHeading3OntoTheEditorInsertsAtTheCaret)
     EXPECT_EQ(componentEntry(drag->mimeData()), "Heading 3");
     // The drop lands far from the caret; the snippet still goes to the caret.
     EXPECT_TRUE(dropOnEditor(*document, drag->mimeData(), QPoint(200, 100)));
-    EXPECT_EQ(documentText(*document), "abc<H3>Enter Heading here</H3>def");
+    EXPECT_EQ(text(), "abc<H3>Enter Heading here</H3>def");
     EXPECT_EQ(document->RichEdit->Row(), 0);
     EXPECT_EQ(document->RichEdit->Col(), 33);
     EXPECT_EQ(document->statusText(1), "modified...");
@@ -163,14 +142,13 @@ TEST_F(Catalogue, LeftDragOfHeading3OntoTheEditorInsertsAtTheCaret)
 
 TEST_F(Catalogue, AGroupDropChangesNothingAndOtherDragsAreLeftToTheEditor)
 {
-    document = makeDocument("abcdef", 0, 3);
-    document->show();
+    open("abcdef", 0, 3);
     std::unique_ptr<QMimeData> group(componentMimeData("Headings"));
     EXPECT_TRUE(dropOnEditor(*document, group.get()));
     QMimeData other;
     other.setData("application/x-other", "Heading 3");
     EXPECT_FALSE(dropOnEditor(*document, &other));
-    EXPECT_EQ(documentText(*document), "abcdef");
+    EXPECT_EQ(text(), "abcdef");
     EXPECT_EQ(document->RichEdit->Col(), 3);
     EXPECT_FALSE(document->isModified());
 }

@@ -1,8 +1,5 @@
-#include "document/f_html.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
-#include "support/temp_settings.h"
 #include "tags/tag_buttons.h"
 #include "tags/tag_buttons_markup.h"
 
@@ -14,29 +11,10 @@
 
 namespace {
 
-// A shown document window; click() presses a tag button as the user would, on its page.
-class TagButtons : public TempSettingsTest {
+// button() finds a tag button of the window by name.
+class TagButtons : public DocumentTest {
 protected:
-    void open(const QString &text, int line, int column)
-    {
-        document = makeDocument(text, line, column);
-        document->show();
-    }
     QToolButton *button(const char *name) { return document->findChild<QToolButton *>(name); }
-    void click(const char *name)
-    {
-        ASSERT_NE(button(name), nullptr) << name;
-        document->PageControl1->setCurrentWidget(button(name)->parentWidget());
-        QTest::mouseClick(button(name), Qt::LeftButton);
-    }
-    void TearDown() override
-    {
-        if (document)
-            document->approveClose();
-        document.reset();
-        processEvents();
-    }
-    std::unique_ptr<THTML> document;
 };
 
 // The texts themselves are the markup test's; here each click must reach its own row.
@@ -47,11 +25,11 @@ TEST_F(TagButtons, EveryAtCaretButtonWritesItsRowAsOneUndoStep)
             continue;
         open("x\nabcdef", 1, 3);
         click(row.name);
-        EXPECT_EQ(documentText(*document), QString("x\nabc") + row.text + "def") << row.name;
+        EXPECT_EQ(text(), QString("x\nabc") + row.text + "def") << row.name;
         EXPECT_EQ(document->RichEdit->Row(), 1) << row.name;
         EXPECT_EQ(document->statusText(1), "modified...") << row.name;
         document->RichEdit->undo();
-        EXPECT_EQ(documentText(*document), "x\nabcdef") << row.name;
+        EXPECT_EQ(text(), "x\nabcdef") << row.name;
         TearDown();
     }
 }
@@ -96,7 +74,7 @@ TEST_F(TagButtons, ASelectionIsNotWrapped)
     cursor.setPosition(4, QTextCursor::KeepAnchor);
     document->RichEdit->setTextCursor(cursor);
     click("ebBold");
-    EXPECT_EQ(documentText(*document), "a<B></B>bcdef");
+    EXPECT_EQ(text(), "a<B></B>bcdef");
     EXPECT_EQ(document->RichEdit->Col(), 4);
 }
 
@@ -107,9 +85,9 @@ TEST_F(TagButtons, DispatchersIgnoreOtherButtons)
     document->sbDocFontClick(button("ebBold"));
     document->sbTableRowClick(button("ebTD"));
     document->sbDocStrucClick(nullptr);
-    EXPECT_EQ(documentText(*document), "abcdef");
+    EXPECT_EQ(text(), "abcdef");
     document->sbDocFontClick(button("ebSub"));
-    EXPECT_EQ(documentText(*document), "abc<SUB></SUB>def");
+    EXPECT_EQ(text(), "abc<SUB></SUB>def");
 }
 
 // The heights as typed are the dialog's and the markup's tests; here the setting and the buttons.
@@ -117,7 +95,6 @@ TEST_F(TagButtons, RuleAsksForTheHeightOnlyWhileTheSettingIsOnAtTheClickAndCance
 {
     settings.store("Netscape", "UseNetscapeExt", false);
     open("abcdef", 0, 3);
-    ModalDriver driver;
     click("ebHRule");
     settings.store("Netscape", "UseNetscapeExt", true);
     QString shown;
@@ -136,7 +113,7 @@ TEST_F(TagButtons, RuleAsksForTheHeightOnlyWhileTheSettingIsOnAtTheClickAndCance
     settings.store("Netscape", "UseNetscapeExt", false);
     click("ebHRule");
     EXPECT_EQ(shown, "Horizontal Rule|1");
-    EXPECT_EQ(documentText(*document), "<HR>\n<HR SIZE=1>\n<HR>\nabcdef");
+    EXPECT_EQ(text(), "<HR>\n<HR SIZE=1>\n<HR>\nabcdef");
     EXPECT_EQ(document->RichEdit->Row(), 3);
     EXPECT_EQ(document->RichEdit->Col(), 0);
 }

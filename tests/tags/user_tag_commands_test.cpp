@@ -1,11 +1,8 @@
 #include "tags/user_tag_commands.h"
 
-#include "document/f_html.h"
 #include "document/trecode.h"
 #include "settings/corvane_registry.h"
 #include "support/document_fixture.h"
-#include "support/modal_driver.h"
-#include "support/temp_settings.h"
 #include "tags/user_tags.h"
 
 #include <QAbstractButton>
@@ -14,12 +11,12 @@
 
 namespace {
 
-class UserTagButtonsTest : public TempSettingsTest {
+class UserTagButtonsTest : public DocumentTest {
 protected:
     void SetUp() override { userTags().fill(TUserTag()); }
     void TearDown() override
     {
-        processEvents();
+        DocumentTest::TearDown();
         userTags().fill(TUserTag());
     }
 
@@ -34,17 +31,14 @@ protected:
             TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(n), name, text);
     }
 
-    static void click(THTML &document, int n)
-    {
-        QTest::mouseClick(document.sbUser[n - 1], Qt::LeftButton);
-    }
+    void clickUser(int n) { QTest::mouseClick(document->sbUser[n - 1], Qt::LeftButton); }
 };
 
 } // namespace
 
 TEST_F(UserTagButtonsTest, FreshStoreGivesNineEmptyButtonsInARowThatInsertNothing)
 {
-    auto document = makeDocument("abcd\nef", 1, 1);
+    open("abcd\nef", 1, 1);
     QWidget *page = document->PageControl1->findChild<QWidget *>("tsUserTags");
     ASSERT_NE(page, nullptr);
     for (int n = 1; n <= 9; ++n) {
@@ -54,9 +48,9 @@ TEST_F(UserTagButtonsTest, FreshStoreGivesNineEmptyButtonsInARowThatInsertNothin
         EXPECT_EQ(button->geometry(), QRect((n - 1) * 49, 0, 50, 25));
         EXPECT_EQ(button->text(), QString());
         EXPECT_EQ(button->accessibleName(), QStringLiteral("User tag %1").arg(n));
-        click(*document, n);
+        clickUser(n);
     }
-    EXPECT_EQ(documentText(*document), "abcd\nef");
+    EXPECT_EQ(text(), "abcd\nef");
     EXPECT_EQ(document->RichEdit->Row(), 1);
     EXPECT_EQ(document->RichEdit->Col(), 1);
 }
@@ -66,8 +60,7 @@ TEST_F(UserTagButtonsTest, ResizingPicksUpChangedCaptionsAndHints)
     store(1, {"Old", "", "<B>", "</B>", "old hint"});
     // Reported once when the window opens, not on every resize step.
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(5), "Title", 7);
-    auto document = makeDocument();
-    document->show();
+    open("");
     processEvents();
     store(1, {"ABCDEF", "", "<I>", "</I>", "new hint"});
     store(9, {"Nine", "", "", "", ""});
@@ -81,24 +74,23 @@ TEST_F(UserTagButtonsTest, ResizingPicksUpChangedCaptionsAndHints)
     EXPECT_EQ(document->sbUser[0]->toolTip(), "new hint");
     EXPECT_EQ(document->sbUser[8]->text(), "Nine");
     EXPECT_EQ(document->sbUser[8]->accessibleName(), "Nine");
-    document->close();
 }
 
 // A click reads the store afresh, even before the caption shows the change.
 TEST_F(UserTagButtonsTest, CenterExampleLeavesTheCaretBetweenTheHalvesAndClicksReadTheStore)
 {
     store(2, {"Cent", "Centre", "<CENTER>", "</CENTER>", "Centre it"});
-    auto document = makeDocument("abcd", 0, 2);
+    open("abcd", 0, 2);
     EXPECT_EQ(document->sbUser[1]->toolTip(), "Centre it");
-    click(*document, 2);
-    EXPECT_EQ(documentText(*document), "ab<CENTER></CENTER>cd");
+    clickUser(2);
+    EXPECT_EQ(text(), "ab<CENTER></CENTER>cd");
     EXPECT_EQ(document->RichEdit->Row(), 0);
     EXPECT_EQ(document->RichEdit->Col(), 10);
 
     store(3, {"New", "", "<TT>", "</TT>", ""});
     userTags()[2] = {"Mem", "", "<MEMORY>", "", ""};
-    click(*document, 3);
+    clickUser(3);
     EXPECT_EQ(document->sbUser[2]->text(), QString());
-    EXPECT_EQ(documentText(*document), "ab<CENTER><TT></TT></CENTER>cd");
+    EXPECT_EQ(text(), "ab<CENTER><TT></TT></CENTER>cd");
     EXPECT_EQ(document->RichEdit->Col(), 14);
 }
