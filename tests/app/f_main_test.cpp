@@ -79,7 +79,6 @@ TEST_F(Frame, CaptionSizeAndToolBar)
     auto *print = frame.findChild<QToolButton *>("ebPrint");
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->geometry(), QRect(152, 0, 49, 41));
-    EXPECT_EQ(print->toolTip(), "Print the current file");
     EXPECT_EQ(print->parentWidget(), frame.findChild<QWidget *>("SpeedPanel"));
 }
 

@@ -60,7 +60,6 @@ TEST_F(Prefs, ControlsAreNamedAndTheUnusedOnesDisabled)
     EXPECT_EQ(prefs.windowTitle(), "Preferences");
     EXPECT_FALSE(prefs.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(prefs.PageControl1->count(), 5);
-    EXPECT_EQ(prefs.cbAppMaxi->text(), "Start application &maximized");
     EXPECT_EQ(prefs.cbAppMaxi->accessibleName(), "Start application maximized");
     EXPECT_EQ(prefs.sbLocateBrowser->accessibleName(), "Locate the external browser");
     EXPECT_FALSE(prefs.cbSplash->isEnabled());

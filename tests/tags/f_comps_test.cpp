@@ -54,18 +54,17 @@ protected:
             up->setExpanded(true);
         comps->oComponents->scrollToItem(item);
         QWidget *viewport = comps->oComponents->viewport();
+        const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton changed,
+                              Qt::MouseButtons held) {
+            QMouseEvent event(type, at, viewport->mapToGlobal(at), changed, held, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &event);
+        };
         const QPoint at = comps->oComponents->visualItemRect(item).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), button, button,
-                          Qt::NoModifier);
-        QApplication::sendEvent(viewport, &press);
         const QPoint to = at + QPoint(distance, 0);
-        QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, button,
-                         Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
+        send(QEvent::MouseButtonPress, at, button, button);
+        send(QEvent::MouseMove, to, Qt::NoButton, button);
         QDrag *drag = comps->oComponents->findChild<QDrag *>();
-        QMouseEvent release(QEvent::MouseButtonRelease, to, viewport->mapToGlobal(to), button,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &release);
+        send(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
         return drag;
     }
 
