@@ -37,7 +37,7 @@ TColorMixer::TColorMixer(QWidget *parent)
     component(QStringLiteral("&Blue :"), "Label3", "sbBlue", "eValueBlue", Label3, sbBlue,
               eValueBlue);
     lColor = new ColorLabel(QStringLiteral("lColor"), QString(), this);
-    lColor->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lColor->setSampleLook();
     lColor->setMinimumWidth(64);
     grid->addWidget(lColor, 0, 3, 3, 1);
     body()->addLayout(grid);

@@ -277,8 +277,10 @@ void TImgGal::sbAddAllImages()
     const QModelIndex root = lbFile->rootIndex();
     if (!root.isValid())
         return;
+    QStringList names;
     for (int row = 0; row < m_files->rowCount(root); ++row)
-        lbImages->addItem(m_files->fileName(m_files->index(row, 0, root)));
+        names.append(m_files->fileName(m_files->index(row, 0, root)));
+    lbImages->addItems(names);
 }
 
 void TImgGal::sbRemoveAllImages()

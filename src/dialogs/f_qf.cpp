@@ -23,8 +23,7 @@ QFont sampleFont(const QString &face)
 ColorLabel *newSample(QWidget *parent, const char *name, const QString &caption)
 {
     auto *sample = new ColorLabel(QLatin1String(name), caption, parent);
-    sample->setAlignment(Qt::AlignCenter);
-    sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    sample->setSampleLook();
     sample->setMinimumSize(180, 36);
     sample->setFont(sampleFont(QStringLiteral("Courier New")));
     sample->setBackColor(0xFFFFFF);

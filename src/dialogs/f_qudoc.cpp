@@ -80,8 +80,7 @@ TQuickDoc::TQuickDoc(QWidget *parent)
 ColorLabel *TQuickDoc::newSwatch(const char *name, const QString &caption, quint32 textColor)
 {
     auto *swatch = new ColorLabel(QLatin1String(name), caption, this);
-    swatch->setAlignment(Qt::AlignCenter);
-    swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    swatch->setSampleLook();
     swatch->setMinimumHeight(swatch->sizeHint().height() + 6);
     swatch->setFontColor(textColor);
     swatch->setBackColor(QuickDocValues().background);

@@ -111,6 +111,8 @@ public:
 private:
     void bindTagButtons();
     void addPopupItems();
+    // A tag dialog's command on this window, its errors reported.
+    void runDialog(void (*command)(TextInsertion &target, QWidget *parent));
     // The row of handler whose button is Sender, its errors reported.
     void runTagButton(TagHandler handler, QObject *Sender);
 

@@ -171,42 +171,47 @@ void THTML::InsComponent(const QString &name)
     insertComponent(*this, name);
 }
 
+void THTML::runDialog(void (*command)(TextInsertion &target, QWidget *parent))
+{
+    runGuarded(this, [&] { command(*this, this); });
+}
+
 void THTML::sbHeadingClick()
 {
-    runGuarded(this, [this] { runHeading(*this, this); });
+    runDialog(runHeading);
 }
 
 void THTML::sbImgGalleryClick()
 {
-    runGuarded(this, [this] { runImgGallery(*this, this); });
+    runDialog(runImgGallery);
 }
 
 void THTML::sbAnchorClick()
 {
-    runGuarded(this, [this] { runAnchor(*this, this); });
+    runDialog(runAnchor);
 }
 
 void THTML::sbImageClick()
 {
-    runGuarded(this, [this] { runImage(*this, this); });
+    runDialog(runImage);
 }
 
 void THTML::sbQuickDocClick()
 {
-    runGuarded(this, [this] { runQuickDoc(*this, this); });
+    runDialog(runQuickDoc);
 }
 
 void THTML::sbQuickFontClick()
 {
-    runGuarded(this, [this] { runQuickFont(*this, this); });
+    runDialog(runQuickFont);
 }
 
 void THTML::sbPartyClick()
 {
-    runGuarded(this, [this] { runParty(*this, this); });
+    runDialog(runParty);
 }
 
 void THTML::sbColorMixerClick()
 {
-    runGuarded(this, [this] { runColorMixer(*this, this); });
+    runDialog(runColorMixer);
 }

@@ -23,6 +23,12 @@ void ColorLabel::setBackColor(quint32 value)
     applyColors();
 }
 
+void ColorLabel::setSampleLook()
+{
+    setAlignment(Qt::AlignCenter);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
 void ColorLabel::applyColors()
 {
     // Every colour group, so a disabled label still shows its colour.

@@ -16,6 +16,8 @@ public:
     quint32 backColor() const { return m_backColor; }
     // Also makes the label paint its background.
     void setBackColor(quint32 value);
+    // The look of a colour or font sample: its caption centred in a sunken panel.
+    void setSampleLook();
 
 signals:
     void doubleClicked();

@@ -98,8 +98,7 @@ QWidget *TPrefs::buildEditorPage()
     QWidget *result = rows.owner();
 
     lbFontName = new ColorLabel(QStringLiteral("lbFontName"), QString(), result);
-    lbFontName->setAlignment(Qt::AlignCenter);
-    lbFontName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lbFontName->setSampleLook();
     lbFontName->setMinimumHeight(36);
     lbFontName->setFont(QFont(QStringLiteral("Courier New"), 10));
     lbFontName->setBackColor(0xFFFFFF);
@@ -113,8 +112,7 @@ QWidget *TPrefs::buildEditorPage()
     DialogRows editorColors = rows.group(nullptr, QStringLiteral("Text and background color :"));
     int column = 0;
     for (ColorLabel *sample : {lbTextCol, lbBGCol}) {
-        sample->setAlignment(Qt::AlignCenter);
-        sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        sample->setSampleLook();
         sample->setMinimumHeight(28);
         connect(sample, &ColorLabel::doubleClicked, this,
                 [this, sample] { ChooseEditorColorClick(sample); });
