@@ -7,6 +7,7 @@
 #include "document/f_html.h"
 #include "settings/f_prefs.h"
 #include "tags/user_tag_commands.h"
+#include "wizard/homepage_commands.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -126,7 +127,7 @@ void TMain::buildMenus(QWidget *speedPanel)
           {"miReplace", "&Replace...", {}, &TMain::miReplaceClick}}},
         {"miTools",
          "&Tools",
-         {{"miHPWiz", "&Homepage Wizard", {}, none},
+         {{"miHPWiz", "&Homepage Wizard", {}, &TMain::miHPWizClick},
           {"N6", "-", {}, none},
           {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick}}},
         {"Options1", "&Options", {{"miPrefs", "&Preferences...", {}, &TMain::miPrefsClick}}},
@@ -302,6 +303,11 @@ void TMain::miPrefsClick()
 void TMain::miUserTagsClick()
 {
     runUserTagManager(this);
+}
+
+void TMain::miHPWizClick()
+{
+    runHomepageWizard(this, [this] { return newDocumentWindow(*m_area, saveHandler(), true); });
 }
 
 void TMain::closeEvent(QCloseEvent *event)

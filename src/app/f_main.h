@@ -36,6 +36,8 @@ public:
     void sbExitClick();
     void miPrefsClick();
     void miUserTagsClick();
+    // The homepage wizard, then its page in a new untitled document.
+    void miHPWizClick();
 
     // Opens path in a new document window; nullptr when it could not be read.
     THTML *openDocument(const QString &path);

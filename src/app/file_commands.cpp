@@ -64,11 +64,11 @@ QFileDialog *createFileDialog(QWidget *parent, const char *name, QFileDialog::Ac
 
 } // namespace
 
-THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save)
+THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save, bool SkipSkeleton)
 {
-    return createDocumentWindow(area, save, [](THTML &document) {
+    return createDocumentWindow(area, save, [SkipSkeleton](THTML &document) {
         document.SetFileName(NoName);
-        document.NewDocument(false);
+        document.NewDocument(SkipSkeleton);
     });
 }
 

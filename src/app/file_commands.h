@@ -11,7 +11,7 @@ class QWidget;
 // Creates a document window in the frame, sets it up and shows it. A window whose set-up
 // fails (settings or file unreadable) is reported and closed again; then nullptr.
 // Each window saves through save when its close question is answered Yes.
-THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save);
+THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save, bool SkipSkeleton = false);
 THTML *openDocumentWindow(QMdiArea &area, const QString &path, const THTML::SaveHandler &save);
 
 // Save and Save as of one document; true when the text was written.

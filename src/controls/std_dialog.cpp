@@ -19,6 +19,13 @@ void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString 
                           Qt::WindowCloseButtonHint);
 }
 
+void fixAndCentre(QDialog &dialog)
+{
+    dialog.setFixedSize(dialog.sizeHint());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+}
+
 TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidget *parent)
     : QDialog(parent)
 {
@@ -52,9 +59,7 @@ int TStdDialog::ShowModal()
 
 void TStdDialog::showEvent(QShowEvent *event)
 {
-    setFixedSize(sizeHint());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    fixAndCentre(*this);
     focusFirstField();
     QDialog::showEvent(event);
 }

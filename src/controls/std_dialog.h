@@ -7,6 +7,8 @@ class QPushButton;
 
 // Names a dialog and gives it the fixed dialog frame every dialog of the program has.
 void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString &caption);
+// Fixes a dialog at the size its controls need and centres it on the screen (when it is shown).
+void fixAndCentre(QDialog &dialog);
 
 // The shape every small modal dialog shares: a fixed window with its controls on top and the
 // buttons bbOK (default) and bbCancel (Escape) at the bottom right. Subclasses put their controls
