@@ -219,6 +219,7 @@ THPWiz::THPWiz(QWidget *parent) : QDialog(parent)
     cbUseParagraphClick();
     cbUseLinkClick();
     cbUseAuthorClick();
+    eTitle->setFocus();
 }
 
 void THPWiz::fillTitle(DialogRows &rows, TPageSketch *sketch)
