@@ -34,6 +34,16 @@ enum class Glyph {
     QuickFont,
     Party,
     ColorMixer,
+    QuickForm,
+    Form,
+    TextArea,
+    HiddenText,
+    TextBox,
+    CheckBox,
+    RadioButton,
+    DropDown,
+    Submit,
+    Reset,
     AppIcon,
     DocumentIcon
 };

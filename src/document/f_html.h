@@ -104,6 +104,16 @@ public:
     void sbQuickFontClick();
     void sbPartyClick();
     void sbColorMixerClick();
+    // The "Forms" page: the form header and the field dialogs.
+    void sbFormClick();
+    void sbTextAreaClick();
+    void sbHiddenTextClick();
+    void sbTextBoxClick();
+    void sbCheckBoxClick();
+    void sbRadioButtonClick();
+    void sbDropDownClick();
+    void sbSubmitClick();
+    void sbResetClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();
