@@ -44,6 +44,7 @@ enum class Glyph {
     DropDown,
     Submit,
     Reset,
+    Insert,
     AppIcon,
     DocumentIcon
 };

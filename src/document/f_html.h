@@ -104,7 +104,8 @@ public:
     void sbQuickFontClick();
     void sbPartyClick();
     void sbColorMixerClick();
-    // The "Forms" page: the form header and the field dialogs.
+    // The "Forms" page: QuickForm, the form header and the field dialogs.
+    void sbQuickFormClick();
     void sbFormClick();
     void sbTextAreaClick();
     void sbHiddenTextClick();

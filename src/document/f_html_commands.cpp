@@ -65,11 +65,11 @@ const DialogCommand DialogButtons[] = {
     {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
     {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebParty", &THTML::sbPartyClick},
     {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
-    {"ebForm", &THTML::sbFormClick},           {"ebText", &THTML::sbTextAreaClick},
-    {"ebHidden", &THTML::sbHiddenTextClick},   {"ebBox", &THTML::sbTextBoxClick},
-    {"ebCB", &THTML::sbCheckBoxClick},         {"ebRB", &THTML::sbRadioButtonClick},
-    {"ebDrop", &THTML::sbDropDownClick},       {"ebSubmit", &THTML::sbSubmitClick},
-    {"ebReset", &THTML::sbResetClick},
+    {"ebQuickForm", &THTML::sbQuickFormClick}, {"ebForm", &THTML::sbFormClick},
+    {"ebText", &THTML::sbTextAreaClick},       {"ebHidden", &THTML::sbHiddenTextClick},
+    {"ebBox", &THTML::sbTextBoxClick},         {"ebCB", &THTML::sbCheckBoxClick},
+    {"ebRB", &THTML::sbRadioButtonClick},      {"ebDrop", &THTML::sbDropDownClick},
+    {"ebSubmit", &THTML::sbSubmitClick},       {"ebReset", &THTML::sbResetClick},
 };
 
 struct PopupItem {
@@ -82,7 +82,7 @@ const PopupItem PopupItems[] = {
     {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
     {"miQuickFont", "Quick &Font", &THTML::sbQuickFontClick},
     {"miQuickTable", "Quick &Table", nullptr},
-    {"miQuickForm", "Quick F&orm", nullptr},
+    {"miQuickForm", "Quick F&orm", &THTML::sbQuickFormClick},
     {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
 };
 
@@ -220,6 +220,11 @@ void THTML::sbPartyClick()
 void THTML::sbColorMixerClick()
 {
     runDialog(runColorMixer);
+}
+
+void THTML::sbQuickFormClick()
+{
+    runDialog(runQuickForm);
 }
 
 void THTML::sbFormClick()

@@ -5,33 +5,43 @@
 #include <QComboBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 
 using FormDialogs = DocumentTest;
 
-// Each button opens its own dialog; Cancel writes nothing.
+// The page holds its buttons left to right with their hints; each opens its own dialog, and
+// Cancel writes nothing.
 TEST_F(FormDialogs, EveryFormsButtonOpensItsDialogAndCancelWritesNothing)
 {
     const struct {
         const char *button;
+        const char *hint;
         const char *dialog;
         const char *caption;
         const char *box = "eName";
     } rows[] = {
-        {"ebForm", "FormHeader", "Form Header", "eAction"},
-        {"ebText", "QFTA", "QuickForm - Text Area"},
-        {"ebHidden", "QFHT", "QuickForm - Hidden Text"},
-        {"ebBox", "QFTB", "QuickForm - Text box"},
-        {"ebCB", "QFCB", "QuickForm - Checkbox"},
-        {"ebRB", "QFRB", "QuickForm - Radiobutton"},
-        {"ebDrop", "QFDD", "QuickForm - Dropdown list"},
-        {"ebSubmit", "QFSUB", "QuickForm - Submit button"},
-        {"ebReset", "QFRES", "QuickForm - Reset button"},
+        {"ebQuickForm", "QuickForm", "FormHeader", "Form Header", "eAction"},
+        {"ebForm", "Form", "FormHeader", "Form Header", "eAction"},
+        {"ebText", "Text", "QFTA", "QuickForm - Text Area"},
+        {"ebHidden", "Hidden text", "QFHT", "QuickForm - Hidden Text"},
+        {"ebBox", "Textbox", "QFTB", "QuickForm - Text box"},
+        {"ebCB", "Checkbox", "QFCB", "QuickForm - Checkbox"},
+        {"ebRB", "Radiobutton", "QFRB", "QuickForm - Radiobutton"},
+        {"ebDrop", "Dropdown list", "QFDD", "QuickForm - Dropdown list"},
+        {"ebSubmit", "Submit", "QFSUB", "QuickForm - Submit button"},
+        {"ebReset", "Reset", "QFRES", "QuickForm - Reset button"},
     };
     open("abc", 0, 1);
+    int left = -1;
     for (const auto &row : rows) {
+        auto *button = document->findChild<QToolButton *>(row.button);
+        EXPECT_EQ(button->parentWidget()->objectName(), "tsForms");
+        EXPECT_EQ(button->toolTip(), row.hint);
+        EXPECT_GT(button->x(), left) << row.button;
+        left = button->x();
         driver.then([&](QWidget *dialog) {
             EXPECT_EQ(dialog->objectName(), row.dialog);
             EXPECT_EQ(dialog->windowTitle(), row.caption);
