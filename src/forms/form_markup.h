@@ -26,7 +26,7 @@ enum class FormField {
     Reset
 };
 
-// What the field dialogs hold; each kind reads only its own boxes.
+// What the field dialogs hold; each kind reads only its own boxes, the others stay empty.
 struct FieldValues {
     QString name{};
     QString value{};
