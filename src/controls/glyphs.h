@@ -34,6 +34,17 @@ enum class Glyph {
     QuickFont,
     Party,
     ColorMixer,
+    QuickForm,
+    Form,
+    TextArea,
+    HiddenText,
+    TextBox,
+    CheckBox,
+    RadioButton,
+    DropDown,
+    Submit,
+    Reset,
+    Insert,
     AppIcon,
     DocumentIcon
 };

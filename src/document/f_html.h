@@ -104,6 +104,17 @@ public:
     void sbQuickFontClick();
     void sbPartyClick();
     void sbColorMixerClick();
+    // The "Forms" page: QuickForm, the form header and the field dialogs.
+    void sbQuickFormClick();
+    void sbFormClick();
+    void sbTextAreaClick();
+    void sbHiddenTextClick();
+    void sbTextBoxClick();
+    void sbCheckBoxClick();
+    void sbRadioButtonClick();
+    void sbDropDownClick();
+    void sbSubmitClick();
+    void sbResetClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

@@ -11,6 +11,7 @@
 #include "dialogs/party_commands.h"
 #include "dialogs/quickdoc_commands.h"
 #include "dialogs/quickfont_commands.h"
+#include "forms/form_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -64,6 +65,11 @@ const DialogCommand DialogButtons[] = {
     {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
     {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebParty", &THTML::sbPartyClick},
     {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebQuickForm", &THTML::sbQuickFormClick}, {"ebForm", &THTML::sbFormClick},
+    {"ebText", &THTML::sbTextAreaClick},       {"ebHidden", &THTML::sbHiddenTextClick},
+    {"ebBox", &THTML::sbTextBoxClick},         {"ebCB", &THTML::sbCheckBoxClick},
+    {"ebRB", &THTML::sbRadioButtonClick},      {"ebDrop", &THTML::sbDropDownClick},
+    {"ebSubmit", &THTML::sbSubmitClick},       {"ebReset", &THTML::sbResetClick},
 };
 
 struct PopupItem {
@@ -76,7 +82,7 @@ const PopupItem PopupItems[] = {
     {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
     {"miQuickFont", "Quick &Font", &THTML::sbQuickFontClick},
     {"miQuickTable", "Quick &Table", nullptr},
-    {"miQuickForm", "Quick F&orm", nullptr},
+    {"miQuickForm", "Quick F&orm", &THTML::sbQuickFormClick},
     {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
 };
 
@@ -214,4 +220,54 @@ void THTML::sbPartyClick()
 void THTML::sbColorMixerClick()
 {
     runDialog(runColorMixer);
+}
+
+void THTML::sbQuickFormClick()
+{
+    runDialog(runQuickForm);
+}
+
+void THTML::sbFormClick()
+{
+    runDialog(runFormHeader);
+}
+
+void THTML::sbTextAreaClick()
+{
+    runDialog(runField<FormField::TextArea>);
+}
+
+void THTML::sbHiddenTextClick()
+{
+    runDialog(runField<FormField::HiddenText>);
+}
+
+void THTML::sbTextBoxClick()
+{
+    runDialog(runField<FormField::TextBox>);
+}
+
+void THTML::sbCheckBoxClick()
+{
+    runDialog(runField<FormField::CheckBox>);
+}
+
+void THTML::sbRadioButtonClick()
+{
+    runDialog(runField<FormField::RadioButton>);
+}
+
+void THTML::sbDropDownClick()
+{
+    runDialog(runField<FormField::DropDown>);
+}
+
+void THTML::sbSubmitClick()
+{
+    runDialog(runField<FormField::Submit>);
+}
+
+void THTML::sbResetClick()
+{
+    runDialog(runField<FormField::Reset>);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -300,6 +301,9 @@ QWidget *findControl(QWidget *dialog, const QString &objectName)
 void setControlText(QWidget *dialog, const QString &objectName, const QString &text)
 {
     QWidget *control = findControl(dialog, objectName);
+    // A combo box that takes free text is typed into like an edit box.
+    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable())
+        control = combo->lineEdit();
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         edit->selectAll();
         edit->del();

@@ -1,0 +1,53 @@
+#include "forms/f_frm.h"
+
+#include "controls/dialog_rows.h"
+#include "dialogs/url_button.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace {
+
+// A box that offers a list but takes any text, and starts empty.
+QComboBox *newFreeCombo(QWidget *parent, const char *name, const QStringList &items)
+{
+    auto *combo = new QComboBox(parent);
+    nameControl(combo, name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    return combo;
+}
+
+} // namespace
+
+TFormHeader::TFormHeader(QWidget *parent)
+    : TStdDialog(QStringLiteral("FormHeader"), QStringLiteral("Form Header"), parent)
+{
+    DialogRows rows(this);
+    const DialogRows::ButtonRow action =
+        rows.editWithButton(QStringLiteral("&Action :"), "eAction", "SpeedButton1");
+    eAction = action.edit;
+    SpeedButton1 = action.button;
+    connectUrlBuilder(SpeedButton1, eAction, QStringLiteral("Start the URL Builder"));
+    eAction->setMinimumWidth(eAction->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    cbMethod = newFreeCombo(this, "cbMethod", {QStringLiteral("get"), QStringLiteral("post")});
+    rows.labelled(QStringLiteral("&Method :"), cbMethod);
+    cbEnctype = newFreeCombo(this, "cbEnctype",
+                             {QStringLiteral("multipart/form-data"),
+                              QStringLiteral("application/x-www-form-urlencoded")});
+    rows.labelled(QStringLiteral("&Enctype :"), cbEnctype);
+    body()->addLayout(rows.layout());
+}
+
+bool TFormHeader::bbOKClick()
+{
+    Values = {eAction->text(), cbMethod->currentText(), cbEnctype->currentText()};
+    return true;
+}
