@@ -34,6 +34,7 @@ enum class Glyph {
     QuickFont,
     Party,
     ColorMixer,
+    QuickTable,
     AppIcon,
     DocumentIcon
 };

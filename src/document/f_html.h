@@ -104,6 +104,7 @@ public:
     void sbQuickFontClick();
     void sbPartyClick();
     void sbColorMixerClick();
+    void sbTableEditorClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

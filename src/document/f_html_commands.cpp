@@ -11,6 +11,7 @@
 #include "dialogs/party_commands.h"
 #include "dialogs/quickdoc_commands.h"
 #include "dialogs/quickfont_commands.h"
+#include "tables/table_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -60,10 +61,11 @@ struct DialogCommand {
 
 // The tag-page buttons that open a dialog, in the order of their pages.
 const DialogCommand DialogButtons[] = {
-    {"ebQuickDoc", &THTML::sbQuickDocClick},   {"ebHeading", &THTML::sbHeadingClick},
-    {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
-    {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebParty", &THTML::sbPartyClick},
-    {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},     {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},         {"ebImage", &THTML::sbImageClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick},   {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick},   {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebTableEdit", &THTML::sbTableEditorClick},
 };
 
 struct PopupItem {
@@ -75,7 +77,7 @@ struct PopupItem {
 const PopupItem PopupItems[] = {
     {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
     {"miQuickFont", "Quick &Font", &THTML::sbQuickFontClick},
-    {"miQuickTable", "Quick &Table", nullptr},
+    {"miQuickTable", "Quick &Table", &THTML::sbTableEditorClick},
     {"miQuickForm", "Quick F&orm", nullptr},
     {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
 };
@@ -214,4 +216,9 @@ void THTML::sbPartyClick()
 void THTML::sbColorMixerClick()
 {
     runDialog(runColorMixer);
+}
+
+void THTML::sbTableEditorClick()
+{
+    runDialog(runQuickTable);
 }

@@ -68,6 +68,7 @@ const DialogFace DialogFaces[] = {
     {"ebQuickFont", "QuickFont", "", TagFace::Picture},
     {"ebParty", "Party !!", "", TagFace::Picture},
     {"ebColorMix", "Color-Mixer", "", TagFace::Picture},
+    {"ebTableEdit", "QuickTable", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -95,6 +96,7 @@ const PictureFace Pictures[] = {
     {"ebQuickFont", Glyph::QuickFont},
     {"ebParty", Glyph::Party},
     {"ebColorMix", Glyph::ColorMixer},
+    {"ebTableEdit", Glyph::QuickTable},
 };
 
 Glyph pictureOf(const char *name)
