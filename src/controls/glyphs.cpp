@@ -9,12 +9,12 @@ namespace {
 
 // File names under :/glyphs/, in the order of Glyph.
 constexpr const char *Names[] = {
-    "new",           "open",       "save",      "print",         "exit",       "search",
-    "replace",       "indent",     "unindent",  "copy",          "cut",        "paste",
-    "undo",          "components", "linebreak", "tablerow",      "tabledata",  "orderedlist",
-    "unorderedlist", "listitem",   "menulist",  "directorylist", "imggallery", "anchor",
-    "image",         "quickdoc",   "quickfont", "party",         "colormixer", "quicktable",
-    "app",           "document",
+    "new",           "open",         "save",      "print",         "exit",       "search",
+    "replace",       "indent",       "unindent",  "copy",          "cut",        "paste",
+    "undo",          "components",   "linebreak", "tablerow",      "tabledata",  "orderedlist",
+    "unorderedlist", "listitem",     "menulist",  "directorylist", "imggallery", "anchor",
+    "image",         "quickdoc",     "quickfont", "party",         "colormixer", "quicktable",
+    "table",         "tablecaption", "app",       "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

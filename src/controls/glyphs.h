@@ -35,6 +35,8 @@ enum class Glyph {
     Party,
     ColorMixer,
     QuickTable,
+    Table,
+    TableCaption,
     AppIcon,
     DocumentIcon
 };

@@ -105,6 +105,8 @@ public:
     void sbPartyClick();
     void sbColorMixerClick();
     void sbTableEditorClick();
+    void sbTableClick();
+    void sbTableCaptionClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

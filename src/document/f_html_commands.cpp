@@ -61,11 +61,17 @@ struct DialogCommand {
 
 // The tag-page buttons that open a dialog, in the order of their pages.
 const DialogCommand DialogButtons[] = {
-    {"ebQuickDoc", &THTML::sbQuickDocClick},     {"ebHeading", &THTML::sbHeadingClick},
-    {"ebAnchor", &THTML::sbAnchorClick},         {"ebImage", &THTML::sbImageClick},
-    {"ebQuickFont", &THTML::sbQuickFontClick},   {"ebParty", &THTML::sbPartyClick},
-    {"ebColorMix", &THTML::sbColorMixerClick},   {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},
+    {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},
+    {"ebImage", &THTML::sbImageClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick},
+    {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick},
+    {"ebImgGallery", &THTML::sbImgGalleryClick},
     {"ebTableEdit", &THTML::sbTableEditorClick},
+    {"ebTable", &THTML::sbTableClick},
+    {"ebTableCaption", &THTML::sbTableCaptionClick},
 };
 
 struct PopupItem {
@@ -221,4 +227,14 @@ void THTML::sbColorMixerClick()
 void THTML::sbTableEditorClick()
 {
     runDialog(runQuickTable);
+}
+
+void THTML::sbTableClick()
+{
+    runDialog(runTable);
+}
+
+void THTML::sbTableCaptionClick()
+{
+    runDialog(runTableCaption);
 }

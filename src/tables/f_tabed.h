@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/std_dialog.h"
-#include "tables/color_row.h"
 #include "tables/table_markup.h"
+#include "tables/table_rows.h"
 
 class ColorLabel;
 class QLineEdit;

@@ -3,6 +3,8 @@
 #include "controls/message_box.h"
 #include "core/insertion.h"
 #include "tables/f_tabed.h"
+#include "tables/f_table.h"
+#include "tables/f_tcap.h"
 
 void runQuickTable(TextInsertion &target, QWidget *parent)
 {
@@ -14,4 +16,18 @@ void runQuickTable(TextInsertion &target, QWidget *parent)
         for (const QString &line : lines)
             target.InsertLine(line);
     });
+}
+
+void runTable(TextInsertion &target, QWidget *parent)
+{
+    TTab dialog(parent);
+    if (dialog.ShowModal() == mrOk)
+        target.InsertLine(dialog.TableTag);
+}
+
+void runTableCaption(TextInsertion &target, QWidget *parent)
+{
+    TTabCaption dialog(parent);
+    if (dialog.ShowModal() == mrOk)
+        target.InsertLine(dialog.CaptionTag);
 }

@@ -69,6 +69,8 @@ const DialogFace DialogFaces[] = {
     {"ebParty", "Party !!", "", TagFace::Picture},
     {"ebColorMix", "Color-Mixer", "", TagFace::Picture},
     {"ebTableEdit", "QuickTable", "", TagFace::Picture},
+    {"ebTable", "Table", "", TagFace::Picture},
+    {"ebTableCaption", "Table caption", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -97,6 +99,8 @@ const PictureFace Pictures[] = {
     {"ebParty", Glyph::Party},
     {"ebColorMix", Glyph::ColorMixer},
     {"ebTableEdit", Glyph::QuickTable},
+    {"ebTable", Glyph::Table},
+    {"ebTableCaption", Glyph::TableCaption},
 };
 
 Glyph pictureOf(const char *name)
