@@ -11,7 +11,12 @@ void runQuickTable(TextInsertion &target, QWidget *parent)
     TTableEdit dialog(parent);
     if (dialog.ShowModal() != mrOk)
         return;
-    const QStringList lines = quickTableLines(dialog.GetTableData());
+    insertQuickTable(target, dialog.GetTableData());
+}
+
+void insertQuickTable(TextInsertion &target, const TTableData &data)
+{
+    const QStringList lines = quickTableLines(data);
     target.OneStep([&] {
         for (const QString &line : lines)
             target.InsertLine(line);
