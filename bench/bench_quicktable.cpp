@@ -1,5 +1,6 @@
-// Times QuickTable at its largest, 255 x 255 cells: the grid sized by typing the counts, and the
-// table (65,537 lines) read from the grid and written into a document window as one undo step.
+// Times QuickTable at its largest, 255 x 255 cells: the grid sized by typing the counts, shrunk and
+// grown back with every cell filled, and the table (65,537 lines) read from the grid and written
+// into a document window as one undo step.
 // Usage: bench_quicktable [columns and rows, default 255]
 #include "bench_support.h"
 #include "controls/string_grid.h"
@@ -58,6 +59,13 @@ int main(int argc, char **argv)
         for (int column = 0; column < dialog.sgTable->columnCount(); ++column)
             dialog.sgTable->setCell(column, row, QStringLiteral("r%1c%2").arg(row).arg(column));
     }
+    step("filled grid retyped to 2 x 2 and back", [&] {
+        for (const QString &count : {QStringLiteral("2"), size}) {
+            dialog.eNrCols->setText(count);
+            dialog.eNrRows->setText(count);
+            QCoreApplication::processEvents();
+        }
+    });
     step("table read from the grid and inserted", [&] {
         insertQuickTable(document, dialog.GetTableData());
         QCoreApplication::processEvents();

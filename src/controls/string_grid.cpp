@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include <memory>
+
 namespace {
 
 // Hands the keys that leave a cell from the cell's editor to the grid, which moves on and opens
@@ -90,6 +92,26 @@ QList<QStringList> TStringGrid::Rows() const
         rows << cells;
     }
     return rows;
+}
+
+void TStringGrid::setCellCount(int columns, int rows)
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = row < rows ? columns : 0; column < columnCount(); ++column) {
+            if (const std::unique_ptr<QTableWidgetItem> cell{takeItem(row, column)})
+                m_putAside.insert(QPoint(column, row), cell->text());
+        }
+    }
+    setColumnCount(columns);
+    setRowCount(rows);
+    for (auto cell = m_putAside.begin(); cell != m_putAside.end();) {
+        if (cell.key().x() < columns && cell.key().y() < rows) {
+            setCell(cell.key().x(), cell.key().y(), cell.value());
+            cell = m_putAside.erase(cell);
+        } else {
+            ++cell;
+        }
+    }
 }
 
 void TStringGrid::focusInEvent(QFocusEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPoint>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -16,8 +18,14 @@ public:
     void setCell(int column, int row, const QString &text);
     // The texts of the current size, row by row.
     QList<QStringList> Rows() const;
+    // Resizes the grid. Cells that fall outside are put aside and come back when the grid grows
+    // over them again: retyping a count digit by digit passes through smaller sizes.
+    void setCellCount(int columns, int rows);
 
 protected:
     // Coming into the grid opens the current cell's editor, ready for typing.
     void focusInEvent(QFocusEvent *event) override;
+
+private:
+    QHash<QPoint, QString> m_putAside; // by column and row
 };

@@ -76,9 +76,11 @@ void TTableEdit::TableChange(QLineEdit *Sender)
 {
     runGuarded(this, [&] {
         if (Sender == eNrCols)
-            sgTable->setColumnCount(gridCount(eNrCols->text(), QStringLiteral("columns")));
+            sgTable->setCellCount(gridCount(eNrCols->text(), QStringLiteral("columns")),
+                                  sgTable->rowCount());
         else if (Sender == eNrRows)
-            sgTable->setRowCount(gridCount(eNrRows->text(), QStringLiteral("rows")));
+            sgTable->setCellCount(sgTable->columnCount(),
+                                  gridCount(eNrRows->text(), QStringLiteral("rows")));
     });
 }
 

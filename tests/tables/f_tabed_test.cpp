@@ -52,7 +52,7 @@ TEST_F(QuickTableDialog, ButtonAndMenuItemWriteTheTypedCellsAsOneUndoStepAndCanc
 }
 
 // The arrows keep to their ranges, typed counts do not; a text that is no count is reported and
-// changes nothing; a smaller grid drops the cells outside it.
+// changes nothing; cells outside a smaller grid are not written, and come back when it grows.
 TEST_F(QuickTableDialog, TypedCountsSizeTheGridAndArrowsStayInTheirRanges)
 {
     TTableEdit dialog;
@@ -85,12 +85,12 @@ TEST_F(QuickTableDialog, TypedCountsSizeTheGridAndArrowsStayInTheirRanges)
         EXPECT_EQ(dialog.sgTable->rowCount(), row.rows) << row.typed;
     }
     EXPECT_EQ(driver.messages().size(), 3);
-    dialog.sgTable->setCell(11, 1, "gone");
+    dialog.sgTable->setCell(11, 1, "back");
     dialog.sgTable->setCell(0, 0, "kept");
     dialog.eNrCols->setText("1");
+    EXPECT_EQ(dialog.GetTableData().Cells, QList<QStringList>({{"kept"}, {""}}));
     dialog.eNrCols->setText("12");
-    EXPECT_EQ(dialog.GetTableData().Cells.value(0).join('|'), "kept|||||||||||");
-    EXPECT_EQ(dialog.GetTableData().Cells.value(1).join('|'), "|||||||||||");
+    EXPECT_EQ(dialog.GetTableData().Cells.value(1).join('|'), "|||||||||||back");
 }
 
 // Only the colour button sets the flag; the text the colour box holds at OK is the colour.
