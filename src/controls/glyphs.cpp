@@ -15,7 +15,8 @@ constexpr const char *Names[] = {
     "unorderedlist", "listitem",   "menulist",   "directorylist", "imggallery", "anchor",
     "image",         "quickdoc",   "quickfont",  "party",         "colormixer", "quickform",
     "form",          "textarea",   "hiddentext", "textbox",       "checkbox",   "radiobutton",
-    "dropdown",      "submit",     "reset",      "insert",        "app",        "document",
+    "dropdown",      "submit",     "reset",      "insert",        "quicktable", "table",
+    "tablecaption",  "app",        "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

@@ -45,6 +45,9 @@ enum class Glyph {
     Submit,
     Reset,
     Insert,
+    QuickTable,
+    Table,
+    TableCaption,
     AppIcon,
     DocumentIcon
 };

@@ -115,6 +115,9 @@ public:
     void sbDropDownClick();
     void sbSubmitClick();
     void sbResetClick();
+    void sbTableEditorClick();
+    void sbTableClick();
+    void sbTableCaptionClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

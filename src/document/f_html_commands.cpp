@@ -12,6 +12,7 @@
 #include "dialogs/quickdoc_commands.h"
 #include "dialogs/quickfont_commands.h"
 #include "forms/form_commands.h"
+#include "tables/table_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -61,15 +62,35 @@ struct DialogCommand {
 
 // The tag-page buttons that open a dialog, in the order of their pages.
 const DialogCommand DialogButtons[] = {
-    {"ebQuickDoc", &THTML::sbQuickDocClick},   {"ebHeading", &THTML::sbHeadingClick},
-    {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
-    {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebParty", &THTML::sbPartyClick},
-    {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
-    {"ebQuickForm", &THTML::sbQuickFormClick}, {"ebForm", &THTML::sbFormClick},
-    {"ebText", &THTML::sbTextAreaClick},       {"ebHidden", &THTML::sbHiddenTextClick},
-    {"ebBox", &THTML::sbTextBoxClick},         {"ebCB", &THTML::sbCheckBoxClick},
-    {"ebRB", &THTML::sbRadioButtonClick},      {"ebDrop", &THTML::sbDropDownClick},
-    {"ebSubmit", &THTML::sbSubmitClick},       {"ebReset", &THTML::sbResetClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},
+    {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},
+    {"ebImage", &THTML::sbImageClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick},
+    {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick},
+    {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebQuickForm", &THTML::sbQuickFormClick},
+    {"ebForm", &THTML::sbFormClick},
+    {"ebText", &THTML::sbTextAreaClick},
+    {"ebHidden", &THTML::sbHiddenTextClick},
+    {"ebBox", &THTML::sbTextBoxClick},
+    {"ebCB", &THTML::sbCheckBoxClick},
+    {"ebRB", &THTML::sbRadioButtonClick},
+    {"ebDrop", &THTML::sbDropDownClick},
+    {"ebSubmit", &THTML::sbSubmitClick},
+    {"ebReset", &THTML::sbResetClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},
+    {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},
+    {"ebImage", &THTML::sbImageClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick},
+    {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick},
+    {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebTableEdit", &THTML::sbTableEditorClick},
+    {"ebTable", &THTML::sbTableClick},
+    {"ebTableCaption", &THTML::sbTableCaptionClick},
 };
 
 struct PopupItem {
@@ -81,7 +102,7 @@ struct PopupItem {
 const PopupItem PopupItems[] = {
     {"miQuickDoc", "Quick &Document", &THTML::sbQuickDocClick},
     {"miQuickFont", "Quick &Font", &THTML::sbQuickFontClick},
-    {"miQuickTable", "Quick &Table", nullptr},
+    {"miQuickTable", "Quick &Table", &THTML::sbTableEditorClick},
     {"miQuickForm", "Quick F&orm", &THTML::sbQuickFormClick},
     {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
 };
@@ -270,4 +291,19 @@ void THTML::sbSubmitClick()
 void THTML::sbResetClick()
 {
     runDialog(runField<FormField::Reset>);
+}
+
+void THTML::sbTableEditorClick()
+{
+    runDialog(runQuickTable);
+}
+
+void THTML::sbTableClick()
+{
+    runDialog(runTable);
+}
+
+void THTML::sbTableCaptionClick()
+{
+    runDialog(runTableCaption);
 }

@@ -88,6 +88,9 @@ const DialogFace DialogFaces[] = {
     {"ebDrop", "Dropdown list", "", TagFace::Picture},
     {"ebSubmit", "Submit", "", TagFace::Picture},
     {"ebReset", "Reset", "", TagFace::Picture},
+    {"ebTableEdit", "QuickTable", "", TagFace::Picture},
+    {"ebTable", "Table", "", TagFace::Picture},
+    {"ebTableCaption", "Table caption", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -125,6 +128,9 @@ const PictureFace Pictures[] = {
     {"ebDrop", Glyph::DropDown},
     {"ebSubmit", Glyph::Submit},
     {"ebReset", Glyph::Reset},
+    {"ebTableEdit", Glyph::QuickTable},
+    {"ebTable", Glyph::Table},
+    {"ebTableCaption", Glyph::TableCaption},
 };
 
 Glyph pictureOf(const char *name)

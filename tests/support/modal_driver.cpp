@@ -305,8 +305,11 @@ void setControlText(QWidget *dialog, const QString &objectName, const QString &t
     if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable())
         control = combo->lineEdit();
     if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        // Typed over the selected text, as a user does: the box is never empty on the way unless
+        // the new text is.
         edit->selectAll();
-        edit->del();
+        if (text.isEmpty())
+            edit->del();
         // One key per character, so a pair of UTF-16 units is typed as one, as a keyboard does.
         for (const char32_t c : text.toUcs4()) {
             const QString typed = QString::fromUcs4(&c, 1);

@@ -58,9 +58,10 @@ TEST_F(TagButtons, EveryButtonIsDressedAndPlacedFromItsRow)
     EXPECT_TRUE(button("ebPreform")->font().bold());
     // The dialog buttons sit in their own slots, named for screen readers by their hints.
     for (const char *name :
-         {"ebQuickDoc", "ebHeading", "ebAnchor", "ebImage", "ebQuickFont", "ebParty", "ebColorMix",
-          "ebImgGallery", "ebQuickForm", "ebForm", "ebText", "ebHidden", "ebBox", "ebCB", "ebRB",
-          "ebDrop", "ebSubmit", "ebReset"}) {
+         {"ebQuickDoc",  "ebHeading",    "ebAnchor",      "ebImage", "ebQuickFont", "ebParty",
+          "ebColorMix",  "ebImgGallery", "ebQuickForm",   "ebForm",  "ebText",      "ebHidden",
+          "ebBox",       "ebCB",         "ebRB",          "ebDrop",  "ebSubmit",    "ebReset",
+          "ebTableEdit", "ebTable",      "ebTableCaption"}) {
         EXPECT_EQ(button(name)->geometry(), tagButtonSlot(name)) << name;
         EXPECT_EQ(button(name)->accessibleName(), button(name)->toolTip()) << name;
     }

@@ -1,0 +1,38 @@
+#include "tables/table_commands.h"
+
+#include "controls/message_box.h"
+#include "core/insertion.h"
+#include "tables/f_tabed.h"
+#include "tables/f_table.h"
+#include "tables/f_tcap.h"
+
+void runQuickTable(TextInsertion &target, QWidget *parent)
+{
+    TTableEdit dialog(parent);
+    if (dialog.ShowModal() != mrOk)
+        return;
+    insertQuickTable(target, dialog.GetTableData());
+}
+
+void insertQuickTable(TextInsertion &target, const TTableData &data)
+{
+    const QStringList lines = quickTableLines(data);
+    target.OneStep([&] {
+        for (const QString &line : lines)
+            target.InsertLine(line);
+    });
+}
+
+void runTable(TextInsertion &target, QWidget *parent)
+{
+    TTab dialog(parent);
+    if (dialog.ShowModal() == mrOk)
+        target.InsertLine(dialog.TableTag);
+}
+
+void runTableCaption(TextInsertion &target, QWidget *parent)
+{
+    TTabCaption dialog(parent);
+    if (dialog.ShowModal() == mrOk)
+        target.InsertLine(dialog.CaptionTag);
+}

@@ -1,0 +1,57 @@
+#include "tables/table_rows.h"
+
+#include "controls/choose_dialogs.h"
+#include "controls/dialog_rows.h"
+#include "core/color_value.h"
+#include "settings/color_label.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+ColorRow addColorRow(DialogRows &rows, const QString &caption, const char *editName,
+                     const char *swatchName, const char *buttonName)
+{
+    auto *box = new QWidget(rows.owner());
+    QLineEdit *edit = newLineEdit(box, editName);
+    auto *swatch = new ColorLabel(QLatin1String(swatchName), {}, box);
+    swatch->setSampleLook();
+    swatch->setBackColor(0xFFFFFF);
+    swatch->setEnabled(false);
+    swatch->setFixedSize(edit->sizeHint().height() * 2, edit->sizeHint().height());
+    auto *button = new QPushButton(QStringLiteral("..."), box);
+    nameControl(button, buttonName, QStringLiteral("Choose a color..."));
+    button->setToolTip(QStringLiteral("Choose a color..."));
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+    auto *line = new QHBoxLayout(box);
+    line->setContentsMargins({});
+    line->addWidget(edit, 1);
+    line->addWidget(swatch);
+    line->addWidget(button);
+    QLabel *label = rows.labelled(caption, box);
+    label->setBuddy(edit);
+    return {label, edit, swatch, button};
+}
+
+bool pickColor(const ColorRow &row, QWidget *parent)
+{
+    const std::optional<quint32> chosen = chooseColor(parent, 0);
+    if (!chosen)
+        return false;
+    row.edit->setText(ColorToHTML(*chosen));
+    row.swatch->setBackColor(*chosen);
+    return true;
+}
+
+QComboBox *newAlignBox(QWidget *parent, const QStringList &list, const QString &text)
+{
+    auto *box = new QComboBox(parent);
+    nameControl(box, "cbAlign");
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(list);
+    box->setEditText(text);
+    return box;
+}
