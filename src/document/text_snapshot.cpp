@@ -56,3 +56,9 @@ QStringView TextSnapshot::text()
     }
     return m_text;
 }
+
+QString TextSnapshot::sharedText()
+{
+    text();
+    return m_text;
+}

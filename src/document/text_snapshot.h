@@ -18,6 +18,9 @@ public:
 
     // The document's text as it stands; valid until the next call.
     QStringView text();
+    // The same as a string that shares the copy: O(1), for handing to another thread. The copy
+    // is copied once more only if the document changes while the string is still held.
+    QString sharedText();
 
 private:
     explicit TextSnapshot(QTextDocument &document);
