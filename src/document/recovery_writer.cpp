@@ -34,8 +34,16 @@ RecoveryWriter::RecoveryWriter(QTextDocument &document, RecoveryStore *store, De
     connect(&m_quiet, &QTimer::timeout, this, &RecoveryWriter::writeNow);
     connect(&m_longest, &QTimer::timeout, this, &RecoveryWriter::writeNow);
     connect(&document, &QTextDocument::contentsChanged, this, &RecoveryWriter::changed);
+    if (m_store) {
+        connect(&TextSnapshot::of(document), &TextSnapshot::completed, this, [this] {
+            if (std::exchange(m_waitingForText, false))
+                writeNow();
+        });
+    }
     connect(&document, &QTextDocument::modificationChanged, this, [this](bool modified) {
-        if (!modified)
+        if (modified)
+            changed();
+        else
             remove();
     });
 }
@@ -54,11 +62,14 @@ int RecoveryWriter::quietDelay()
 
 void RecoveryWriter::changed()
 {
-    if (!m_store)
+    // Loading a file (undo off meanwhile) changes the text too, but leaves nothing to keep.
+    if (!m_store || !m_document.isModified() || !m_document.isUndoRedoEnabled())
         return;
     m_quiet.start();
     if (!m_longest.isActive())
         m_longest.start();
+    // A big document's first copy is taken in slices meanwhile.
+    TextSnapshot::of(m_document).prepare();
 }
 
 bool RecoveryWriter::writeNow()
@@ -71,6 +82,18 @@ bool RecoveryWriter::writeNow()
         m_pending = true;
         return false;
     }
+    TextSnapshot &snapshot = TextSnapshot::of(m_document);
+    if (!snapshot.isComplete()) {
+        snapshot.prepare();
+        m_waitingForText = true;
+        return false;
+    }
+    startWrite();
+    return true;
+}
+
+void RecoveryWriter::startWrite()
+{
     m_busy = true;
     if (m_path.isEmpty())
         m_path = m_store->newCopyPath();
@@ -90,7 +113,6 @@ bool RecoveryWriter::writeNow()
         }
         QMetaObject::invokeMethod(this, &RecoveryWriter::written, Qt::QueuedConnection);
     });
-    return true;
 }
 
 void RecoveryWriter::written()
@@ -105,7 +127,11 @@ void RecoveryWriter::flush()
     m_pool.waitForDone();
     m_busy = false;
     m_pending = false;
-    writeNow();
+    m_waitingForText = false;
+    m_quiet.stop();
+    m_longest.stop();
+    if (m_store && m_document.isModified())
+        startWrite();
     m_pool.waitForDone();
 }
 
@@ -114,6 +140,7 @@ void RecoveryWriter::remove()
     m_quiet.stop();
     m_longest.stop();
     m_pending = false;
+    m_waitingForText = false;
     QMutexLocker lock(&m_shared->mutex);
     ++m_shared->generation;
     if (!m_path.isEmpty())

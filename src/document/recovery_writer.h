@@ -26,8 +26,10 @@ public:
     // Waits for a write under way; the copy itself stays.
     ~RecoveryWriter() override;
 
-    // Takes the text now and starts writing it; false when there is nothing to write.
+    // Takes the text now and starts writing it; false when there is nothing to write yet (the
+    // write follows when the text or the write under way is ready).
     bool writeNow();
+    bool isWriting() const { return m_busy; }
     // Writes the copy now and waits until it is on disk.
     void flush();
     // Removes the copy (the document was saved, or closed without saving).
@@ -42,6 +44,8 @@ public:
 private:
     struct Shared;
     void changed();
+    // Hands the text as it stands to the writing thread.
+    void startWrite();
     void written();
 
     QTextDocument &m_document;
@@ -52,6 +56,7 @@ private:
     QTimer m_longest;
     bool m_busy = false;
     bool m_pending = false;
+    bool m_waitingForText = false;
     std::shared_ptr<Shared> m_shared;
     QThreadPool m_pool; // last: destroyed first, waiting for its write
 };
