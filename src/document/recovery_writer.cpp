@@ -102,7 +102,7 @@ void RecoveryWriter::startWrite()
     QString raw = TextSnapshot::of(m_document).sharedText();
     m_pool.start([this, shared = m_shared, generation = m_shared->generation, path = m_path,
                   copy = std::move(copy), raw = std::move(raw)]() mutable {
-        copy.text = std::move(raw); // the snapshot's own string is copied here, not on the GUI
+        copy.text = std::move(raw); // any copy of the shared text is made here, off the GUI
         copy.text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         const QByteArray bytes = encodeRecoveryCopy(copy);
         copy.text.clear();
