@@ -5,6 +5,7 @@
 #include "controls/glyphs.h"
 #include "controls/run_guarded.h"
 #include "document/f_html.h"
+#include "document/f_recover.h"
 #include "settings/f_prefs.h"
 #include "tags/user_tag_commands.h"
 #include "wizard/homepage_commands.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QScreen>
+#include <QSessionManager>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -77,6 +79,8 @@ TMain::TMain(const QStringList &arguments, QWidget *parent)
     OpenDialog1 = createOpenDialog(this);
     SaveDialog1 = createSaveDialog(this);
     buildMenus(buildSpeedPanel());
+    // Nobody can be asked when the session ends; the copies keep what was not saved.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TMain::keepRecoveryCopies);
 
     resize(800, 600);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -211,6 +215,7 @@ void TMain::showEvent(QShowEvent *event)
 
 void TMain::FormShow()
 {
+    offerRecovery();
     runGuarded(this, [this] {
         const SettingsFields settings = readSettings();
         if (settings.AppMaxi)
@@ -221,6 +226,24 @@ void TMain::FormShow()
     const QString first = m_arguments.value(0);
     if (!first.isEmpty() && first.contains(QLatin1String(".htm")))
         runGuarded(this, [&] { openDocument(first); });
+}
+
+void TMain::offerRecovery()
+{
+    if (RecoveryStore *store = RecoveryStore::current()) {
+        ::offerRecovery(
+            *store,
+            [this](const LeftCopy &copy) {
+                return recoveredDocumentWindow(*m_area, copy, saveHandler()) != nullptr;
+            },
+            this);
+    }
+}
+
+void TMain::keepRecoveryCopies()
+{
+    for (THTML *document : documents())
+        document->keepRecoveryCopy();
 }
 
 THTML *TMain::sbNewClick()

@@ -39,6 +39,11 @@ public:
     // The homepage wizard, then its page in a new untitled document.
     void miHPWizClick();
 
+    // Offers the copies of documents an earlier run left unsaved.
+    void offerRecovery();
+    // The session ends: every unsaved document keeps its recovery copy.
+    void keepRecoveryCopies();
+
     // Opens path in a new document window; nullptr when it could not be read.
     THTML *openDocument(const QString &path);
 

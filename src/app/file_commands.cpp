@@ -80,6 +80,15 @@ THTML *openDocumentWindow(QMdiArea &area, const QString &path, const THTML::Save
     });
 }
 
+THTML *recoveredDocumentWindow(QMdiArea &area, const LeftCopy &copy, const THTML::SaveHandler &save)
+{
+    return createDocumentWindow(area, save, [&copy](THTML &document) {
+        const QString &file = copy.read.copy.fileName;
+        document.SetFileName(file.isEmpty() ? NoName : file);
+        document.RecoverDocument(copy.read.copy, copy.path);
+    });
+}
+
 bool saveDocument(THTML &document, QFileDialog &saveDialog)
 {
     if (document.FileName() == NoName)

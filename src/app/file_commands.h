@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/f_html.h"
+#include "document/recovery_store.h"
 
 #include <QString>
 
@@ -13,6 +14,9 @@ class QWidget;
 // Each window saves through save when its close question is answered Yes.
 THTML *newDocumentWindow(QMdiArea &area, const THTML::SaveHandler &save, bool SkipSkeleton = false);
 THTML *openDocumentWindow(QMdiArea &area, const QString &path, const THTML::SaveHandler &save);
+// A window holding a recovery copy's text, which takes the copy file over.
+THTML *recoveredDocumentWindow(QMdiArea &area, const LeftCopy &copy,
+                               const THTML::SaveHandler &save);
 
 // Save and Save as of one document; true when the text was written.
 bool saveDocument(THTML &document, QFileDialog &saveDialog);

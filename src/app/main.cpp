@@ -2,6 +2,7 @@
 #include "app/registry_notices.h"
 #include "document/document_file.h"
 #include "document/memory_reuse.h"
+#include "document/recovery_store.h"
 #include "settings/corvane_registry.h"
 #include "settings/registry_file_store.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pagewick"));
     QApplication::setOrganizationName(QStringLiteral("Corvane"));
+    RecoveryStore recovery(defaultRecoveryFolder());
+    RecoveryStore::setCurrent(&recovery);
     TMain frame(QApplication::arguments().mid(1));
     showRegistryNotices(&frame);
     frame.show();

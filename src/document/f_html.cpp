@@ -9,6 +9,8 @@
 #include "document/file_names.h"
 #include "document/find_commands.h"
 #include "document/find_dialogs.h"
+#include "document/recovery_store.h"
+#include "document/recovery_writer.h"
 #include "document/skeleton_markup.h"
 #include "document/trecode.h"
 #include "settings/settings_schema.h"
@@ -88,6 +90,13 @@ THTML::THTML(QWidget *parent) : QWidget(parent)
     layout->addWidget(RichEdit, 1);
     layout->addWidget(StatusBar1);
 
+    m_recovery = new RecoveryWriter(
+        *RichEdit->document(), RecoveryStore::current(),
+        [this] {
+            const QString file = m_fileName == NoName ? QString() : m_fileName;
+            return RecoveryCopy{file, m_format, {}, m_disk, {}};
+        },
+        this);
     connect(RichEdit, &QPlainTextEdit::textChanged, this, &THTML::PosChange);
     connect(RichEdit, &QPlainTextEdit::cursorPositionChanged, this, &THTML::PosChange);
     connect(RichEdit, &QPlainTextEdit::modificationChanged, this, &THTML::PosChange);
@@ -224,6 +233,7 @@ void THTML::LoadDocument()
     if (!loaded.ok)
         throw CommandError(loaded.error);
     m_format = loaded.format;
+    m_disk = fileStamp(m_fileName);
     if (prefs.ShowComp)
         sbComponentsClick();
     setWindowTitle(m_fileName);
@@ -231,6 +241,28 @@ void THTML::LoadDocument()
     const QString notice = savingChangesNotice(m_fileName, loaded.format);
     if (!notice.isEmpty())
         ShowInformation(this, notice);
+}
+
+void THTML::RecoverDocument(const RecoveryCopy &copy, const QString &copyPath)
+{
+    const SettingsFields prefs = readSettings();
+    if (prefs.DocMaxi)
+        maximize();
+    applyEditorLook(prefs);
+    m_format = FileFormat{copy.format.encoding, copy.format.bom, copy.format.lineBreak};
+    m_disk = copy.disk;
+    RichEdit->setPlainText(copy.text);
+    if (prefs.ShowComp)
+        sbComponentsClick();
+    setWindowTitle(m_fileName);
+    finishSetup();
+    m_recovery->adopt(copyPath);
+    setModified(true);
+}
+
+void THTML::keepRecoveryCopy()
+{
+    m_recovery->flush();
 }
 
 void THTML::WriteFile(const QString &path)
@@ -242,6 +274,7 @@ void THTML::WriteFile(const QString &path)
     if (!saved.ok)
         throw CommandError(saved.error);
     m_format = saved.format;
+    m_disk = fileStamp(path);
     if (saved.switchedToUtf8) {
         ShowInformation(this, QStringLiteral("\"%1\" holds characters that Windows-1252 cannot "
                                              "store, so it was saved as UTF-8.")
@@ -330,12 +363,21 @@ bool THTML::FormCloseQuery()
     return answer == mrNo;
 }
 
+void THTML::approveClose()
+{
+    m_closeApproved = true;
+    // Still modified after the question: the user chose not to save.
+    m_recovery->remove();
+}
+
 void THTML::closeEvent(QCloseEvent *event)
 {
-    if (m_closeApproved || FormCloseQuery())
+    if (m_closeApproved || FormCloseQuery()) {
+        m_recovery->remove();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void THTML::InsertLine(const QString &Text)

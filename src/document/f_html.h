@@ -2,6 +2,7 @@
 
 #include "core/insertion.h"
 #include "document/document_file.h"
+#include "document/recovery_copy.h"
 #include "tags/user_tag_commands.h"
 
 #include <QWidget>
@@ -16,6 +17,7 @@ class QToolButton;
 class TFindDialog;
 class TReplaceDialog;
 class TSRichEdit;
+class RecoveryWriter;
 enum class TagHandler;
 
 // The document window: edits one HTML file as plain text.
@@ -32,6 +34,13 @@ public:
     void NewDocument(bool SkipSkeleton);
     void LoadDocument();
 
+    // Sets the window up with the text of a recovery copy, modified, titled with its file; the
+    // window takes the copy file at copyPath over as its own.
+    void RecoverDocument(const RecoveryCopy &copy, const QString &copyPath);
+    // Writes the recovery copy now, for a session that ends without asking.
+    void keepRecoveryCopy();
+    RecoveryWriter *recoveryWriter() const { return m_recovery; }
+
     // Writes the text to path in the document's file format; raises CommandError on failure.
     void WriteFile(const QString &path);
     const FileFormat &fileFormat() const { return m_format; }
@@ -47,7 +56,7 @@ public:
     // The close question; true when the window may close.
     bool FormCloseQuery();
     // The frame has already asked: close without asking again.
-    void approveClose() { m_closeApproved = true; }
+    void approveClose();
 
     bool isModified() const;
     void setModified(bool modified);
@@ -152,6 +161,8 @@ private:
 
     QString m_fileName;
     FileFormat m_format;
+    FileStamp m_disk; // the file as last loaded or saved
+    RecoveryWriter *m_recovery;
     QLabel *m_panels[4] = {};
     bool m_closeApproved = false;
     SaveHandler m_save;

@@ -1,5 +1,6 @@
 #include "document/text_snapshot.h"
 
+#include <QElapsedTimer>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -15,12 +16,30 @@ TextSnapshot &TextSnapshot::of(QTextDocument &document)
 TextSnapshot::TextSnapshot(QTextDocument &document) : QObject(&document), m_document(document)
 {
     connect(&document, &QTextDocument::contentsChange, this, &TextSnapshot::changed);
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, [this] {
+        QElapsedTimer slice;
+        slice.start();
+        while (!copyMore(1 << 16) && slice.elapsed() < 8) {
+        }
+    });
 }
 
 void TextSnapshot::changed(int from, int removed, int added)
 {
-    if (!m_copied)
+    if (m_building) {
+        const qsizetype copiedEnd = copiedUpTo();
+        if (from >= copiedEnd)
+            return; // not copied yet
+        if (qsizetype(from) + removed > copiedEnd) {
+            // Reaches past the copied part: keep only what lies before every change.
+            m_text.truncate(m_dirty ? std::min<qsizetype>(from, m_from) : from);
+            m_dirty = false;
+            return;
+        }
+    } else if (!m_copied) {
         return;
+    }
     if (!m_dirty) {
         m_dirty = true;
         m_from = from;
@@ -37,6 +56,8 @@ void TextSnapshot::changed(int from, int removed, int added)
 
 QStringView TextSnapshot::text()
 {
+    if (m_building)
+        copyMore(m_document.characterCount());
     if (!m_copied) {
         m_text = m_document.toRawText();
         m_copied = true;
@@ -55,4 +76,51 @@ QStringView TextSnapshot::text()
             m_text = m_document.toRawText();
     }
     return m_text;
+}
+
+QString TextSnapshot::sharedText()
+{
+    text();
+    return m_text;
+}
+
+void TextSnapshot::prepare()
+{
+    if (m_copied || m_building)
+        return;
+    m_building = true;
+    m_dirty = false;
+    m_text.clear();
+    // Room to grow, so that typing after the copy does not move the whole text on the GUI
+    // thread.
+    const qsizetype size = m_document.characterCount();
+    m_text.reserve(size + size / 8 + 4096);
+    m_slices.start();
+}
+
+bool TextSnapshot::copyMore(qsizetype chars)
+{
+    if (m_copied)
+        return true;
+    const qsizetype length = m_document.characterCount() - 1;
+    const qsizetype from = copiedUpTo();
+    const qsizetype to = std::min(length, from + chars);
+    if (to > from) {
+        QTextCursor range(&m_document);
+        range.setPosition(int(from));
+        range.setPosition(int(to), QTextCursor::KeepAnchor);
+        m_text += range.selectedText();
+    }
+    if (to < length)
+        return false;
+    m_building = false;
+    m_copied = true; // a change already noted is taken in when the text is read
+    m_slices.stop();
+    emit completed();
+    return true;
+}
+
+qsizetype TextSnapshot::copiedUpTo() const
+{
+    return m_text.size() + (m_dirty ? m_newEnd - m_oldEnd : 0);
 }

@@ -45,4 +45,29 @@ TEST(TextSnapshot, FollowsEditsUndoAndReplacementOfTheWholeText)
     }
 }
 
+// The first copy taken in slices, the document edited between them, before or behind the part
+// already copied.
+TEST(TextSnapshot, FirstCopyInSlicesFollowsEditsMadeMeanwhile)
+{
+    for (const quint32 seed : {1u, 2u, 3u, 4u, 5u}) {
+        SCOPED_TRACE(seed);
+        QTextDocument document;
+        document.documentLayout();
+        document.setPlainText(QString("line of text\n").repeated(200));
+        TextSnapshot &snapshot = TextSnapshot::of(document);
+        snapshot.prepare();
+        QRandomGenerator random(seed);
+        while (!snapshot.copyMore(random.bounded(1, 1000))) {
+            if (random.bounded(4) != 0)
+                continue;
+            QTextCursor cursor(&document);
+            cursor.setPosition(int(random.bounded(document.characterCount())));
+            cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor,
+                                int(random.bounded(3)));
+            cursor.insertText(random.bounded(2) ? "ab\ncd" : "");
+        }
+        ASSERT_EQ(snapshot.text().toString().toStdString(), document.toRawText().toStdString());
+    }
+}
+
 } // namespace

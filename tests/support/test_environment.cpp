@@ -12,6 +12,7 @@ void isolateTestEnvironment()
     const QByteArray path = QFile::encodeName(home.path());
     qputenv("HOME", path);
     qputenv("XDG_CONFIG_HOME", path + "/.config");
+    qputenv("XDG_STATE_HOME", path + "/.local/state");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TCorvaneRegistry::setStore(std::make_shared<RegistryFileStore>(defaultRegistryFilePath()));
