@@ -46,9 +46,9 @@ void copyOnce(const char *what, THTML &document)
     const bool started = writer.writeNow();
     const double guiMs = timer.nsecsElapsed() / 1e6;
     const double cpuMs = bench::cpuMs() - cpuStart;
-    QTest::qWaitFor([&] { return !writer.isWriting(); }, 60000);
-    if (!started)
-        std::printf("  no copy was started\n");
+    const bool written = QTest::qWaitFor([&] { return !writer.isWriting(); }, 60000);
+    if (!started || !written)
+        std::printf("  no copy was %s\n", started ? "finished within a minute" : "started");
     std::printf("  %-28s GUI thread: wall %6.1f ms, cpu %6.1f ms (target <= %.0f);"
                 " on disk after %6.1f ms\n",
                 what, guiMs, cpuMs, TargetMs, timer.nsecsElapsed() / 1e6);
