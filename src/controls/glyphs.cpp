@@ -13,8 +13,8 @@ constexpr const char *Names[] = {
     "replace",       "indent",     "unindent",  "copy",          "cut",        "paste",
     "undo",          "components", "linebreak", "tablerow",      "tabledata",  "orderedlist",
     "unorderedlist", "listitem",   "menulist",  "directorylist", "imggallery", "anchor",
-    "image",         "quickdoc",   "quickfont", "party",         "colormixer", "app",
-    "document",
+    "image",         "quickdoc",   "quickfont", "party",         "colormixer", "frameset",
+    "frame",         "noframes",   "resetlist", "upload",        "app",        "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

@@ -34,6 +34,11 @@ enum class Glyph {
     QuickFont,
     Party,
     ColorMixer,
+    FrameSet,
+    Frame,
+    NoFrames,
+    ResetList,
+    Upload,
     AppIcon,
     DocumentIcon
 };

@@ -19,6 +19,12 @@ void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString 
                           Qt::WindowCloseButtonHint);
 }
 
+void centreOnScreen(QWidget &window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
 TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidget *parent)
     : QDialog(parent)
 {
@@ -50,11 +56,23 @@ int TStdDialog::ShowModal()
     return exec() == QDialog::Accepted ? mrOk : mrCancel;
 }
 
+void TStdDialog::allowResizing()
+{
+    m_resizable = true;
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    // The controls take the room gained, not the gap above the buttons.
+    auto *outer = static_cast<QBoxLayout *>(layout());
+    outer->setStretch(0, 1);
+    outer->setStretch(1, 0);
+}
+
 void TStdDialog::showEvent(QShowEvent *event)
 {
-    setFixedSize(sizeHint());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (m_resizable)
+        setMinimumSize(sizeHint());
+    else
+        setFixedSize(sizeHint());
+    centreOnScreen(*this);
     focusFirstField();
     QDialog::showEvent(event);
 }

@@ -104,6 +104,9 @@ public:
     void sbQuickFontClick();
     void sbPartyClick();
     void sbColorMixerClick();
+    void sbFrameSetClick();
+    void sbFrameClick();
+    void sbNoFramesClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

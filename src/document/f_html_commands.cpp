@@ -11,6 +11,7 @@
 #include "dialogs/party_commands.h"
 #include "dialogs/quickdoc_commands.h"
 #include "dialogs/quickfont_commands.h"
+#include "frames/frames_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
 #include "tags/tag_buttons.h"
@@ -64,6 +65,8 @@ const DialogCommand DialogButtons[] = {
     {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
     {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebParty", &THTML::sbPartyClick},
     {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
+    {"ebFrameset", &THTML::sbFrameSetClick},   {"ebFrame", &THTML::sbFrameClick},
+    {"ebNoframes", &THTML::sbNoFramesClick},
 };
 
 struct PopupItem {
@@ -214,4 +217,19 @@ void THTML::sbPartyClick()
 void THTML::sbColorMixerClick()
 {
     runDialog(runColorMixer);
+}
+
+void THTML::sbFrameSetClick()
+{
+    runDialog(runFrameSet);
+}
+
+void THTML::sbFrameClick()
+{
+    runDialog(runFrame);
+}
+
+void THTML::sbNoFramesClick()
+{
+    runDialog(runNoFrames);
 }

@@ -23,23 +23,21 @@ QString frameLine(const FrameValues &values)
     return line + QLatin1Char('>');
 }
 
-QString noFramesMessage()
+QStringList noFramesMessage()
 {
-    return QStringLiteral("<H1><BLINK>Frame-Warning</BLINK></H1>\n"
-                          "This site needs a <I>Frame</I>-capable Browser.\n"
-                          "You can download <A HREF=\"http://home.netscape.com/\">Netscape "
-                          "Navigator</A> to view this site.");
+    return {QStringLiteral("<H1><BLINK>Frame-Warning</BLINK></H1>"),
+            QStringLiteral("This site needs a <I>Frame</I>-capable Browser."),
+            QStringLiteral("You can download <A HREF=\"http://home.netscape.com/\">Netscape "
+                           "Navigator</A> to view this site.")};
 }
 
-QStringList noFramesLines(const QString &message)
+QStringList noFramesLines(QStringList message)
 {
-    QStringList messageLines = message.split(QLatin1Char('\n'));
-    if (messageLines.constLast().isEmpty())
-        messageLines.removeLast();
-    QStringList lines{QStringLiteral("<NOFRAMES>")};
-    lines.reserve(messageLines.size() + 2);
-    for (const QString &line : std::as_const(messageLines))
-        lines.append(QStringLiteral("  ") + line);
-    lines.append(QStringLiteral("</NOFRAMES>"));
-    return lines;
+    if (!message.isEmpty() && message.constLast().isEmpty())
+        message.removeLast();
+    for (QString &line : message)
+        line.prepend(QStringLiteral("  "));
+    message.prepend(QStringLiteral("<NOFRAMES>"));
+    message.append(QStringLiteral("</NOFRAMES>"));
+    return message;
 }

@@ -24,9 +24,9 @@ struct FrameValues {
 // " NORESIZE" when chosen, then ">".
 QString frameLine(const FrameValues &values);
 
-// The message the no-frames dialog starts with, '\n' between its lines.
-QString noFramesMessage();
+// The lines the no-frames message starts with.
+QStringList noFramesMessage();
 
-// "<NOFRAMES>", each line of message indented by two blanks, "</NOFRAMES>". A final empty line
-// is not counted, so a message ending in a line break gives no extra line.
-QStringList noFramesLines(const QString &message);
+// "<NOFRAMES>", each line of the message indented by two blanks, "</NOFRAMES>". A final empty
+// line is not counted, so a message ending in a line break gives no extra line.
+QStringList noFramesLines(QStringList message);

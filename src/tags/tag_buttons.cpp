@@ -46,6 +46,9 @@ const Slot Slots[] = {
     {"tsLists", "ebListitem", 25},
     {"tsLists", "ebMenu", 25},
     {"tsLists", "ebDir", 25},
+    {"tsFrames", "ebFrameset", 25},
+    {"tsFrames", "ebFrame", 25},
+    {"tsFrames", "ebNoframes", 25},
     {"tsSpecial", "ebParty", 25},
     {"tsSpecial", "ebColorMix", 25},
     {"tsSpecial", "ebImgGallery", 25},
@@ -68,6 +71,9 @@ const DialogFace DialogFaces[] = {
     {"ebQuickFont", "QuickFont", "", TagFace::Picture},
     {"ebParty", "Party !!", "", TagFace::Picture},
     {"ebColorMix", "Color-Mixer", "", TagFace::Picture},
+    {"ebFrameset", "Frame-Set", "", TagFace::Picture},
+    {"ebFrame", "Frame", "", TagFace::Picture},
+    {"ebNoframes", "No Frames !!", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -95,6 +101,9 @@ const PictureFace Pictures[] = {
     {"ebQuickFont", Glyph::QuickFont},
     {"ebParty", Glyph::Party},
     {"ebColorMix", Glyph::ColorMixer},
+    {"ebFrameset", Glyph::FrameSet},
+    {"ebFrame", Glyph::Frame},
+    {"ebNoframes", Glyph::NoFrames},
 };
 
 Glyph pictureOf(const char *name)

@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QScopeGuard>
@@ -300,7 +302,12 @@ QWidget *findControl(QWidget *dialog, const QString &objectName)
 void setControlText(QWidget *dialog, const QString &objectName, const QString &text)
 {
     QWidget *control = findControl(dialog, objectName);
-    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+    if (auto *box = qobject_cast<QComboBox *>(control))
+        control = box->lineEdit();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+        memo->selectAll();
+        memo->insertPlainText(text); // as pasted: line breaks included
+    } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         edit->selectAll();
         edit->del();
         // One key per character, so a pair of UTF-16 units is typed as one, as a keyboard does.

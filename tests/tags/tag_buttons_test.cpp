@@ -57,8 +57,9 @@ TEST_F(TagButtons, EveryButtonIsDressedAndPlacedFromItsRow)
     }
     EXPECT_TRUE(button("ebPreform")->font().bold());
     // The dialog buttons sit in their own slots, named for screen readers by their hints.
-    for (const char *name : {"ebQuickDoc", "ebHeading", "ebAnchor", "ebImage", "ebQuickFont",
-                             "ebParty", "ebColorMix", "ebImgGallery"}) {
+    for (const char *name :
+         {"ebQuickDoc", "ebHeading", "ebAnchor", "ebImage", "ebQuickFont", "ebParty", "ebColorMix",
+          "ebImgGallery", "ebFrameset", "ebFrame", "ebNoframes"}) {
         EXPECT_EQ(button(name)->geometry(), tagButtonSlot(name)) << name;
         EXPECT_EQ(button(name)->accessibleName(), button(name)->toolTip()) << name;
     }
