@@ -2,6 +2,8 @@
 
 #include "app/file_commands.h"
 #include "app/printing.h"
+#include "auxiliary/f_about.h"
+#include "auxiliary/f_ftp.h"
 #include "controls/glyphs.h"
 #include "controls/run_guarded.h"
 #include "document/f_html.h"
@@ -128,9 +130,10 @@ void TMain::buildMenus(QWidget *speedPanel)
          "&Tools",
          {{"miHPWiz", "&Homepage Wizard", {}, none},
           {"N6", "-", {}, none},
-          {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick}}},
+          {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick},
+          {"miFTP", "&Upload files...", {}, &TMain::miFTPClick}}},
         {"Options1", "&Options", {{"miPrefs", "&Preferences...", {}, &TMain::miPrefsClick}}},
-        {"miHelp", "&Help", {{"miAbout", "&About...", {}, none}}},
+        {"miHelp", "&Help", {{"miAbout", "&About...", {}, &TMain::miAboutClick}}},
     };
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     for (const Menu &menu : menus) {
@@ -302,6 +305,18 @@ void TMain::miPrefsClick()
 void TMain::miUserTagsClick()
 {
     runUserTagManager(this);
+}
+
+void TMain::miFTPClick()
+{
+    TUploadFTP upload(this);
+    upload.ShowModal();
+}
+
+void TMain::miAboutClick()
+{
+    TAbout about(this);
+    about.exec();
 }
 
 void TMain::closeEvent(QCloseEvent *event)

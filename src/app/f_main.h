@@ -36,6 +36,8 @@ public:
     void sbExitClick();
     void miPrefsClick();
     void miUserTagsClick();
+    void miFTPClick();
+    void miAboutClick();
 
     // Opens path in a new document window; nullptr when it could not be read.
     THTML *openDocument(const QString &path);

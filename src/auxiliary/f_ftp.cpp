@@ -1,0 +1,224 @@
+#include "auxiliary/f_ftp.h"
+
+#include "auxiliary/upload_rules.h"
+#include "controls/dialog_rows.h"
+#include "controls/drive_box.h"
+#include "controls/glyphs.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace {
+
+const int ListWidth = 180;
+const int ListHeight = 200;
+
+// Marks a drag as coming from the file list, so the upload list can refuse every other one.
+const QString FileListDrag = QStringLiteral("application/x-pagewick-upload-file");
+
+class FileListModel : public QFileSystemModel {
+public:
+    using QFileSystemModel::QFileSystemModel;
+
+    QStringList mimeTypes() const override { return QFileSystemModel::mimeTypes() << FileListDrag; }
+
+    QMimeData *mimeData(const QModelIndexList &indexes) const override
+    {
+        QMimeData *data = QFileSystemModel::mimeData(indexes);
+        data->setData(FileListDrag, {});
+        return data;
+    }
+};
+
+template <typename View> View *newList(QWidget *parent, const char *name)
+{
+    auto *view = new View(parent);
+    nameControl(view, name);
+    view->setFixedSize(ListWidth, ListHeight);
+    return view;
+}
+
+QPushButton *newGlyphButton(QWidget *parent, const char *name, const QString &caption, Glyph glyph)
+{
+    auto *button = newButton<QPushButton>(parent, name, caption);
+    button->setIcon(glyphIcon(glyph));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TUploadFTP::TUploadFTP(QWidget *parent)
+    : TStdDialog(QStringLiteral("UploadFTP"), QStringLiteral("Upload to FTP-site"), parent)
+{
+    cbDrive = new QComboBox(this);
+    nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
+    cbDrive->setFixedWidth(ListWidth);
+    fillDriveBox(*cbDrive);
+    Label1 = new QLabel(QStringLiteral("Source :"), this);
+    nameControl(Label1, "Label1");
+    Label1->setBuddy(cbDrive);
+
+    m_dirs = new QFileSystemModel(this);
+    m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    dlDir = newList<QTreeView>(this, "dlDir");
+    dlDir->setModel(m_dirs);
+    dlDir->setHeaderHidden(true);
+    for (int column = 1; column < m_dirs->columnCount(); ++column)
+        dlDir->hideColumn(column);
+
+    m_files = new FileListModel(this);
+    m_files->setFilter(QDir::Files);
+    flFile = newList<QListView>(this, "flFile");
+    flFile->setFixedHeight(ListHeight + cbDrive->sizeHint().height() + 6);
+    flFile->setModel(m_files);
+    // Rows of one height, laid out in batches: a folder of thousands of files stays responsive.
+    flFile->setUniformItemSizes(true);
+    flFile->setLayoutMode(QListView::Batched);
+    flFile->setSelectionMode(QAbstractItemView::SingleSelection);
+    flFile->setDragDropMode(QAbstractItemView::DragOnly);
+
+    lbFiles = new QListWidget(this);
+    nameControl(lbFiles, "lbFiles");
+    lbFiles->setFixedSize(ListWidth * 3 / 2, flFile->height());
+    lbFiles->setAcceptDrops(true);
+    lbFiles->viewport()->installEventFilter(this);
+    Label2 = new QLabel(QStringLiteral("Files to upload :"), this);
+    nameControl(Label2, "Label2");
+    Label2->setBuddy(lbFiles);
+    sbResetList =
+        newGlyphButton(this, "sbResetList", QStringLiteral("&Reset list"), Glyph::ResetList);
+    sbUploadFiles =
+        newGlyphButton(this, "sbUploadFiles", QStringLiteral("&Upload files"), Glyph::Upload);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(sbResetList);
+    buttons->addWidget(sbUploadFiles);
+    auto *grid = new QGridLayout;
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 2);
+    grid->addWidget(cbDrive, 1, 0);
+    grid->addWidget(dlDir, 2, 0);
+    grid->addWidget(flFile, 1, 1, 2, 1);
+    grid->addWidget(lbFiles, 1, 2, 2, 1);
+    grid->addLayout(buttons, 3, 2);
+    body()->addLayout(grid);
+
+    connect(cbDrive, &QComboBox::activated, this, &TUploadFTP::cbDriveChange);
+    connect(dlDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TUploadFTP::dlDirChange);
+    connect(sbResetList, &QPushButton::clicked, this, &TUploadFTP::sbResetClick);
+    ChangeDirectory(QDir::currentPath());
+}
+
+QStringList TUploadFTP::files() const
+{
+    QStringList paths;
+    for (int row = 0; row < lbFiles->count(); ++row)
+        paths.append(lbFiles->item(row)->text());
+    return paths;
+}
+
+void TUploadFTP::ChangeDirectory(const QString &path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const int drive = driveOf(*cbDrive, folder);
+    if (drive >= 0) {
+        cbDrive->setCurrentIndex(drive);
+        showDriveRoot(cbDrive->itemData(drive).toString());
+    }
+    const QModelIndex index = m_dirs->index(folder);
+    if (index.isValid() && index != dlDir->rootIndex()) {
+        dlDir->setCurrentIndex(index);
+        dlDir->scrollTo(index);
+    }
+    m_folder = folder;
+    flFile->setRootIndex(m_files->setRootPath(folder));
+}
+
+QString TUploadFTP::Directory() const
+{
+    return QDir::toNativeSeparators(m_folder);
+}
+
+void TUploadFTP::cbDriveChange()
+{
+    const QString root = cbDrive->currentData().toString();
+    showDriveRoot(root);
+    m_folder = root;
+    flFile->setRootIndex(m_files->setRootPath(root));
+}
+
+void TUploadFTP::showDriveRoot(const QString &root)
+{
+    m_dirs->setRootPath(root);
+    dlDir->setRootIndex(m_dirs->index(root));
+    dlDir->setCurrentIndex({});
+}
+
+void TUploadFTP::dlDirChange()
+{
+    const QModelIndex current = dlDir->currentIndex();
+    if (!current.isValid() || m_dirs->filePath(current) == m_folder)
+        return;
+    m_folder = m_dirs->filePath(current);
+    flFile->setRootIndex(m_files->setRootPath(m_folder));
+}
+
+bool TUploadFTP::lbFilesDragOver(const QMimeData *data) const
+{
+    return data && data->hasFormat(FileListDrag);
+}
+
+void TUploadFTP::lbFilesDragDrop()
+{
+    const QModelIndex current = flFile->currentIndex();
+    if (!current.isValid() || current.parent() != flFile->rootIndex() ||
+        !flFile->selectionModel()->isSelected(current))
+        return;
+    lbFiles->addItem(uploadPath(Directory(), m_files->fileName(current), QDir::separator()));
+}
+
+void TUploadFTP::sbResetClick()
+{
+    lbFiles->clear();
+}
+
+bool TUploadFTP::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lbFiles->viewport())
+        return TStdDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (lbFilesDragOver(drag->mimeData()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!lbFilesDragOver(drop->mimeData())) {
+            drop->ignore();
+            return true;
+        }
+        lbFilesDragDrop();
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return TStdDialog::eventFilter(watched, event);
+    }
+}
