@@ -2,9 +2,10 @@
 
 #include "auxiliary/upload_rules.h"
 #include "controls/dialog_rows.h"
-#include "controls/drive_box.h"
+#include "controls/folder_lists.h"
 #include "controls/glyphs.h"
 
+#include <QAbstractFileIconProvider>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDir>
@@ -40,11 +41,41 @@ public:
     }
 };
 
+// Our own file-type pictures, so the lists show them whatever icon theme the desktop has.
+class FileTypeGlyphs : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType type) const override
+    {
+        return glyphIcon(type == File ? Glyph::File : Glyph::Open);
+    }
+
+    QIcon icon(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return glyphIcon(Glyph::Open);
+        const QString suffix = info.suffix().toLower();
+        if (suffix.startsWith(QLatin1String("htm")))
+            return glyphIcon(Glyph::DocumentIcon);
+        if (ImageSuffixes.contains(suffix))
+            return glyphIcon(Glyph::Image);
+        return glyphIcon(Glyph::File);
+    }
+
+private:
+    const QStringList ImageSuffixes{QStringLiteral("gif"), QStringLiteral("jpg"),
+                                    QStringLiteral("jpeg"), QStringLiteral("png"),
+                                    QStringLiteral("bmp")};
+};
+
+// The models ask from their own threads until they are gone; it lives as long as the program.
+Q_GLOBAL_STATIC(FileTypeGlyphs, fileTypeGlyphs)
+
 template <typename View> View *newList(QWidget *parent, const char *name)
 {
     auto *view = new View(parent);
     nameControl(view, name);
     view->setFixedSize(ListWidth, ListHeight);
+    view->setIconSize(QSize(16, 16));
     return view;
 }
 
@@ -71,6 +102,7 @@ TUploadFTP::TUploadFTP(QWidget *parent)
 
     m_dirs = new QFileSystemModel(this);
     m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_dirs->setIconProvider(fileTypeGlyphs());
     dlDir = newList<QTreeView>(this, "dlDir");
     dlDir->setModel(m_dirs);
     dlDir->setHeaderHidden(true);
@@ -79,6 +111,7 @@ TUploadFTP::TUploadFTP(QWidget *parent)
 
     m_files = new FileListModel(this);
     m_files->setFilter(QDir::Files);
+    m_files->setIconProvider(fileTypeGlyphs());
     flFile = newList<QListView>(this, "flFile");
     flFile->setFixedHeight(ListHeight + cbDrive->sizeHint().height() + 6);
     flFile->setModel(m_files);
@@ -114,6 +147,7 @@ TUploadFTP::TUploadFTP(QWidget *parent)
     grid->addLayout(buttons, 3, 2);
     body()->addLayout(grid);
 
+    keepCurrentFolderInView(*dlDir, *m_dirs);
     connect(cbDrive, &QComboBox::activated, this, &TUploadFTP::cbDriveChange);
     connect(dlDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TUploadFTP::dlDirChange);

@@ -14,7 +14,8 @@ constexpr const char *Names[] = {
     "undo",          "components", "linebreak", "tablerow",      "tabledata",  "orderedlist",
     "unorderedlist", "listitem",   "menulist",  "directorylist", "imggallery", "anchor",
     "image",         "quickdoc",   "quickfont", "party",         "colormixer", "frameset",
-    "frame",         "noframes",   "resetlist", "upload",        "app",        "document",
+    "frame",         "noframes",   "resetlist", "upload",        "file",       "app",
+    "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

@@ -39,6 +39,7 @@ enum class Glyph {
     NoFrames,
     ResetList,
     Upload,
+    File,
     AppIcon,
     DocumentIcon
 };

@@ -1,7 +1,7 @@
 #include "dialogs/f_imggal.h"
 
 #include "controls/dialog_rows.h"
-#include "controls/drive_box.h"
+#include "controls/folder_lists.h"
 #include "controls/message_box.h"
 
 #include <QBoxLayout>
@@ -104,13 +104,7 @@ void TImgGal::buildLists()
     body()->addLayout(grid);
 
     connect(cbDrive, &QComboBox::activated, this, &TImgGal::cbDriveChange);
-    // The tree fills in the background: bring the chosen folder into view once its siblings are
-    // in, or they push it out again.
-    connect(m_dirs, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        const QModelIndex current = lbDir->currentIndex();
-        if (current.isValid() && m_dirs->filePath(current.parent()) == path)
-            lbDir->scrollTo(current);
-    });
+    keepCurrentFolderInView(*lbDir, *m_dirs);
     connect(lbDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())

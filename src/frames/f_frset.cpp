@@ -24,6 +24,9 @@ QGroupBox *sizeGroup(QWidget *owner, const char *name, int firstUpDown, const QS
         sizes[i] =
             new TUpDown(QStringLiteral("UpDown%1").arg(firstUpDown + i),
                         editPrefix + QString::number(i + 1), {0, 90, 0, 10, false, true}, group);
+        // Room for "90" beside the arrows.
+        sizes[i]->setFixedWidth(sizes[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000")) +
+                                sizes[i]->sizeHint().width());
         rows.labelled(QStringLiteral("%1.").arg(i + 1), sizes[i]);
     }
     // The hidden group keeps its place, so switching does not move the other one.

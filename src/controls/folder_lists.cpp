@@ -1,9 +1,11 @@
-#include "controls/drive_box.h"
+#include "controls/folder_lists.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QStorageInfo>
+#include <QTreeView>
 
 void fillDriveBox(QComboBox &drives)
 {
@@ -39,4 +41,14 @@ int driveOf(const QComboBox &drives, const QString &path)
         }
     }
     return best;
+}
+
+void keepCurrentFolderInView(QTreeView &folders, QFileSystemModel &model)
+{
+    QObject::connect(&model, &QFileSystemModel::directoryLoaded, &folders,
+                     [&folders, &model](const QString &path) {
+                         const QModelIndex current = folders.currentIndex();
+                         if (current.isValid() && model.filePath(current.parent()) == path)
+                             folders.scrollTo(current);
+                     });
 }
