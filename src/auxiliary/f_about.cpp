@@ -29,6 +29,7 @@ TAbout::TAbout(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint);
     QFont face(QStringLiteral("Times New Roman"));
+    face.setStyleHint(QFont::Serif);
     face.setBold(true);
     setFont(face);
 

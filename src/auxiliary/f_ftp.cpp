@@ -92,6 +92,22 @@ QPushButton *newGlyphButton(QWidget *parent, const char *name, const QString &ca
 TUploadFTP::TUploadFTP(QWidget *parent)
     : TStdDialog(QStringLiteral("UploadFTP"), QStringLiteral("Upload to FTP-site"), parent)
 {
+    buildFolderLists();
+    QLayout *buttons = buildUploadList();
+    auto *grid = new QGridLayout;
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Label2, 0, 2);
+    grid->addWidget(cbDrive, 1, 0);
+    grid->addWidget(dlDir, 2, 0);
+    grid->addWidget(flFile, 1, 1, 2, 1);
+    grid->addWidget(lbFiles, 1, 2, 2, 1);
+    grid->addLayout(buttons, 3, 2);
+    body()->addLayout(grid);
+    ChangeDirectory(QDir::currentPath());
+}
+
+void TUploadFTP::buildFolderLists()
+{
     cbDrive = new QComboBox(this);
     nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
     cbDrive->setFixedWidth(ListWidth);
@@ -120,6 +136,16 @@ TUploadFTP::TUploadFTP(QWidget *parent)
     flFile->setLayoutMode(QListView::Batched);
     flFile->setSelectionMode(QAbstractItemView::SingleSelection);
     flFile->setDragDropMode(QAbstractItemView::DragOnly);
+    // A copy: the list must never take a drop as a move and try to remove the file.
+    flFile->setDefaultDropAction(Qt::CopyAction);
+    keepCurrentFolderInView(*dlDir, *m_dirs);
+    connect(cbDrive, &QComboBox::activated, this, &TUploadFTP::cbDriveChange);
+    connect(dlDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TUploadFTP::dlDirChange);
+}
+
+QLayout *TUploadFTP::buildUploadList()
+{
 
     lbFiles = new QListWidget(this);
     nameControl(lbFiles, "lbFiles");
@@ -134,25 +160,11 @@ TUploadFTP::TUploadFTP(QWidget *parent)
     sbUploadFiles =
         newGlyphButton(this, "sbUploadFiles", QStringLiteral("&Upload files"), Glyph::Upload);
 
+    connect(sbResetList, &QPushButton::clicked, this, &TUploadFTP::sbResetClick);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(sbResetList);
     buttons->addWidget(sbUploadFiles);
-    auto *grid = new QGridLayout;
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Label2, 0, 2);
-    grid->addWidget(cbDrive, 1, 0);
-    grid->addWidget(dlDir, 2, 0);
-    grid->addWidget(flFile, 1, 1, 2, 1);
-    grid->addWidget(lbFiles, 1, 2, 2, 1);
-    grid->addLayout(buttons, 3, 2);
-    body()->addLayout(grid);
-
-    keepCurrentFolderInView(*dlDir, *m_dirs);
-    connect(cbDrive, &QComboBox::activated, this, &TUploadFTP::cbDriveChange);
-    connect(dlDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TUploadFTP::dlDirChange);
-    connect(sbResetList, &QPushButton::clicked, this, &TUploadFTP::sbResetClick);
-    ChangeDirectory(QDir::currentPath());
+    return buttons;
 }
 
 QStringList TUploadFTP::files() const
@@ -176,8 +188,7 @@ void TUploadFTP::ChangeDirectory(const QString &path)
         dlDir->setCurrentIndex(index);
         dlDir->scrollTo(index);
     }
-    m_folder = folder;
-    flFile->setRootIndex(m_files->setRootPath(folder));
+    showFiles(folder);
 }
 
 QString TUploadFTP::Directory() const
@@ -189,8 +200,7 @@ void TUploadFTP::cbDriveChange()
 {
     const QString root = cbDrive->currentData().toString();
     showDriveRoot(root);
-    m_folder = root;
-    flFile->setRootIndex(m_files->setRootPath(root));
+    showFiles(root);
 }
 
 void TUploadFTP::showDriveRoot(const QString &root)
@@ -203,10 +213,14 @@ void TUploadFTP::showDriveRoot(const QString &root)
 void TUploadFTP::dlDirChange()
 {
     const QModelIndex current = dlDir->currentIndex();
-    if (!current.isValid() || m_dirs->filePath(current) == m_folder)
-        return;
-    m_folder = m_dirs->filePath(current);
-    flFile->setRootIndex(m_files->setRootPath(m_folder));
+    if (current.isValid() && m_dirs->filePath(current) != m_folder)
+        showFiles(m_dirs->filePath(current));
+}
+
+void TUploadFTP::showFiles(const QString &folder)
+{
+    m_folder = folder;
+    flFile->setRootIndex(m_files->setRootPath(folder));
 }
 
 bool TUploadFTP::lbFilesDragOver(const QMimeData *data) const
@@ -217,8 +231,9 @@ bool TUploadFTP::lbFilesDragOver(const QMimeData *data) const
 void TUploadFTP::lbFilesDragDrop()
 {
     const QModelIndex current = flFile->currentIndex();
-    if (!current.isValid() || current.parent() != flFile->rootIndex() ||
-        !flFile->selectionModel()->isSelected(current))
+    // Only a file of the folder shown: a folder that is gone leaves the last one's files listed.
+    if (!current.isValid() || !flFile->selectionModel()->isSelected(current) ||
+        m_files->filePath(current.parent()) != m_folder)
         return;
     lbFiles->addItem(uploadPath(Directory(), m_files->fileName(current), QDir::separator()));
 }
@@ -236,9 +251,10 @@ bool TUploadFTP::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (lbFilesDragOver(drag->mimeData()))
-            drag->acceptProposedAction();
-        else
+        if (lbFilesDragOver(drag->mimeData())) {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        } else
             drag->ignore();
         return true;
     }
@@ -249,7 +265,8 @@ bool TUploadFTP::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         lbFilesDragDrop();
-        drop->acceptProposedAction();
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
         return true;
     }
     default:

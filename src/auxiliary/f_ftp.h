@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QLayout;
 class QLabel;
 class QListView;
 class QListWidget;
@@ -46,7 +47,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildFolderLists();
+    // Returns the row of its buttons.
+    QLayout *buildUploadList();
     void showDriveRoot(const QString &root);
+    void showFiles(const QString &folder);
 
     QFileSystemModel *m_dirs;
     QFileSystemModel *m_files;

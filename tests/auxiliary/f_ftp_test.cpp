@@ -66,11 +66,18 @@ TEST_F(UploadWindow, TakesTheSelectedFileOnlyFromTheFileList)
         {[] {}, &fromElsewhere, false, {a, a}},
         {[&] { window.sbResetList->click(); }, &fromElsewhere, false, {}},
         {[&] { window.sbResetList->click(); }, fromList.get(), true, {a}},
+        {[&] {
+             window.ChangeDirectory(folder.filePath("gone"));
+             window.flFile->setCurrentIndex(files.index(0, 0, window.flFile->rootIndex()));
+         },
+         fromList.get(),
+         true,
+         {a}},
     };
     for (const auto &step : steps) {
         step.act();
         EXPECT_EQ(dropOnList(window, *step.data), step.taken);
-        EXPECT_EQ(window.files(), step.files);
+        EXPECT_EQ(window.files(), step.files) << window.files().join(" ").toStdString();
     }
 }
 
