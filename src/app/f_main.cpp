@@ -2,6 +2,8 @@
 
 #include "app/file_commands.h"
 #include "app/printing.h"
+#include "auxiliary/f_about.h"
+#include "auxiliary/f_ftp.h"
 #include "controls/glyphs.h"
 #include "controls/run_guarded.h"
 #include "document/f_html.h"
@@ -133,9 +135,10 @@ void TMain::buildMenus(QWidget *speedPanel)
          "&Tools",
          {{"miHPWiz", "&Homepage Wizard", {}, &TMain::miHPWizClick},
           {"N6", "-", {}, none},
-          {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick}}},
+          {"miUserTags", "User-&Tags", {}, &TMain::miUserTagsClick},
+          {"miFTP", "&Upload files...", {}, &TMain::miFTPClick}}},
         {"Options1", "&Options", {{"miPrefs", "&Preferences...", {}, &TMain::miPrefsClick}}},
-        {"miHelp", "&Help", {{"miAbout", "&About...", {}, none}}},
+        {"miHelp", "&Help", {{"miAbout", "&About...", {}, &TMain::miAboutClick}}},
     };
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     for (const Menu &menu : menus) {
@@ -331,6 +334,18 @@ void TMain::miUserTagsClick()
 void TMain::miHPWizClick()
 {
     runHomepageWizard(this, [this] { return newDocumentWindow(*m_area, saveHandler(), true); });
+}
+
+void TMain::miFTPClick()
+{
+    TUploadFTP upload(this);
+    upload.ShowModal();
+}
+
+void TMain::miAboutClick()
+{
+    TAbout about(this);
+    about.exec();
 }
 
 void TMain::closeEvent(QCloseEvent *event)

@@ -43,6 +43,8 @@ public:
     void offerRecovery();
     // The session ends: every unsaved document keeps its recovery copy.
     void keepRecoveryCopies();
+    void miFTPClick();
+    void miAboutClick();
 
     // Opens path in a new document window; nullptr when it could not be read.
     THTML *openDocument(const QString &path);

@@ -16,7 +16,8 @@ constexpr const char *Names[] = {
     "image",         "quickdoc",   "quickfont",  "party",         "colormixer", "quickform",
     "form",          "textarea",   "hiddentext", "textbox",       "checkbox",   "radiobutton",
     "dropdown",      "submit",     "reset",      "insert",        "quicktable", "table",
-    "tablecaption",  "app",        "document",
+    "tablecaption",  "frameset",   "frame",      "noframes",      "resetlist",  "upload",
+    "file",          "app",        "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

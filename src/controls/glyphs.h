@@ -48,6 +48,12 @@ enum class Glyph {
     QuickTable,
     Table,
     TableCaption,
+    FrameSet,
+    Frame,
+    NoFrames,
+    ResetList,
+    Upload,
+    File,
     AppIcon,
     DocumentIcon
 };

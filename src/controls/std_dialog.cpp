@@ -19,11 +19,16 @@ void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString 
                           Qt::WindowCloseButtonHint);
 }
 
+void centreOnScreen(QWidget &window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
+
 void fixAndCentre(QDialog &dialog)
 {
     dialog.setFixedSize(dialog.sizeHint());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    centreOnScreen(dialog);
 }
 
 TStdDialog::TStdDialog(const QString &objectName, const QString &caption, QWidget *parent)
@@ -57,9 +62,24 @@ int TStdDialog::ShowModal()
     return exec() == QDialog::Accepted ? mrOk : mrCancel;
 }
 
+void TStdDialog::allowResizing()
+{
+    m_resizable = true;
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, false);
+    // The controls take the room gained, not the gap above the buttons.
+    auto *outer = static_cast<QBoxLayout *>(layout());
+    outer->setStretch(0, 1);
+    outer->setStretch(1, 0);
+}
+
 void TStdDialog::showEvent(QShowEvent *event)
 {
-    fixAndCentre(*this);
+    if (m_resizable) {
+        setMinimumSize(sizeHint());
+        centreOnScreen(*this);
+    } else {
+        fixAndCentre(*this);
+    }
     focusFirstField();
     QDialog::showEvent(event);
 }

@@ -7,6 +7,8 @@ class QPushButton;
 
 // Names a dialog and gives it the fixed dialog frame every dialog of the program has.
 void setUpFixedDialog(QDialog &dialog, const QString &objectName, const QString &caption);
+// Puts a window in the middle of the screen.
+void centreOnScreen(QWidget &window);
 // Fixes a dialog at the size its controls need and centres it on the screen (when it is shown).
 void fixAndCentre(QDialog &dialog);
 
@@ -29,6 +31,8 @@ public:
 protected:
     QBoxLayout *body() const { return m_body; }
     virtual bool bbOKClick() { return true; }
+    // For dialogs with a memo the user may enlarge: the built size becomes the smallest.
+    void allowResizing();
     // Fixes the size once the controls are in, centres the dialog on the screen and puts the
     // focus on the first field (or the one the dialog chose), its text selected.
     void showEvent(QShowEvent *event) override;
@@ -37,4 +41,5 @@ private:
     void focusFirstField();
 
     QBoxLayout *m_body;
+    bool m_resizable = false;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/f_imggal.h"
 
 #include "controls/dialog_rows.h"
+#include "controls/folder_lists.h"
 #include "controls/message_box.h"
 
 #include <QBoxLayout>
@@ -15,30 +16,12 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QTreeView>
 
 namespace {
 
 const int ListWidth = 170;
 const int ListHeight = 190;
-
-// The drive item whose folder holds path most closely.
-int driveOf(const QComboBox &drives, const QString &path)
-{
-    int best = -1;
-    qsizetype bestLength = -1;
-    for (int i = 0; i < drives.count(); ++i) {
-        QString root = drives.itemData(i).toString();
-        if (!root.endsWith(QLatin1Char('/')))
-            root += QLatin1Char('/');
-        if ((path + QLatin1Char('/')).startsWith(root) && root.size() > bestLength) {
-            best = i;
-            bestLength = root.size();
-        }
-    }
-    return best;
-}
 
 template <typename View> View *newList(QWidget *parent, const char *name)
 {
@@ -63,7 +46,7 @@ void TImgGal::buildLists()
     cbDrive = new QComboBox(this);
     nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
     cbDrive->setFixedWidth(ListWidth);
-    fillDrives();
+    fillDriveBox(*cbDrive);
     m_dirs = new QFileSystemModel(this);
     m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     lbDir = newList<QTreeView>(this, "lbDir");
@@ -121,13 +104,7 @@ void TImgGal::buildLists()
     body()->addLayout(grid);
 
     connect(cbDrive, &QComboBox::activated, this, &TImgGal::cbDriveChange);
-    // The tree fills in the background: bring the chosen folder into view once its siblings are
-    // in, or they push it out again.
-    connect(m_dirs, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
-        const QModelIndex current = lbDir->currentIndex();
-        if (current.isValid() && m_dirs->filePath(current.parent()) == path)
-            lbDir->scrollTo(current);
-    });
+    keepCurrentFolderInView(*lbDir, *m_dirs);
     connect(lbDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
@@ -176,26 +153,6 @@ void TImgGal::buildFields()
     rows.layout()->setAlignment(eNrRow, Qt::AlignLeft);
 
     connect(cbUseBorder, &QCheckBox::toggled, this, &TImgGal::cbUseBorderClick);
-}
-
-void TImgGal::fillDrives()
-{
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        // Bind-mounted single files are mount points too, but hold no folders.
-        if (!volume.isValid() || !volume.isReady() || !QFileInfo(root).isDir() ||
-            cbDrive->findData(root) >= 0)
-            continue;
-        QString text = QDir::toNativeSeparators(root);
-        if (!volume.name().isEmpty())
-            text += QStringLiteral(" [%1]").arg(volume.name());
-        cbDrive->addItem(text, root);
-    }
-    const QString home = QDir::homePath();
-    if (cbDrive->findData(home) < 0) {
-        cbDrive->addItem(QStringLiteral("Home folder"), home);
-        cbDrive->setItemData(cbDrive->count() - 1, QDir::toNativeSeparators(home), Qt::ToolTipRole);
-    }
 }
 
 void TImgGal::ChangeDirectory(const QString &path)

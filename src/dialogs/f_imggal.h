@@ -64,7 +64,6 @@ protected:
 private:
     void buildLists();
     void buildFields();
-    void fillDrives();
     void cbDriveChange();
     void cbFilterChange();
     void showDriveRoot(const QString &root);

@@ -127,6 +127,9 @@ public:
     void sbTableEditorClick();
     void sbTableClick();
     void sbTableCaptionClick();
+    void sbFrameSetClick();
+    void sbFrameClick();
+    void sbNoFramesClick();
 
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();

@@ -12,6 +12,7 @@
 #include "dialogs/quickdoc_commands.h"
 #include "dialogs/quickfont_commands.h"
 #include "forms/form_commands.h"
+#include "frames/frames_commands.h"
 #include "tables/table_commands.h"
 #include "tags/f_comps.h"
 #include "tags/snippets_markup.h"
@@ -62,35 +63,18 @@ struct DialogCommand {
 
 // The tag-page buttons that open a dialog, in the order of their pages.
 const DialogCommand DialogButtons[] = {
-    {"ebQuickDoc", &THTML::sbQuickDocClick},
-    {"ebHeading", &THTML::sbHeadingClick},
-    {"ebAnchor", &THTML::sbAnchorClick},
-    {"ebImage", &THTML::sbImageClick},
-    {"ebQuickFont", &THTML::sbQuickFontClick},
-    {"ebParty", &THTML::sbPartyClick},
-    {"ebColorMix", &THTML::sbColorMixerClick},
-    {"ebImgGallery", &THTML::sbImgGalleryClick},
-    {"ebQuickForm", &THTML::sbQuickFormClick},
-    {"ebForm", &THTML::sbFormClick},
-    {"ebText", &THTML::sbTextAreaClick},
-    {"ebHidden", &THTML::sbHiddenTextClick},
-    {"ebBox", &THTML::sbTextBoxClick},
-    {"ebCB", &THTML::sbCheckBoxClick},
-    {"ebRB", &THTML::sbRadioButtonClick},
-    {"ebDrop", &THTML::sbDropDownClick},
-    {"ebSubmit", &THTML::sbSubmitClick},
-    {"ebReset", &THTML::sbResetClick},
-    {"ebQuickDoc", &THTML::sbQuickDocClick},
-    {"ebHeading", &THTML::sbHeadingClick},
-    {"ebAnchor", &THTML::sbAnchorClick},
-    {"ebImage", &THTML::sbImageClick},
-    {"ebQuickFont", &THTML::sbQuickFontClick},
-    {"ebParty", &THTML::sbPartyClick},
-    {"ebColorMix", &THTML::sbColorMixerClick},
-    {"ebImgGallery", &THTML::sbImgGalleryClick},
-    {"ebTableEdit", &THTML::sbTableEditorClick},
-    {"ebTable", &THTML::sbTableClick},
-    {"ebTableCaption", &THTML::sbTableCaptionClick},
+    {"ebQuickDoc", &THTML::sbQuickDocClick},   {"ebHeading", &THTML::sbHeadingClick},
+    {"ebAnchor", &THTML::sbAnchorClick},       {"ebImage", &THTML::sbImageClick},
+    {"ebQuickFont", &THTML::sbQuickFontClick}, {"ebTableEdit", &THTML::sbTableEditorClick},
+    {"ebTable", &THTML::sbTableClick},         {"ebTableCaption", &THTML::sbTableCaptionClick},
+    {"ebQuickForm", &THTML::sbQuickFormClick}, {"ebForm", &THTML::sbFormClick},
+    {"ebText", &THTML::sbTextAreaClick},       {"ebHidden", &THTML::sbHiddenTextClick},
+    {"ebBox", &THTML::sbTextBoxClick},         {"ebCB", &THTML::sbCheckBoxClick},
+    {"ebRB", &THTML::sbRadioButtonClick},      {"ebDrop", &THTML::sbDropDownClick},
+    {"ebSubmit", &THTML::sbSubmitClick},       {"ebReset", &THTML::sbResetClick},
+    {"ebFrameset", &THTML::sbFrameSetClick},   {"ebFrame", &THTML::sbFrameClick},
+    {"ebNoframes", &THTML::sbNoFramesClick},   {"ebParty", &THTML::sbPartyClick},
+    {"ebColorMix", &THTML::sbColorMixerClick}, {"ebImgGallery", &THTML::sbImgGalleryClick},
 };
 
 struct PopupItem {
@@ -306,4 +290,19 @@ void THTML::sbTableClick()
 void THTML::sbTableCaptionClick()
 {
     runDialog(runTableCaption);
+}
+
+void THTML::sbFrameSetClick()
+{
+    runDialog(runFrameSet);
+}
+
+void THTML::sbFrameClick()
+{
+    runDialog(runFrame);
+}
+
+void THTML::sbNoFramesClick()
+{
+    runDialog(runNoFrames);
 }

@@ -56,6 +56,9 @@ const Slot Slots[] = {
     {"tsLists", "ebListitem", 25},
     {"tsLists", "ebMenu", 25},
     {"tsLists", "ebDir", 25},
+    {"tsFrames", "ebFrameset", 25},
+    {"tsFrames", "ebFrame", 25},
+    {"tsFrames", "ebNoframes", 25},
     {"tsSpecial", "ebParty", 25},
     {"tsSpecial", "ebColorMix", 25},
     {"tsSpecial", "ebImgGallery", 25},
@@ -91,6 +94,9 @@ const DialogFace DialogFaces[] = {
     {"ebTableEdit", "QuickTable", "", TagFace::Picture},
     {"ebTable", "Table", "", TagFace::Picture},
     {"ebTableCaption", "Table caption", "", TagFace::Picture},
+    {"ebFrameset", "Frame-Set", "", TagFace::Picture},
+    {"ebFrame", "Frame", "", TagFace::Picture},
+    {"ebNoframes", "No Frames !!", "", TagFace::Picture},
 };
 
 const int ButtonHeight = 25;
@@ -131,6 +137,9 @@ const PictureFace Pictures[] = {
     {"ebTableEdit", Glyph::QuickTable},
     {"ebTable", Glyph::Table},
     {"ebTableCaption", Glyph::TableCaption},
+    {"ebFrameset", Glyph::FrameSet},
+    {"ebFrame", Glyph::Frame},
+    {"ebNoframes", Glyph::NoFrames},
 };
 
 Glyph pictureOf(const char *name)

@@ -58,7 +58,7 @@ TEST_F(Frame, MenusInOrderWithTheirShortcuts)
     EXPECT_EQ(menus, QStringList({"miFile: miNew miOpen N1 miSave miSaveAS N2 miPrinterSetup "
                                   "miPrint N3 miExit",
                                   "miEdit: miFind miFindNext N4 miReplace",
-                                  "miTools: miHPWiz N6 miUserTags", "Options1: miPrefs",
+                                  "miTools: miHPWiz N6 miUserTags miFTP", "Options1: miPrefs",
                                   "miHelp: miAbout"}));
     for (const auto &[name, keys] : {std::pair("miNew", "Ctrl+N"),
                                      {"miOpen", "Ctrl+O"},

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QScopeGuard>
@@ -304,7 +305,10 @@ void setControlText(QWidget *dialog, const QString &objectName, const QString &t
     // A combo box that takes free text is typed into like an edit box.
     if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->isEditable())
         control = combo->lineEdit();
-    if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+        memo->selectAll();
+        memo->insertPlainText(text); // as pasted: line breaks included
+    } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
         // Typed over the selected text, as a user does: the box is never empty on the way unless
         // the new text is.
         edit->selectAll();

@@ -57,6 +57,7 @@ void installModalWatch();
 
 // Control helpers for handlers: find by objectName, type, tick, press.
 QWidget *findControl(QWidget *dialog, const QString &objectName);
+// Types text into an edit box or the edit of a combo box; pastes it into a memo.
 void setControlText(QWidget *dialog, const QString &objectName, const QString &text);
 void setControlChecked(QWidget *dialog, const QString &objectName, bool checked);
 void pressButton(QWidget *dialog, const QString &objectName);

@@ -11,10 +11,15 @@
 
 namespace {
 
-// button() finds a tag button of the window by name.
+// button() finds the one tag button of the window by that name.
 class TagButtons : public DocumentTest {
 protected:
-    QToolButton *button(const char *name) { return document->findChild<QToolButton *>(name); }
+    QToolButton *button(const char *name)
+    {
+        const auto found = document->findChildren<QToolButton *>(name);
+        EXPECT_EQ(found.size(), 1) << name;
+        return found.value(0);
+    }
 };
 
 // The texts themselves are the markup test's; here each click must reach its own row.
@@ -58,10 +63,11 @@ TEST_F(TagButtons, EveryButtonIsDressedAndPlacedFromItsRow)
     EXPECT_TRUE(button("ebPreform")->font().bold());
     // The dialog buttons sit in their own slots, named for screen readers by their hints.
     for (const char *name :
-         {"ebQuickDoc",  "ebHeading",    "ebAnchor",      "ebImage", "ebQuickFont", "ebParty",
-          "ebColorMix",  "ebImgGallery", "ebQuickForm",   "ebForm",  "ebText",      "ebHidden",
-          "ebBox",       "ebCB",         "ebRB",          "ebDrop",  "ebSubmit",    "ebReset",
-          "ebTableEdit", "ebTable",      "ebTableCaption"}) {
+         {"ebQuickDoc",     "ebHeading",  "ebAnchor",     "ebImage",     "ebQuickFont",
+          "ebParty",        "ebColorMix", "ebImgGallery", "ebQuickForm", "ebForm",
+          "ebText",         "ebHidden",   "ebBox",        "ebCB",        "ebRB",
+          "ebDrop",         "ebSubmit",   "ebReset",      "ebTableEdit", "ebTable",
+          "ebTableCaption", "ebFrameset", "ebFrame",      "ebNoframes"}) {
         EXPECT_EQ(button(name)->geometry(), tagButtonSlot(name)) << name;
         EXPECT_EQ(button(name)->accessibleName(), button(name)->toolTip()) << name;
     }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "controls/std_dialog.h"
+
+class QComboBox;
+class QFileSystemModel;
+class QLayout;
+class QLabel;
+class QListView;
+class QListWidget;
+class QMimeData;
+class QPushButton;
+class QTreeView;
+
+// The upload window: files dragged from a folder's file list into the list of files to upload.
+class TUploadFTP : public TStdDialog {
+    Q_OBJECT
+
+public:
+    explicit TUploadFTP(QWidget *parent = nullptr);
+
+    QLabel *Label1;
+    QComboBox *cbDrive;
+    QTreeView *dlDir;
+    QListView *flFile;
+    QLabel *Label2;
+    QListWidget *lbFiles;
+    QPushButton *sbResetList;
+    QPushButton *sbUploadFiles;
+
+    // The collected paths, in the order they were dropped.
+    QStringList files() const;
+    // Shows the folder in the folder list (on the drive that holds it) and its files.
+    void ChangeDirectory(const QString &path);
+    // The folder whose files are listed, as the folder list gives it.
+    QString Directory() const;
+
+    void cbDriveChange();
+    void dlDirChange();
+    // Only a drag from the file list is taken.
+    bool lbFilesDragOver(const QMimeData *data) const;
+    // Appends the folder and the file selected in the file list (not the one under the mouse).
+    void lbFilesDragDrop();
+    void sbResetClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildFolderLists();
+    // Returns the row of its buttons.
+    QLayout *buildUploadList();
+    void showDriveRoot(const QString &root);
+    void showFiles(const QString &folder);
+
+    QFileSystemModel *m_dirs;
+    QFileSystemModel *m_files;
+    QString m_folder;
+};
