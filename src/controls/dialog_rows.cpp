@@ -1,6 +1,7 @@
 #include "controls/dialog_rows.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,6 +40,20 @@ QLineEdit *newLineEdit(QWidget *parent, const char *name, const QString &text)
     auto *box = new QLineEdit(text, parent);
     nameControl(box, name);
     box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+QComboBox *newFreeCombo(QWidget *parent, const char *name, const QStringList &items,
+                        const QString &text)
+{
+    auto *box = new QComboBox(parent);
+    nameControl(box, name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
     return box;
 }
 

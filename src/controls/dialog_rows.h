@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -28,6 +29,9 @@ Button *newButton(QWidget *parent, const char *name, const QString &caption)
 
 // An edit box that keeps any length of text.
 QLineEdit *newLineEdit(QWidget *parent, const char *name, const QString &text = {});
+// A box that offers items but takes any text of any length, starting with text.
+QComboBox *newFreeCombo(QWidget *parent, const char *name, const QStringList &items,
+                        const QString &text = {});
 
 // The rows every dialog is built from: "label  control  [button]" in a grid, check boxes, radio
 // buttons and groups, each control named as the dialog's table says (labelName may be null for

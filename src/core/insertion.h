@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
+#include <QStringList>
 #include <functional>
 
 // What every command writes through. The document window implements it on its editor;
@@ -23,4 +21,21 @@ public:
     virtual void ClearText() = 0;
     // Runs edits as one undo step.
     virtual void OneStep(const std::function<void()> &edits) { edits(); }
+
+    // Lines written one below the other above the caret's line, as one undo step.
+    void InsertLines(const QStringList &lines)
+    {
+        OneStep([&] {
+            for (const QString &line : lines)
+                InsertLine(line);
+        });
+    }
+    // Lines added at the end of the document, as one undo step.
+    void AppendLines(const QStringList &lines)
+    {
+        OneStep([&] {
+            for (const QString &line : lines)
+                AppendLine(line);
+        });
+    }
 };

@@ -9,9 +9,5 @@ void runImgGallery(TextInsertion &target, QWidget *parent)
     TImgGal dialog(parent);
     if (dialog.ShowModal() != mrOk)
         return;
-    const QStringList lines = galleryLines(dialog.Values);
-    target.OneStep([&] {
-        for (const QString &line : lines)
-            target.AppendLine(line);
-    });
+    target.AppendLines(galleryLines(dialog.Values));
 }

@@ -6,11 +6,7 @@
 
 void InsertPartyText(TextInsertion &target, const PartyValues &values)
 {
-    const QStringList lines = partyLines(values);
-    target.OneStep([&] {
-        for (const QString &line : lines)
-            target.InsertLine(line);
-    });
+    target.InsertLines(partyLines(values));
 }
 
 void runParty(TextInsertion &target, QWidget *parent)

@@ -18,7 +18,6 @@ void runQuickDoc(TextInsertion &target, QWidget *parent)
         quickDocLines(dialog.Values, settings.Author, settings.EMail, regionalNow());
     target.OneStep([&] {
         target.ClearText();
-        for (const QString &line : lines)
-            target.AppendLine(line);
+        target.AppendLines(lines);
     });
 }

@@ -8,25 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
-
-namespace {
-
-// A box that offers a list but takes any text, and starts empty.
-QComboBox *newFreeCombo(QWidget *parent, const char *name, const QStringList &items)
-{
-    auto *combo = new QComboBox(parent);
-    nameControl(combo, name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    return combo;
-}
-
-} // namespace
-
 TFormHeader::TFormHeader(QWidget *parent)
     : TStdDialog(QStringLiteral("FormHeader"), QStringLiteral("Form Header"), parent)
 {

@@ -6,18 +6,6 @@
 #include "forms/f_frm.h"
 #include "forms/f_quform.h"
 
-namespace {
-
-void insertLines(TextInsertion &target, const QStringList &lines)
-{
-    target.OneStep([&] {
-        for (const QString &line : lines)
-            target.InsertLine(line);
-    });
-}
-
-} // namespace
-
 void runFormHeader(TextInsertion &target, QWidget *parent)
 {
     TFormHeader dialog(parent);
@@ -30,7 +18,7 @@ void runFormField(FormField field, TextInsertion &target, QWidget *parent)
     TFieldDialog dialog(field, parent);
     if (dialog.ShowModal() != mrOk)
         return;
-    insertLines(target, fieldLines(field, dialog.Values));
+    target.InsertLines(fieldLines(field, dialog.Values));
 }
 
 void runQuickForm(TextInsertion &target, QWidget *parent)
@@ -40,5 +28,5 @@ void runQuickForm(TextInsertion &target, QWidget *parent)
         return;
     TQuickForm form(parent);
     const QStringList fields = form.ShowModal() == mrOk ? form.Lines() : QStringList();
-    insertLines(target, quickFormLines(header.Values, fields));
+    target.InsertLines(quickFormLines(header.Values, fields));
 }

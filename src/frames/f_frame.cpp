@@ -11,25 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
-
-namespace {
-
-// A box that offers the usual values but takes any text, starting empty.
-QComboBox *newChoiceBox(QWidget *parent, const char *name, const QStringList &choices)
-{
-    auto *box = new QComboBox(parent);
-    nameControl(box, name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    box->addItems(choices);
-    box->setCurrentIndex(-1);
-    return box;
-}
-
-} // namespace
-
 TFrame::TFrame(QWidget *parent)
     : TStdDialog(QStringLiteral("Frame"), QStringLiteral("Frame"), parent)
 {
@@ -39,14 +20,14 @@ TFrame::TFrame(QWidget *parent)
     eSource = source.edit;
     sbLocateURL = source.button;
     connectUrlBuilder(sbLocateURL, eSource, QStringLiteral("Locate the URL"));
-    cbName = newChoiceBox(this, "cbName",
+    cbName = newFreeCombo(this, "cbName",
                           {QStringLiteral("_blank"), QStringLiteral("_parent"),
                            QStringLiteral("_self"), QStringLiteral("_top")});
     rows.labelled(QStringLiteral("&Name :"), cbName);
     eMrgWidth = rows.edit(QStringLiteral("Margin &width :"), "eMrgWidth");
     eMrgHeight = rows.edit(QStringLiteral("Margin &height :"), "eMrgHeight");
     cbNoResize = rows.checkBox("cbNoResize", QStringLiteral("&No resize"));
-    cbScrolling = newChoiceBox(
+    cbScrolling = newFreeCombo(
         this, "cbScrolling", {QStringLiteral("YES"), QStringLiteral("NO"), QStringLiteral("AUTO")});
     rows.labelled(QStringLiteral("&Scrolling :"), cbScrolling);
     eSource->setMinimumWidth(eSource->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);

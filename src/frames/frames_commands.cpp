@@ -26,9 +26,5 @@ void runNoFrames(TextInsertion &target, QWidget *parent)
     TNoFrames dialog(parent);
     if (dialog.ShowModal() != mrOk)
         return;
-    const QStringList lines = noFramesLines(dialog.MessageLines());
-    target.OneStep([&] {
-        for (const QString &line : lines)
-            target.InsertLine(line);
-    });
+    target.InsertLines(noFramesLines(dialog.MessageLines()));
 }

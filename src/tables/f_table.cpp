@@ -22,11 +22,11 @@ TTab::TTab(QWidget *parent) : TStdDialog(QStringLiteral("Tab"), QStringLiteral("
     UpDown1->setMinimumWidth(UpDown1->fontMetrics().horizontalAdvance(QStringLiteral("888")) + 32);
     rows.layout()->addWidget(cbBorder, 0, 0);
     rows.layout()->addWidget(UpDown1, 0, 1, Qt::AlignLeft);
-    cbAlign = newAlignBox(this,
-                          QStringLiteral("absbottom absmiddle baseline bleedleft bleedright "
-                                         "bottom center left middle right text top")
-                              .split(QLatin1Char(' ')),
-                          {});
+    cbAlign = newFreeCombo(this, "cbAlign",
+                           QStringLiteral("absbottom absmiddle baseline bleedleft bleedright "
+                                          "bottom center left middle right text top")
+                               .split(QLatin1Char(' ')),
+                           {});
     rows.labelled(QStringLiteral("&Align :"), cbAlign);
     eColSpec = rows.edit(QStringLiteral("&ColSpec :"), "eColSpec");
     eColSpec->setMinimumWidth(eColSpec->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);

@@ -13,8 +13,8 @@ TTabCaption::TTabCaption(QWidget *parent)
     : TStdDialog(QStringLiteral("TabCaption"), QStringLiteral("Table caption"), parent)
 {
     DialogRows rows(this);
-    cbAlign =
-        newAlignBox(this, {QStringLiteral("top"), QStringLiteral("bottom")}, QStringLiteral("top"));
+    cbAlign = newFreeCombo(this, "cbAlign", {QStringLiteral("top"), QStringLiteral("bottom")},
+                           QStringLiteral("top"));
     rows.labelled(QStringLiteral("&Align :"), cbAlign);
     eCaption = rows.edit(QStringLiteral("&Caption :"), "eCaption");
     eCaption->setMinimumWidth(eCaption->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);

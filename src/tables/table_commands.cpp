@@ -16,11 +16,7 @@ void runQuickTable(TextInsertion &target, QWidget *parent)
 
 void insertQuickTable(TextInsertion &target, const TTableData &data)
 {
-    const QStringList lines = quickTableLines(data);
-    target.OneStep([&] {
-        for (const QString &line : lines)
-            target.InsertLine(line);
-    });
+    target.InsertLines(quickTableLines(data));
 }
 
 void runTable(TextInsertion &target, QWidget *parent)

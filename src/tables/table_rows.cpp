@@ -5,7 +5,6 @@
 #include "core/color_value.h"
 #include "settings/color_label.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,15 +42,4 @@ bool pickColor(const ColorRow &row, QWidget *parent)
     row.edit->setText(ColorToHTML(*chosen));
     row.swatch->setBackColor(*chosen);
     return true;
-}
-
-QComboBox *newAlignBox(QWidget *parent, const QStringList &list, const QString &text)
-{
-    auto *box = new QComboBox(parent);
-    nameControl(box, "cbAlign");
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(list);
-    box->setEditText(text);
-    return box;
 }

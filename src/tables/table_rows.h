@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 class ColorLabel;
 class DialogRows;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +24,3 @@ ColorRow addColorRow(DialogRows &rows, const QString &caption, const char *editN
 // Opens the colour dialog (from black each time); a colour picked goes into the box as its HTML
 // text and onto the swatch. Returns whether one was picked.
 bool pickColor(const ColorRow &row, QWidget *parent);
-
-// An align box: any text may be typed, or one of the list picked.
-QComboBox *newAlignBox(QWidget *parent, const QStringList &list, const QString &text);

@@ -10,9 +10,5 @@ void runHomepageWizard(QWidget *parent, const std::function<TextInsertion *()> &
     TextInsertion *target = newDocument();
     if (!target)
         return;
-    const QStringList lines = homepageLines(wizard.values(), regionalNow());
-    target->OneStep([&] {
-        for (const QString &line : lines)
-            target->AppendLine(line);
-    });
+    target->AppendLines(homepageLines(wizard.values(), regionalNow()));
 }

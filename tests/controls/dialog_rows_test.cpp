@@ -2,6 +2,7 @@
 #include "controls/updown.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,8 @@ TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
     QWidget dialog;
     DialogRows rows(&dialog);
     QLineEdit *title = rows.edit(QStringLiteral("&Title :"), "eTitle", QStringLiteral("x"));
+    QComboBox *align =
+        newFreeCombo(&dialog, "cbAlign", {QStringLiteral("left")}, QStringLiteral("top"));
     const DialogRows::ButtonRow link =
         rows.editWithButton(QStringLiteral("&Link :"), "eLink", "sbLink");
     auto *size = new TUpDown(QStringLiteral("UpDown1"), QStringLiteral("eSize"), {1, 6, 1});
@@ -30,6 +33,11 @@ TEST(DialogRows, RowsAreNamedLabelledAndKeepLongTexts)
     const QString longText(40000, QLatin1Char('a'));
     title->setText(longText);
     EXPECT_EQ(title->text(), longText);
+    // A free box offers its items, starts with its text and takes any length too.
+    EXPECT_EQ(align->itemText(0), QStringLiteral("left"));
+    EXPECT_EQ(align->currentText(), QStringLiteral("top"));
+    align->setEditText(longText);
+    EXPECT_EQ(align->currentText(), longText);
 
     EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("sbLink")), link.button);
     EXPECT_EQ(link.button->text(), QStringLiteral("..."));
