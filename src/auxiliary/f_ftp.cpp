@@ -111,19 +111,13 @@ void TUploadFTP::buildFolderLists()
     cbDrive = new QComboBox(this);
     nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
     cbDrive->setFixedWidth(ListWidth);
-    fillDriveBox(*cbDrive);
     Label1 = new QLabel(QStringLiteral("Source :"), this);
     nameControl(Label1, "Label1");
     Label1->setBuddy(cbDrive);
 
-    m_dirs = new QFileSystemModel(this);
-    m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    m_dirs->setIconProvider(fileTypeGlyphs());
     dlDir = newList<QTreeView>(this, "dlDir");
-    dlDir->setModel(m_dirs);
-    dlDir->setHeaderHidden(true);
-    for (int column = 1; column < m_dirs->columnCount(); ++column)
-        dlDir->hideColumn(column);
+    m_folders = new FolderLists(*cbDrive, *dlDir, [this](const QString &path) { showFiles(path); });
+    m_folders->model().setIconProvider(fileTypeGlyphs());
 
     m_files = new FileListModel(this);
     m_files->setFilter(QDir::Files);
@@ -138,10 +132,6 @@ void TUploadFTP::buildFolderLists()
     flFile->setDragDropMode(QAbstractItemView::DragOnly);
     // A copy: the list must never take a drop as a move and try to remove the file.
     flFile->setDefaultDropAction(Qt::CopyAction);
-    keepCurrentFolderInView(*dlDir, *m_dirs);
-    connect(cbDrive, &QComboBox::activated, this, &TUploadFTP::cbDriveChange);
-    connect(dlDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TUploadFTP::dlDirChange);
 }
 
 QLayout *TUploadFTP::buildUploadList()
@@ -177,18 +167,7 @@ QStringList TUploadFTP::files() const
 
 void TUploadFTP::ChangeDirectory(const QString &path)
 {
-    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
-    const int drive = driveOf(*cbDrive, folder);
-    if (drive >= 0) {
-        cbDrive->setCurrentIndex(drive);
-        showDriveRoot(cbDrive->itemData(drive).toString());
-    }
-    const QModelIndex index = m_dirs->index(folder);
-    if (index.isValid() && index != dlDir->rootIndex()) {
-        dlDir->setCurrentIndex(index);
-        dlDir->scrollTo(index);
-    }
-    showFiles(folder);
+    m_folders->changeDirectory(path);
 }
 
 QString TUploadFTP::Directory() const
@@ -196,29 +175,10 @@ QString TUploadFTP::Directory() const
     return QDir::toNativeSeparators(m_folder);
 }
 
-void TUploadFTP::cbDriveChange()
-{
-    const QString root = cbDrive->currentData().toString();
-    showDriveRoot(root);
-    showFiles(root);
-}
-
-void TUploadFTP::showDriveRoot(const QString &root)
-{
-    m_dirs->setRootPath(root);
-    dlDir->setRootIndex(m_dirs->index(root));
-    dlDir->setCurrentIndex({});
-}
-
-void TUploadFTP::dlDirChange()
-{
-    const QModelIndex current = dlDir->currentIndex();
-    if (current.isValid() && m_dirs->filePath(current) != m_folder)
-        showFiles(m_dirs->filePath(current));
-}
-
 void TUploadFTP::showFiles(const QString &folder)
 {
+    if (folder == m_folder)
+        return;
     m_folder = folder;
     flFile->setRootIndex(m_files->setRootPath(folder));
 }

@@ -2,6 +2,7 @@
 
 #include "controls/std_dialog.h"
 
+class FolderLists;
 class QComboBox;
 class QFileSystemModel;
 class QLayout;
@@ -35,8 +36,6 @@ public:
     // The folder whose files are listed, as the folder list gives it.
     QString Directory() const;
 
-    void cbDriveChange();
-    void dlDirChange();
     // Only a drag from the file list is taken.
     bool lbFilesDragOver(const QMimeData *data) const;
     // Appends the folder and the file selected in the file list (not the one under the mouse).
@@ -50,10 +49,9 @@ private:
     void buildFolderLists();
     // Returns the row of its buttons.
     QLayout *buildUploadList();
-    void showDriveRoot(const QString &root);
     void showFiles(const QString &folder);
 
-    QFileSystemModel *m_dirs;
+    FolderLists *m_folders;
     QFileSystemModel *m_files;
     QString m_folder;
 };

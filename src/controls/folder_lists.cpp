@@ -43,12 +43,59 @@ int driveOf(const QComboBox &drives, const QString &path)
     return best;
 }
 
-void keepCurrentFolderInView(QTreeView &folders, QFileSystemModel &model)
+FolderLists::FolderLists(QComboBox &drives, QTreeView &folders,
+                         std::function<void(const QString &)> showFolder)
+    : QObject(&folders), m_drives(drives), m_folders(folders), m_model(new QFileSystemModel(this)),
+      m_showFolder(std::move(showFolder))
 {
-    QObject::connect(&model, &QFileSystemModel::directoryLoaded, &folders,
-                     [&folders, &model](const QString &path) {
-                         const QModelIndex current = folders.currentIndex();
-                         if (current.isValid() && model.filePath(current.parent()) == path)
-                             folders.scrollTo(current);
-                     });
+    fillDriveBox(drives);
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders.setModel(m_model);
+    folders.setHeaderHidden(true);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        folders.hideColumn(column);
+    connect(&drives, &QComboBox::activated, this, &FolderLists::driveChanged);
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, &FolderLists::keepCurrentInView);
+    connect(folders.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    m_showFolder(m_model->filePath(current));
+            });
+}
+
+void FolderLists::changeDirectory(const QString &path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const int drive = driveOf(m_drives, folder);
+    if (drive >= 0) {
+        m_drives.setCurrentIndex(drive);
+        showDriveRoot(m_drives.itemData(drive).toString());
+    }
+    const QModelIndex index = m_model->index(folder);
+    if (index.isValid() && index != m_folders.rootIndex()) {
+        m_folders.setCurrentIndex(index);
+        m_folders.scrollTo(index);
+    }
+    m_showFolder(folder);
+}
+
+void FolderLists::driveChanged()
+{
+    const QString root = m_drives.currentData().toString();
+    showDriveRoot(root);
+    m_showFolder(root);
+}
+
+void FolderLists::showDriveRoot(const QString &root)
+{
+    m_model->setRootPath(root);
+    m_folders.setRootIndex(m_model->index(root));
+    m_folders.setCurrentIndex({});
+}
+
+void FolderLists::keepCurrentInView(const QString &loaded)
+{
+    const QModelIndex current = m_folders.currentIndex();
+    if (current.isValid() && m_model->filePath(current.parent()) == loaded)
+        m_folders.scrollTo(current);
 }

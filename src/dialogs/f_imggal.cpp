@@ -46,14 +46,8 @@ void TImgGal::buildLists()
     cbDrive = new QComboBox(this);
     nameControl(cbDrive, "cbDrive", QStringLiteral("Drive"));
     cbDrive->setFixedWidth(ListWidth);
-    fillDriveBox(*cbDrive);
-    m_dirs = new QFileSystemModel(this);
-    m_dirs->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     lbDir = newList<QTreeView>(this, "lbDir");
-    lbDir->setModel(m_dirs);
-    lbDir->setHeaderHidden(true);
-    for (int column = 1; column < m_dirs->columnCount(); ++column)
-        lbDir->hideColumn(column);
+    m_folders = new FolderLists(*cbDrive, *lbDir, [this](const QString &path) { showFiles(path); });
 
     m_files = new QFileSystemModel(this);
     m_files->setFilter(QDir::Files);
@@ -103,13 +97,6 @@ void TImgGal::buildLists()
     grid->addWidget(lbImages, 1, 3);
     body()->addLayout(grid);
 
-    connect(cbDrive, &QComboBox::activated, this, &TImgGal::cbDriveChange);
-    keepCurrentFolderInView(*lbDir, *m_dirs);
-    connect(lbDir->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    showFiles(m_dirs->filePath(current));
-            });
     connect(cbFilter, &QComboBox::activated, this, &TImgGal::cbFilterChange);
     connect(sbAdd, &QPushButton::clicked, this, &TImgGal::sbAddImage);
     connect(sbRemove, &QPushButton::clicked, this, &TImgGal::sbRemoveImgage);
@@ -157,38 +144,13 @@ void TImgGal::buildFields()
 
 void TImgGal::ChangeDirectory(const QString &path)
 {
-    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
-    const int drive = driveOf(*cbDrive, folder);
-    if (drive >= 0) {
-        cbDrive->setCurrentIndex(drive);
-        showDriveRoot(cbDrive->itemData(drive).toString());
-    }
-    const QModelIndex index = m_dirs->index(folder);
-    if (index.isValid() && index != lbDir->rootIndex()) {
-        lbDir->setCurrentIndex(index);
-        lbDir->scrollTo(index);
-    }
-    showFiles(folder);
+    m_folders->changeDirectory(path);
 }
 
 void TImgGal::showEvent(QShowEvent *event)
 {
     TStdDialog::showEvent(event);
     lbDir->scrollTo(lbDir->currentIndex());
-}
-
-void TImgGal::cbDriveChange()
-{
-    const QString root = cbDrive->currentData().toString();
-    showDriveRoot(root);
-    showFiles(root);
-}
-
-void TImgGal::showDriveRoot(const QString &root)
-{
-    m_dirs->setRootPath(root);
-    lbDir->setRootIndex(m_dirs->index(root));
-    lbDir->setCurrentIndex({});
 }
 
 void TImgGal::showFiles(const QString &path)

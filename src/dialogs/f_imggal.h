@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class FolderLists;
 class QFileSystemModel;
 class QLabel;
 class QLineEdit;
@@ -64,12 +65,10 @@ protected:
 private:
     void buildLists();
     void buildFields();
-    void cbDriveChange();
     void cbFilterChange();
-    void showDriveRoot(const QString &root);
     void showFiles(const QString &path);
 
-    QFileSystemModel *m_dirs;
+    FolderLists *m_folders;
     QFileSystemModel *m_files;
     QString m_folder;
 };
