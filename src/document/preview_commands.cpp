@@ -39,14 +39,14 @@ public:
     }
 
     // path was shown for document: older copies of it retire, and this one when it closes.
-    void keep(const THTML *document, const QString &path)
+    void keep(const QObject *document, const QString &path)
     {
         retireCopiesOf(document);
         QElapsedTimer age;
         age.start();
         m_copies.push_back({document, path, age});
-        connect(document, &QObject::destroyed, this,
-                [this, document] { retireCopiesOf(document); });
+        connect(document, &QObject::destroyed, this, &PreviewCopies::retireCopiesOf,
+                Qt::UniqueConnection);
     }
 
     void removeAll()
@@ -62,12 +62,12 @@ private:
     using QObject::QObject;
 
     struct Copy {
-        const THTML *document; // null once retired
+        const QObject *document; // null once retired
         QString path;
         QElapsedTimer age;
     };
 
-    void retireCopiesOf(const THTML *document)
+    void retireCopiesOf(const QObject *document)
     {
         for (Copy &copy : m_copies) {
             if (copy.document != document)

@@ -6,18 +6,6 @@
 #include <QFileInfo>
 #include <QProcess>
 
-namespace {
-
-QString copyBeside(const QString &fileName, const QString &token)
-{
-    const QFileInfo file(fileName);
-    const QString suffix = file.suffix().isEmpty() ? QStringLiteral("htm") : file.suffix();
-    const QString base = file.suffix().isEmpty() ? file.fileName() : file.completeBaseName();
-    return file.dir().filePath(QStringLiteral(".%1.preview-%2.%3").arg(base, token, suffix));
-}
-
-} // namespace
-
 PreviewPlan previewPlan(const PreviewInput &input)
 {
     PreviewPlan plan;
@@ -26,7 +14,10 @@ PreviewPlan previewPlan(const PreviewInput &input)
                              .filePath(QStringLiteral("pagewick-preview-%1.htm").arg(input.token));
         plan.writeCopy = true;
     } else if (input.modified) {
-        plan.shownFile = copyBeside(input.fileName, input.token);
+        // Always .htm: the browser renders it whatever the original is called.
+        const QFileInfo file(input.fileName);
+        plan.shownFile = file.dir().filePath(
+            QStringLiteral(".%1.preview-%2.htm").arg(file.fileName(), input.token));
         plan.writeCopy = true;
     } else {
         plan.shownFile = input.fileName;

@@ -164,19 +164,6 @@ TEST_F(Frame, CommandsWithoutDocumentDoNothing)
     EXPECT_TRUE(frame.documents().isEmpty());
 }
 
-// F9 and the button show the active document; this browser cannot start.
-TEST_F(Frame, PreviewActsOnTheActiveDocument)
-{
-    settings.store("Misc", "ExtBrowser", "/nonexistent/browser");
-    TMain &frame = start();
-    frame.sbNewClick()->setModified(false);
-    ModalDriver driver;
-    driver.answer("OK").answer("OK");
-    QTest::keyClick(&frame, Qt::Key_F9);
-    frame.findChild<QToolButton *>("ebPreview")->click();
-    EXPECT_EQ(driver.messages().filter("Fehler|The browser \"/nonexistent/browser\"").size(), 2);
-}
-
 // Two New commands give two untitled windows; the Edit menu works on the front one.
 TEST_F(Frame, TwoNewWindowsEditMenuWorksOnTheFrontOne)
 {

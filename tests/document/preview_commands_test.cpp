@@ -12,40 +12,35 @@
 
 namespace {
 
-// Records its arguments, then the content of the file it was given last.
-const QByteArray FakeBrowser =
-    "#!/bin/sh\nrecord=\"$(dirname \"$0\")/record\"\nfor last; do :; done\n"
-    "{ for arg; do printf '%s|' \"$arg\"; done; echo; cat \"$last\"; }"
-    " > \"$record.part\"\nmv \"$record.part\" \"$record\"\n";
+using Preview = DocumentTest;
 
-class Preview : public DocumentTest {
-protected:
-    QTemporaryDir folder;
-};
-
-// The page sits in a folder with blanks and has quotes in its name: the browser gets its path as
-// one argument after its own.
+// A stand-in browser: records its arguments, then the content of the file it was given last.
+// The page sits in a folder with blanks and has quotes in its name.
 TEST_F(Preview, ShowsTheFileOrACopyOfTheEditorsTextAndNeverTouchesTheOriginal)
 {
+    QTemporaryDir folder;
     const QString browser = folder.filePath("fake browser.sh"), record = folder.filePath("record");
-    writeBytes(browser, FakeBrowser);
-    QFile::setPermissions(browser, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QDir(folder.path()).mkdir("my site");
-    const QString page = folder.filePath("my site/my \"page\".htm");
+    writeBytes(browser, "#!/bin/sh\nfor last; do :; done\n{ for arg; do printf '%s|' \"$arg\"; "
+                        "done; echo; cat \"$last\"; } > \"$0.part\"\nmv \"$0.part\" \"" +
+                            record.toUtf8() + "\"\n");
+    const QString site = folder.filePath("my site"), page = site + "/my \"page\".htm";
+    QDir().mkdir(site);
     const QByteArray saved = "<P>one</P>\r\n<P>two</P>";
     const struct {
         const char *name;
-        bool titled, modified;
+        bool titled, modified, starts;
         QString shownFolder;
         QByteArray shown;
     } cases[] = {
-        {"Saved", true, false, folder.filePath("my site"), saved},
-        {"Modified", true, true, folder.filePath("my site"), "<B></B>" + saved},
-        {"Untitled", false, true, QDir::tempPath(), "<B></B><P>new</P>\r\n"},
+        {"Saved", true, false, true, site, saved},
+        {"Modified", true, true, true, site, "<B></B>" + saved},
+        {"Untitled", false, true, true, QDir::tempPath(), "<B></B><P>new</P>\r\n"},
+        {"NoBrowser", true, true, false, site, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        settings.store("Misc", "ExtBrowser", '"' + browser + "\" --new");
+        settings.store("Misc", "ExtBrowser",
+                       c.starts ? "sh \"" + browser + "\" --new" : folder.filePath("nobrowser"));
         writeBytes(page, saved);
         open("<P>new</P>\n");
         document->SetFileName(c.titled ? page : NoName);
@@ -53,7 +48,16 @@ TEST_F(Preview, ShowsTheFileOrACopyOfTheEditorsTextAndNeverTouchesTheOriginal)
             document->LoadDocument();
         if (c.modified)
             document->InsertAtCaret("<B></B>", false, 0);
-        document->sbPreviewClick();
+        if (!c.starts)
+            driver.answer("OK");
+        document->pmHTML->findChild<QAction *>("miPreviewDoc")->trigger();
+        EXPECT_EQ(readBytes(page), saved);
+        if (!c.starts) {
+            EXPECT_TRUE(driver.messages().value(0).startsWith("Fehler|The browser \"" +
+                                                              folder.filePath("nobrowser")));
+            EXPECT_EQ(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), 1);
+            continue;
+        }
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(record); }, 10000));
         const QByteArray seen = readBytes(record);
         const QByteArray arguments = seen.left(seen.indexOf('\n'));
@@ -62,29 +66,10 @@ TEST_F(Preview, ShowsTheFileOrACopyOfTheEditorsTextAndNeverTouchesTheOriginal)
         EXPECT_EQ(QFileInfo(shown).absolutePath(), c.shownFolder);
         EXPECT_EQ(shown == page, !c.modified);
         EXPECT_EQ(seen.mid(arguments.size() + 1), c.shown);
-        EXPECT_EQ(readBytes(page), saved);
         removePreviewCopies();
         EXPECT_EQ(QFile::exists(shown), shown == page);
         QFile::remove(record);
     }
-}
-
-// From the pop-up menu.
-TEST_F(Preview, BrowserThatCannotStartIsReportedAndLeavesNoCopy)
-{
-    settings.store("Misc", "ExtBrowser", folder.filePath("no browser"));
-    const QString page = folder.filePath("a.htm");
-    writeBytes(page, "<P>one</P>");
-    open("");
-    document->SetFileName(page);
-    document->LoadDocument();
-    document->InsertAtCaret("<B></B>", false, 0);
-    driver.answer("OK");
-    document->pmHTML->findChild<QAction *>("miPreviewDoc")->trigger();
-    ASSERT_EQ(driver.messages().size(), 1);
-    EXPECT_TRUE(driver.messages().first().startsWith("Fehler|The browser \"" +
-                                                     folder.filePath("no browser")));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.htm"});
 }
 
 } // namespace
