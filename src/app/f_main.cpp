@@ -119,12 +119,17 @@ void TMain::buildMenus(QWidget *speedPanel)
            QKeySequence(Qt::CTRL | Qt::Key_P),
            &TMain::sbPrintClick,
            {"ebPrint", 152, Glyph::Print, "Print the current file"}},
+          {"miPreview",
+           "Pre&view in browser",
+           QKeySequence(Qt::Key_F9),
+           &TMain::miPreviewClick,
+           {"ebPreview", 200, Glyph::Preview, "Show the current file in the browser"}},
           {"N3", "-", {}, none},
           {"miExit",
            "E&xit",
            {},
            &TMain::sbExitClick,
-           {"ebExit", 208, Glyph::Exit, "Exit the program"}}}},
+           {"ebExit", 256, Glyph::Exit, "Exit the program"}}}},
         {"miEdit",
          "&Edit",
          {{"miFind", "F&ind...", {}, &TMain::miFindClick},
@@ -175,7 +180,7 @@ QWidget *TMain::buildSpeedPanel()
     auto *panel = new QWidget(bar);
     panel->setObjectName(QStringLiteral("SpeedPanel"));
     panel->setFixedHeight(41);
-    panel->setMinimumWidth(257);
+    panel->setMinimumWidth(305);
     panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     auto *image = new QLabel(panel);
     image->setObjectName(QStringLiteral("Image1"));
@@ -299,6 +304,12 @@ void TMain::sbPrintClick()
 void TMain::miPrinterSetupClick()
 {
     m_printing.setupDialog().exec();
+}
+
+void TMain::miPreviewClick()
+{
+    if (THTML *document = activeDocument())
+        document->sbPreviewClick();
 }
 
 void TMain::miFindClick()

@@ -55,6 +55,8 @@ public:
     // Printing, on the frame's printer, which both dialogs set up.
     void sbPrintClick();
     void miPrinterSetupClick();
+    // The active document in the browser.
+    void miPreviewClick();
     QPrinter *printer() { return &m_printing.printer(); }
     QPrintDialog *PrintDialog1() { return &m_printing.printDialog(); }
     QPageSetupDialog *PrinterSetupDialog1() { return &m_printing.setupDialog(); }

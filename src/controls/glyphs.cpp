@@ -9,15 +9,15 @@ namespace {
 
 // File names under :/glyphs/, in the order of Glyph.
 constexpr const char *Names[] = {
-    "new",           "open",       "save",       "print",         "exit",       "search",
-    "replace",       "indent",     "unindent",   "copy",          "cut",        "paste",
-    "undo",          "components", "linebreak",  "tablerow",      "tabledata",  "orderedlist",
-    "unorderedlist", "listitem",   "menulist",   "directorylist", "imggallery", "anchor",
-    "image",         "quickdoc",   "quickfont",  "party",         "colormixer", "quickform",
-    "form",          "textarea",   "hiddentext", "textbox",       "checkbox",   "radiobutton",
-    "dropdown",      "submit",     "reset",      "insert",        "quicktable", "table",
-    "tablecaption",  "frameset",   "frame",      "noframes",      "resetlist",  "upload",
-    "file",          "app",        "document",
+    "new",         "open",          "save",       "print",      "preview",       "exit",
+    "search",      "replace",       "indent",     "unindent",   "copy",          "cut",
+    "paste",       "undo",          "components", "linebreak",  "tablerow",      "tabledata",
+    "orderedlist", "unorderedlist", "listitem",   "menulist",   "directorylist", "imggallery",
+    "anchor",      "image",         "quickdoc",   "quickfont",  "party",         "colormixer",
+    "quickform",   "form",          "textarea",   "hiddentext", "textbox",       "checkbox",
+    "radiobutton", "dropdown",      "submit",     "reset",      "insert",        "quicktable",
+    "table",       "tablecaption",  "frameset",   "frame",      "noframes",      "resetlist",
+    "upload",      "file",          "app",        "document",
 };
 static_assert(std::size(Names) == std::size_t(Glyph::DocumentIcon) + 1);
 

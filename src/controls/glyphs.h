@@ -9,6 +9,7 @@ enum class Glyph {
     Open,
     Save,
     Print,
+    Preview,
     Exit,
     Search,
     Replace,

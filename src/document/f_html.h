@@ -131,6 +131,9 @@ public:
     void sbFrameClick();
     void sbNoFramesClick();
 
+    // Shows the document in the browser.
+    void sbPreviewClick();
+
     // The component catalogue, whose entries are dragged into the text.
     void sbComponentsClick();
 

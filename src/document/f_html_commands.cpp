@@ -11,6 +11,7 @@
 #include "dialogs/party_commands.h"
 #include "dialogs/quickdoc_commands.h"
 #include "dialogs/quickfont_commands.h"
+#include "document/preview_commands.h"
 #include "forms/form_commands.h"
 #include "frames/frames_commands.h"
 #include "tables/table_commands.h"
@@ -89,6 +90,7 @@ const PopupItem PopupItems[] = {
     {"miQuickTable", "Quick &Table", &THTML::sbTableEditorClick},
     {"miQuickForm", "Quick F&orm", &THTML::sbQuickFormClick},
     {"miImgGallery", "Image &Gallery...", &THTML::sbImgGalleryClick},
+    {"miPreviewDoc", "Pre&view in browser", &THTML::sbPreviewClick},
 };
 
 } // namespace
@@ -175,6 +177,11 @@ void THTML::sbUserClick(int Tag)
 void THTML::sbComponentsClick()
 {
     openComponentCatalogue();
+}
+
+void THTML::sbPreviewClick()
+{
+    runGuarded(this, [this] { previewDocument(*this); });
 }
 
 void THTML::InsComponent(const QString &name)

@@ -56,7 +56,7 @@ TEST_F(Frame, MenusInOrderWithTheirShortcuts)
         menus << items.join(' ');
     }
     EXPECT_EQ(menus, QStringList({"miFile: miNew miOpen N1 miSave miSaveAS N2 miPrinterSetup "
-                                  "miPrint N3 miExit",
+                                  "miPrint miPreview N3 miExit",
                                   "miEdit: miFind miFindNext N4 miReplace",
                                   "miTools: miHPWiz N6 miUserTags miFTP", "Options1: miPrefs",
                                   "miHelp: miAbout"}));
@@ -64,6 +64,7 @@ TEST_F(Frame, MenusInOrderWithTheirShortcuts)
                                      {"miOpen", "Ctrl+O"},
                                      {"miSave", "Ctrl+S"},
                                      {"miPrint", "Ctrl+P"},
+                                     {"miPreview", "F9"},
                                      {"miFindNext", "F3"}})
         EXPECT_EQ(frame.findChild<QAction *>(name)->shortcut().toString(), keys) << name;
 }
@@ -144,6 +145,7 @@ TEST_F(Frame, FirstHtmArgumentIsOpened)
 
 TEST_F(Frame, CommandsWithoutDocumentDoNothing)
 {
+    settings.store("Misc", "ExtBrowser", "/nonexistent/browser");
     TMain &frame = start();
     ModalDriver driver;
     frame.sbSaveClick();
@@ -151,6 +153,8 @@ TEST_F(Frame, CommandsWithoutDocumentDoNothing)
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_F3);
     frame.findChild<QToolButton *>("ebPrint")->click();
+    QTest::keyClick(&frame, Qt::Key_F9);
+    frame.findChild<QToolButton *>("ebPreview")->click();
     for (const char *name : {"miFind", "miReplace"}) {
         EXPECT_TRUE(frame.findChild<QAction *>(name)->isEnabled()) << name;
         frame.findChild<QAction *>(name)->trigger();

@@ -87,8 +87,8 @@ TEST_F(DocumentWindow, LayoutBuildsEveryPart)
     ASSERT_EQ(document.PageControl1->count(), 8);
     EXPECT_EQ(document.PageControl1->widget(7)->objectName(), "tsUserTags");
     EXPECT_EQ(document.PageControl1->currentIndex(), 0);
-    ASSERT_EQ(document.pmHTML->actions().size(), 5);
-    EXPECT_EQ(document.pmHTML->actions().last()->objectName(), "miImgGallery");
+    ASSERT_EQ(document.pmHTML->actions().size(), 6);
+    EXPECT_EQ(document.pmHTML->actions().last()->objectName(), "miPreviewDoc");
     EXPECT_EQ(document.StatusBar1->findChild<QLabel *>("StatusPanel3")->width(), 50);
 }
 
