@@ -1,0 +1,74 @@
+#include "document/syntax_colouring.h"
+
+#include "controls/color_convert.h"
+#include "document/long_line.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace {
+
+// Lines too long to lay out are not coloured: their state passes through unchanged.
+LineState stateAfter(const QTextBlock &block, LineState state)
+{
+    return isLongLine(block) ? state : colourLine(block.text(), state).out;
+}
+
+} // namespace
+
+SyntaxColouring::SyntaxColouring(QTextDocument *document, const SyntaxColours &colours)
+    : QObject(document), m_document(document)
+{
+    const quint32 values[] = {colours.text, colours.links, colours.images, colours.other};
+    for (size_t i = 0; i < m_formats.size(); ++i)
+        m_formats[i].setForeground(toQColor(values[i]));
+    connect(document, &QTextDocument::contentsChange, this, [this](int from, int, int) {
+        m_validUntil = qMin(m_validUntil, m_document->findBlock(from).blockNumber());
+    });
+}
+
+LineState SyntaxColouring::stateBefore(const QTextBlock &block)
+{
+    const int target = block.blockNumber();
+    const auto keptBefore = [](const QTextBlock &line) {
+        const QTextBlock previous = line.previous();
+        return previous.isValid() && previous.userState() >= 0
+                   ? LineState::unpack(previous.userState())
+                   : LineState{};
+    };
+    if (target <= m_validUntil)
+        return keptBefore(block);
+    const bool near = target - m_validUntil <= kWalk;
+    QTextBlock line = m_document->findBlockByNumber(near ? m_validUntil : target - kWalk);
+    LineState state = keptBefore(line);
+    for (; line != block; line = line.next()) {
+        state = stateAfter(line, state);
+        line.setUserState(state.pack());
+    }
+    if (near)
+        m_validUntil = target;
+    return state;
+}
+
+QList<QTextLayout::FormatRange> SyntaxColouring::colour(const QTextBlock &block, LineState &state,
+                                                        bool &changed)
+{
+    QList<QTextLayout::FormatRange> formats;
+    if (!isLongLine(block)) {
+        const ColouredLine line = colourLine(block.text(), state);
+        formats.reserve(line.ranges.size());
+        for (const ColourRange &range : line.ranges)
+            formats.append({range.start, range.length, m_formats[size_t(range.colour)]});
+        state = line.out;
+    }
+    const int kept = block.userState();
+    changed = kept >= 0 && kept != state.pack();
+    QTextBlock(block).setUserState(state.pack());
+    return formats;
+}
+
+void SyntaxColouring::coloured(int first, int last)
+{
+    if (first <= m_validUntil)
+        m_validUntil = qMax(m_validUntil, last + 1);
+}
