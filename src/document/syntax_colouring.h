@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QObject>
 #include <QTextLayout>
+#include <QTimer>
 #include <array>
+#include <functional>
 
 class QTextBlock;
 class QTextDocument;
@@ -20,10 +22,14 @@ struct SyntaxColours {
 // checked again when they are shown, so an edit costs nothing beyond the lines in view.
 class SyntaxColouring : public QObject {
 public:
-    SyntaxColouring(QTextDocument *document, const SyntaxColours &colours);
+    // stale is called when lines shown from a guessed state may now show other colours.
+    SyntaxColouring(QTextDocument *document, const SyntaxColours &colours,
+                    std::function<void()> stale);
 
     // The state the block starts in. Walks down from the last agreeing block when that is
-    // near; from far away it starts a bounded stretch above, from what those lines last knew.
+    // near. From far away it starts from the nearest line above that knows its state (within
+    // a bounded stretch), and the lines in between are brought into agreement in short slices
+    // while the editor is idle, so a comment opened far above never holds the editor.
     LineState stateBefore(const QTextBlock &block);
     // Colours a shown block from the state before it, keeps the state it hands on and tells
     // whether that state differs from the one it kept before (the lines below need repainting).
@@ -39,7 +45,13 @@ public:
     static constexpr int kWalk = 2000;
 
 private:
+    void catchUp();
+
     QTextDocument *m_document;
+    std::function<void()> m_stale;
+    QTimer m_idle;
+    // The first line shown from a guessed state; the idle slices agree up to it.
+    int m_guessedFrom = -1;
     std::array<QTextCharFormat, 4> m_formats;
     int m_validUntil = 0;
 };

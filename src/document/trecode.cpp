@@ -348,7 +348,7 @@ void TSRichEdit::setSyntaxColours(const std::optional<SyntaxColours> &colours)
 {
     delete std::exchange(m_colouring, nullptr);
     if (colours)
-        m_colouring = new SyntaxColouring(document(), *colours);
+        m_colouring = new SyntaxColouring(document(), *colours, [this] { viewport()->update(); });
     viewport()->update();
 }
 
