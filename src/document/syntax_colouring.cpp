@@ -32,8 +32,11 @@ SyntaxColouring::SyntaxColouring(QTextDocument *document, const SyntaxColours &c
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &SyntaxColouring::catchUp);
     const quint32 values[] = {colours.text, colours.links, colours.images, colours.other};
-    for (size_t i = 0; i < m_formats.size(); ++i)
+    for (size_t i = 0; i < m_formats.size(); ++i) {
         m_formats[i].setForeground(toQColor(values[i]));
+        // Drawn without a background, a range that touches one drawn before is left out.
+        m_formats[i].setBackground(Qt::transparent);
+    }
     connect(document, &QTextDocument::contentsChange, this, [this](int from, int, int) {
         m_validUntil = qMin(m_validUntil, m_document->findBlock(from).blockNumber());
     });

@@ -53,14 +53,15 @@ protected:
 // Display only: nothing of it reaches the text, its undo steps or the modified flag.
 TEST_F(EditorColouring, ShownLinesTakeTheirColoursOrThePlainOneWhenSwitchedOff)
 {
-    show("<B>MM</B>\n<A HREF=x>MM</A>\n<IMG SRC=x>\nMM");
+    show("<B>MM</B>\n<A HREF=x>MM</A>\n<IMG SRC=x>\nMM\nMM</B>");
     const struct {
         int line;
         QSet<QRgb> shown;
     } rows[] = {{0, {magentaOther, greenText}},
                 {1, {blueLink, greenText}},
                 {2, {redImage}},
-                {3, {greenText}}};
+                {3, {greenText}},
+                {4, {greenText, magentaOther}}};
     for (const auto &row : rows)
         EXPECT_EQ(coloursOf(row.line), row.shown) << row.line;
     EXPECT_FALSE(edit.document()->isModified());
