@@ -1,5 +1,6 @@
 // Times the hot paths of a document window on a ~40 MB, 1,000,000-line CRLF file:
 // open, scattered insertions, caret reads, maximise/restore, save. Prints time and peak memory.
+// Arguments: the number of lines, and "plain" for windows without syntax colouring.
 #include "app/f_main.h"
 #include "app/file_commands.h"
 #include "bench_support.h"
@@ -57,6 +58,8 @@ int main(int argc, char **argv)
     bench::useTemporarySettings(home);
     QApplication app(argc, argv);
     const int lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    const bool colouring = !QCoreApplication::arguments().contains(QStringLiteral("plain"));
+    bench::setColouring(colouring);
 
     const QString path = home.filePath("big.htm");
     {
@@ -67,8 +70,8 @@ int main(int argc, char **argv)
     // As the program does, once the benchmark's own buffers are gone.
     reuseFreedMemory();
     const double fileMb = QFileInfo(path).size() / 1048576.0;
-    std::printf("file: %d lines, %.1f MB, baseline RSS %ld MB\n", lines, fileMb,
-                statusKb("VmRSS:") / 1024);
+    std::printf("file: %d lines, %.1f MB, baseline RSS %ld MB, colouring %s\n", lines, fileMb,
+                statusKb("VmRSS:") / 1024, colouring ? "on" : "off");
 
     TMain frame;
     frame.show();

@@ -2,10 +2,13 @@
 // and Backspace in a ~49 MB, 900,000-line document (time and growth of the peak memory, beside a
 // plain QPlainTextEdit holding the same text), typing, moving and clicking in one long line of
 // 1 MB and of 10 MB, and the CPU the window uses over a few seconds of doing nothing with the
-// caret in a long line.
-// Arguments: "big" and long-line sizes in MB, in any order (default: big 1 10).
+// caret in a long line. The big document is also opened and paged through, and a comment is
+// opened at its top.
+// Arguments: "big" and long-line sizes in MB, in any order (default: big 1 10), and "plain"
+// for windows without syntax colouring.
 #include "app/f_main.h"
 #include "app/file_commands.h"
+#include "core/syntax_colour.h"
 #include "document/f_html.h"
 #include "document/memory_reuse.h"
 #include "document/trecode.h"
@@ -101,6 +104,34 @@ void typeAndErase(const char *name, QWidget &editor, int pairs)
                 name, worst, total / (2 * pairs), KeyTargetMs, growthMb);
 }
 
+// The CPU used in each of a few seconds of doing nothing, so that work left over from the last
+// key, or done while idle, shows apart.
+QString idleSeconds(int count)
+{
+    QString seconds;
+    for (int second = 0; second < count; ++second) {
+        const double cpuStart = bench::cpuMs();
+        QEventLoop idle;
+        QTimer::singleShot(1000, &idle, &QEventLoop::quit);
+        idle.exec();
+        seconds += QStringLiteral(" %1").arg(bench::cpuMs() - cpuStart, 0, 'f', 1);
+    }
+    return seconds;
+}
+
+// Presses a key `presses` times; prints the worst and mean cost.
+void press(const char *name, QWidget &editor, Qt::Key key, int presses)
+{
+    double worst = 0;
+    double total = 0;
+    for (int i = 0; i < presses; ++i) {
+        const Cost cost = measure([&] { QTest::keyClick(&editor, key); });
+        worst = qMax(worst, cost.cpuMs);
+        total += cost.cpuMs;
+    }
+    std::printf("%-40s cpu per key: worst %7.1f ms, mean %7.1f ms\n", name, worst, total / presses);
+}
+
 THTML *openFocused(TMain &frame, const QString &path)
 {
     THTML *document = frame.openDocument(path);
@@ -124,16 +155,40 @@ void bigDocument(TMain &frame, const QTemporaryDir &dir)
     const QString path = bench::writeFile(dir, "big.htm", bytes);
     std::printf("big document: 900,000 lines, %.1f MB\n", bytes.size() / 1048576.0);
 
-    THTML *document = openFocused(frame, path);
+    const long before = bench::statusKb("VmRSS:");
+    THTML *document = nullptr;
+    const Cost open = measure([&] { document = openFocused(frame, path); });
     if (!document)
         return;
+    std::printf("  %-38s wall %8.1f ms, cpu %8.1f ms, RSS growth %ld MB\n", "open and show",
+                open.wallMs, open.cpuMs, (bench::statusKb("VmRSS:") - before) / 1024);
     TSRichEdit &edit = *document->RichEdit;
     edit.setRow(450000);
     edit.setCol(12);
+    std::printf("  %-38s cpu ms in each second:%s\n", "idle after the jump to mid-document",
+                qPrintable(idleSeconds(2)));
     std::printf("  RSS with the document open: %ld MB\n", bench::statusKb("VmRSS:") / 1024);
     typeAndErase("  character + Backspace, mid-document", edit, 5);
     edit.setRow(899999);
     typeAndErase("  character + Backspace, last line", edit, 5);
+    std::printf("  %-38s cpu ms in each second:%s\n", "idle after the last line",
+                qPrintable(idleSeconds(2)));
+    edit.setRow(450000);
+    press("  Page Down, mid-document", edit, Qt::Key_PageDown, 20);
+
+    // Everything below now lies in the comment; only what is shown may be coloured.
+    const Cost opened = measure([&] {
+        edit.setRow(0);
+        document->InsertAtCaret(QStringLiteral("<!--"), false, 0);
+    });
+    const Cost toEnd = measure([&] { QTest::keyClick(&edit, Qt::Key_End, Qt::ControlModifier); });
+    std::printf("  %-38s cpu %7.1f ms, then Ctrl+End cpu %7.1f ms\n", "comment opened at the top",
+                opened.cpuMs, toEnd.cpuMs);
+    std::printf("  %-38s cpu ms in each second:%s\n", "idle after Ctrl+End",
+                qPrintable(idleSeconds(2)));
+    press("  Page Up from the end", edit, Qt::Key_PageUp, 20);
+    edit.setRow(0);
+    press("  Page Down from the top", edit, Qt::Key_PageDown, 20);
 
     QPlainTextEdit plain;
     plain.setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -153,6 +208,9 @@ void longLineDocument(TMain &frame, const QTemporaryDir &dir, double megabytes)
         bench::writeFile(dir, QStringLiteral("line%1.htm").arg(megabytes), longLine(size));
     const double target = megabytes <= 1 ? 50 : 300;
     std::printf("one line of %.0f MB\n", megabytes);
+    const QString text = QString::fromLatin1(longLine(size));
+    const Cost rules = measure([&] { colourLine(text, {}); });
+    std::printf("  %-38s cpu %8.1f ms\n", "colouring rules over the whole line", rules.cpuMs);
 
     THTML *document = nullptr;
     const Cost open = measure([&] { document = openFocused(frame, path); });
@@ -204,18 +262,10 @@ void longLineDocument(TMain &frame, const QTemporaryDir &dir, double megabytes)
     std::printf("  %-38s cpu per key: worst %7.1f ms (target <= %.0f)\n",
                 "moves, erasing and a click", worst, target);
 
-    // Nothing happens: no blink, no timer may cost anything. Second by second, so that work
-    // left over from the last key shows apart.
-    QString seconds;
-    for (int second = 0; second < 3; ++second) {
-        const double cpuStart = bench::cpuMs();
-        QEventLoop idle;
-        QTimer::singleShot(1000, &idle, &QEventLoop::quit);
-        idle.exec();
-        seconds += QStringLiteral(" %1").arg(bench::cpuMs() - cpuStart, 0, 'f', 1);
-    }
+    // Nothing happens: no blink, no timer may cost anything.
     std::printf("  %-38s cpu ms in each second:%s (target 0), focus %s\n",
-                "idle, caret in the line", qPrintable(seconds), edit.hasFocus() ? "yes" : "no");
+                "idle, caret in the line", qPrintable(idleSeconds(3)),
+                edit.hasFocus() ? "yes" : "no");
     closeDocument(*document);
 }
 
@@ -233,6 +283,9 @@ int main(int argc, char **argv)
     QCoreApplication::processEvents();
 
     QStringList runs = QCoreApplication::arguments().mid(1);
+    const bool colouring = !runs.removeAll(QStringLiteral("plain"));
+    bench::setColouring(colouring);
+    std::printf("syntax colouring %s\n", colouring ? "on" : "off");
     if (runs.isEmpty())
         runs = {QStringLiteral("big"), QStringLiteral("1"), QStringLiteral("10")};
     for (const QString &run : runs) {

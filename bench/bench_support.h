@@ -3,6 +3,7 @@
 // What the benchmarks measure besides the wall time: memory from /proc and the process's CPU.
 #include "settings/corvane_registry.h"
 #include "settings/registry_file_store.h"
+#include "settings/settings_schema.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,6 +28,14 @@ inline void useTemporarySettings(const QTemporaryDir &home)
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     TCorvaneRegistry::setStore(std::make_shared<RegistryFileStore>(defaultRegistryFilePath()));
+}
+
+// Syntax colouring on or off for the windows opened next, stored as the preferences store it.
+inline void setColouring(bool on)
+{
+    TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER,
+                                 QLatin1String(kSettingsStem) + QLatin1String("\\Editor"),
+                                 QStringLiteral("SyntaxColouring"), on);
 }
 
 // A field of /proc/self/status in kB (VmRSS, VmHWM, ...).

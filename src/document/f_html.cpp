@@ -189,6 +189,10 @@ void THTML::applyEditorLook(const SettingsFields &settings)
 {
     RichEdit->applyLook(settings.StdFont.left(255), effectiveFontSize(settings.StdFontSize),
                         settings.TextCol, settings.BGCol);
+    RichEdit->setSyntaxColours(settings.SyntaxColouring
+                                   ? std::optional(SyntaxColours{settings.Text, settings.Links,
+                                                                 settings.Images, settings.Other})
+                                   : std::nullopt);
 }
 
 void THTML::finishSetup()

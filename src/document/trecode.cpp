@@ -344,6 +344,14 @@ void TSRichEdit::applyLook(const QString &fontName, int pointSize, quint32 textC
     setPalette(colors);
 }
 
+void TSRichEdit::setSyntaxColours(const std::optional<SyntaxColours> &colours)
+{
+    delete std::exchange(m_colouring, nullptr);
+    if (colours)
+        m_colouring = new SyntaxColouring(document(), *colours, [this] { viewport()->update(); });
+    viewport()->update();
+}
+
 LoadResult TSRichEdit::loadFile(const QString &path, const std::function<void(qint64)> &progress)
 {
     const MappedGrowth growth;
@@ -652,29 +660,90 @@ void TSRichEdit::paintEvent(QPaintEvent *event)
 {
     // The base class draws every glyph of a line, also those far out of view: on a line of
     // megabytes that is most of the cost of a keystroke or a caret move. Long lines are drawn
-    // here, only the part in view; the base class draws the rest.
-    std::vector<std::pair<QTextBlock, QPointF>> longLines;
+    // here, only the part in view; the base class draws the rest. Coloured lines are drawn
+    // here too, with their colours as formats of the drawing, so the document keeps none.
+    std::vector<Shown> shown;
     QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock();
          block.isValid() && offset.y() < viewport()->height(); block = block.next()) {
         if (!block.isVisible())
             continue;
         const qreal height = m_layout->blockBoundingRect(block).height();
-        if (isLongLine(block)) {
-            longLines.emplace_back(block, offset);
+        if (m_colouring || isLongLine(block)) {
+            shown.push_back({block, offset, height});
             m_layout->setAside(block);
         }
         offset.ry() += height;
     }
     QPlainTextEdit::paintEvent(event);
     m_layout->restoreAside();
-    if (longLines.empty())
+    if (shown.empty())
         return;
     QPainter painter(viewport());
     painter.setClipRegion(event->region());
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
-    for (const auto &[block, at] : longLines)
-        drawInView(painter, block, at, event->rect(), context);
+    if (!m_colouring) {
+        painter.setPen(context.palette.color(QPalette::Text));
+        for (const Shown &line : shown)
+            drawInView(painter, line.block, line.at, event->rect(), context);
+        return;
+    }
+    painter.setPen(m_colouring->textColour());
+    const std::optional<qreal> changedBelow = drawColoured(painter, shown, event->rect(), context);
+    if (!changedBelow)
+        return;
+    const QRect below(0, int(*changedBelow), viewport()->width(), viewport()->height());
+    if (!event->rect().contains(below))
+        viewport()->update(below);
+}
+
+namespace {
+
+// The selections of the view that fall into columns from..to of a block, from-based.
+QList<QTextLayout::FormatRange>
+selectionsIn(const QTextBlock &block, int from, int to,
+             const QAbstractTextDocumentLayout::PaintContext &context)
+{
+    QList<QTextLayout::FormatRange> selections;
+    for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
+        const int start = qMax(selection.cursor.selectionStart() - block.position(), from);
+        const int end = qMin(selection.cursor.selectionEnd() - block.position(), to);
+        if (start < end)
+            selections.append({start - from, end - start, selection.format});
+    }
+    return selections;
+}
+
+} // namespace
+
+std::optional<qreal>
+TSRichEdit::drawColoured(QPainter &painter, const std::vector<Shown> &shown, const QRect &view,
+                         const QAbstractTextDocumentLayout::PaintContext &context)
+{
+    const QTextBlock &first = shown.front().block;
+    LineState state = m_colouring->stateBefore(first);
+    std::optional<qreal> changedBelow;
+    for (const Shown &line : shown) {
+        bool changed = false;
+        QList<QTextLayout::FormatRange> formats = m_colouring->colour(line.block, state, changed);
+        if (changed && !changedBelow)
+            changedBelow = line.at.y() + line.height;
+        if (isLongLine(line.block)) {
+            drawInView(painter, line.block, line.at, view, context);
+            continue;
+        }
+        if (line.at.y() > view.bottom() || line.at.y() + line.height < view.top())
+            continue;
+        // Selections come last: their colours win.
+        formats.append(selectionsIn(line.block, 0, line.block.length(), context));
+        QTextLayout *layout = line.block.layout();
+        layout->draw(&painter, line.at, formats, view);
+        const int caret = context.cursorPosition - line.block.position();
+        if (caret >= 0 && caret < line.block.length())
+            layout->drawCursor(&painter, line.at, caret, cursorWidth());
+    }
+    m_colouring->coloured(first.blockNumber(), shown.back().block.blockNumber());
+    return changedBelow;
 }
 
 void TSRichEdit::drawInView(QPainter &painter, const QTextBlock &block, QPointF at,
@@ -708,13 +777,7 @@ void TSRichEdit::drawInView(QPainter &painter, const QTextBlock &block, QPointF 
     line.setLineWidth(qreal(INT_MAX));
     piece.endLayout();
 
-    QList<QTextLayout::FormatRange> selections;
-    for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
-        const int start = qMax(selection.cursor.selectionStart() - block.position(), from);
-        const int end = qMin(selection.cursor.selectionEnd() - block.position(), to);
-        if (start < end)
-            selections.append({start - from, end - start, selection.format});
-    }
+    const QList<QTextLayout::FormatRange> selections = selectionsIn(block, from, to, context);
     const QPointF origin(at.x() + margin + left - phase, at.y());
     piece.draw(&painter, origin, selections, view);
     const int caret = context.cursorPosition - block.position();

@@ -2,12 +2,15 @@
 
 #include "core/text_lines.h"
 #include "document/document_file.h"
+#include "document/syntax_colouring.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class EditorLayout;
 
@@ -33,6 +36,10 @@ public:
 
     // Whole-control look: one font, one text colour, one background colour (0x00BBGGRR).
     void applyLook(const QString &fontName, int pointSize, quint32 textColor, quint32 backColor);
+    // Colours the source as it is shown, or, without colours, shows it in the text colour.
+    // Display only: the text, its undo steps and the modified flag are untouched.
+    void setSyntaxColours(const std::optional<SyntaxColours> &colours);
+    bool isColouring() const { return m_colouring != nullptr; }
 
     // Replaces the text with the file's, streamed in without an undo step; the caret goes to the
     // start and the modified flag is cleared. On failure the editor is left empty.
@@ -85,6 +92,15 @@ private:
     // Draws the part of a long line inside the view, its selection and the caret.
     void drawInView(QPainter &painter, const QTextBlock &block, QPointF at, const QRect &view,
                     const QAbstractTextDocumentLayout::PaintContext &context) const;
+    struct Shown {
+        QTextBlock block;
+        QPointF at;
+        qreal height;
+    };
+    // Draws the shown lines in their colours; returns where lines below changed colour.
+    std::optional<qreal> drawColoured(QPainter &painter, const std::vector<Shown> &shown,
+                                      const QRect &view,
+                                      const QAbstractTextDocumentLayout::PaintContext &context);
     void restoreFlashTime();
     void showCaret(const QTextCursor &cursor);
     // Long lines have no layout for the base class to move, click or scroll through.
@@ -101,6 +117,7 @@ private:
     bool placeCaret(QPointF point, QTextCursor::MoveMode mode, bool onlyLong);
 
     EditorLayout *m_layout;
+    SyntaxColouring *m_colouring = nullptr;
     int m_batchDepth = 0;
     std::optional<QTextCursor> m_pendingCaret;
     // The application's caret blink rhythm, while the editor has set it aside.

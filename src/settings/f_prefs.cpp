@@ -130,8 +130,11 @@ QWidget *TPrefs::buildEditorPage()
     tagColors.layout()->addWidget(lbLinks, 1, 1);
     tagColors.layout()->addWidget(lbImages, 2, 0);
     tagColors.layout()->addWidget(lbOther, 2, 1);
-    // Stored and shown only: nothing reads them, so they cannot be changed here.
-    tagColors.owner()->setEnabled(false);
+    for (ColorLabel *sample : {lbText, lbLinks, lbImages, lbOther})
+        connect(sample, &ColorLabel::doubleClicked, this,
+                [this, sample] { ChooseColorClick(sample); });
+    cbSyntaxColouring =
+        tagColors.checkBox("cbSyntaxColouring", QStringLiteral("S&yntax colouring"));
     rows.stretch();
     return result;
 }
@@ -236,6 +239,7 @@ std::vector<TPrefs::ControlRead> TPrefs::controlReads()
         fontColor(setting(&F::Links), lbLinks),
         fontColor(setting(&F::Images), lbImages),
         fontColor(setting(&F::Other), lbOther),
+        checked(setting(&F::SyntaxColouring), cbSyntaxColouring),
         text(setting(&F::ExtBrowser), eBrowser),
         text(setting(&F::Author), eAuthorName),
         text(setting(&F::EMail), eAuthorEMail),
@@ -266,6 +270,7 @@ std::vector<std::pair<const SettingEntry *, QVariant>> TPrefs::controlValues() c
         {setting(&F::Links), color(lbLinks->fontColor())},
         {setting(&F::Images), color(lbImages->fontColor())},
         {setting(&F::Other), color(lbOther->fontColor())},
+        {setting(&F::SyntaxColouring), cbSyntaxColouring->isChecked()},
         {setting(&F::ExtBrowser), eBrowser->text()},
         {setting(&F::Author), eAuthorName->text()},
         {setting(&F::EMail), eAuthorEMail->text()},
@@ -332,6 +337,15 @@ void TPrefs::ChooseEditorColorClick(ColorLabel *Sender)
         else
             sample->setBackColor(m_lastColor);
     }
+}
+
+void TPrefs::ChooseColorClick(ColorLabel *Sender)
+{
+    const std::optional<quint32> chosen = chooseColor(this, Sender->fontColor());
+    if (!chosen)
+        return;
+    m_lastColor = *chosen;
+    Sender->setFontColor(m_lastColor);
 }
 
 void TPrefs::sbLocateBrowserClick()

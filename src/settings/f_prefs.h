@@ -24,7 +24,7 @@ public:
     // Fills the controls; each read defaults to the control's state, which a wrongly typed
     // value keeps (reported once).
     void LoadSettings();
-    // Writes all 22 settings from the controls, in table order, as one update; a value shown
+    // Writes every setting from the controls, in table order, as one update; a value shown
     // as it was read does not overwrite one another program stored since.
     void SaveSettings();
 
@@ -36,10 +36,13 @@ public:
     void ChooseFontClick();
     // Sender is lbTextCol or lbBGCol.
     void ChooseEditorColorClick(ColorLabel *Sender);
+    // Sender is one of the four tag colour labels; the dialog starts from its colour.
+    void ChooseColorClick(ColorLabel *Sender);
     void sbLocateBrowserClick();
 
     QTabWidget *PageControl1;
-    QCheckBox *cbSplash, *cbAppMaxi, *cbNewDoc, *cbDocMaxi, *cbMinDoc, *cbShowComp;
+    QCheckBox *cbSplash, *cbAppMaxi, *cbNewDoc, *cbDocMaxi, *cbMinDoc, *cbShowComp,
+        *cbSyntaxColouring;
     ColorLabel *lbFontName, *lbTextCol, *lbBGCol, *lbText, *lbLinks, *lbImages, *lbOther;
     QLineEdit *eBrowser, *eAuthorName, *eAuthorEMail;
     QToolButton *sbLocateBrowser;

@@ -4,7 +4,7 @@ namespace {
 
 using F = SettingsFields;
 
-const std::array<SettingEntry, 22> kTable{{
+const std::array<SettingEntry, 23> kTable{{
     {"General", "Splash", &F::Splash, 1, ""},
     {"General", "AppMaxi", &F::AppMaxi, 1, ""},
     {"General", "NewDoc", &F::NewDoc, 0, ""},
@@ -19,6 +19,7 @@ const std::array<SettingEntry, 22> kTable{{
     {"Editor", "Links", &F::Links, 0xFF0000, ""},
     {"Editor", "Images", &F::Images, 0x0000FF, ""},
     {"Editor", "Other", &F::Other, 0x808000, ""},
+    {"Editor", "SyntaxColouring", &F::SyntaxColouring, 1, ""},
     {"Misc", "ExtBrowser", &F::ExtBrowser, 0, ""},
     {"", "Author", &F::Author, 0, ""},
     {"", "EMail", &F::EMail, 0, ""},
@@ -81,7 +82,7 @@ void SettingEntry::write(RegistryEdit &edit, const QVariant &Value) const
     edit.WriteValue(HKEY_CURRENT_USER, keyPath(), QString::fromLatin1(valueName), Value);
 }
 
-const std::array<SettingEntry, 22> &settingsTable()
+const std::array<SettingEntry, 23> &settingsTable()
 {
     return kTable;
 }

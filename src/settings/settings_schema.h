@@ -7,16 +7,17 @@
 #include <array>
 #include <variant>
 
-// The 22 settings, in this order, named after their registry values. The four editor
-// fields start at the preferences defaults so that an empty store never gives black text
-// on a black editor; the others start as stored-nothing implies.
+// The 23 settings, in this order, named after their registry values. The editor fields start
+// at the preferences defaults so that an empty store never gives black text on a black editor
+// and colours the source with the four defaults; the others start as stored-nothing implies.
 struct SettingsFields {
     bool Splash = false, AppMaxi = false, NewDoc = false, DocMaxi = false, MinDoc = false,
          ShowComp = false;
     quint32 TextCol = 0x000000, BGCol = 0xFFFFFF;
     QString StdFont = QStringLiteral("Courier New");
     qint32 StdFontSize = 10;
-    quint32 Text = 0, Links = 0, Images = 0, Other = 0;
+    quint32 Text = 0x000000, Links = 0xFF0000, Images = 0x0000FF, Other = 0x808000;
+    bool SyntaxColouring = true;
     QString ExtBrowser, Author, EMail;
     bool UseNetscapeExt = false;
     QString Host, Username, Password, InitDir;
@@ -48,7 +49,7 @@ struct SettingEntry {
     void write(RegistryEdit &edit, const QVariant &Value) const;
 };
 
-const std::array<SettingEntry, 22> &settingsTable();
+const std::array<SettingEntry, 23> &settingsTable();
 
 // Every setting as stored right now, read afresh at each call: the one way the program reads
 // a setting. One ReadValue per setting in table order, each defaulting to the field's start

@@ -63,14 +63,13 @@ TEST_F(Prefs, ControlsAreNamedAndTheUnusedOnesDisabled)
     EXPECT_EQ(prefs.cbAppMaxi->accessibleName(), "Start application maximized");
     EXPECT_EQ(prefs.sbLocateBrowser->accessibleName(), "Locate the external browser");
     EXPECT_FALSE(prefs.cbSplash->isEnabled());
-    for (ColorLabel *tagColor : {prefs.lbText, prefs.lbLinks, prefs.lbImages, prefs.lbOther})
-        EXPECT_FALSE(tagColor->isEnabled());
-    EXPECT_TRUE(prefs.lbTextCol->isEnabled());
+    EXPECT_TRUE(prefs.lbOther->isEnabled());
+    EXPECT_EQ(prefs.cbSyntaxColouring->text(), "S&yntax colouring");
     EXPECT_EQ(prefs.ePassword->echoMode(), QLineEdit::Normal);
 }
 
 // Cancel writes them too (the next tests).
-TEST_F(Prefs, EmptyStoreShowsTheDefaultsAndOkWritesAll22)
+TEST_F(Prefs, EmptyStoreShowsTheDefaultsAndOkWritesAll)
 {
     const int result = run([](TPrefs &prefs) {
         EXPECT_EQ(prefs.PageControl1->currentIndex(), 0);
@@ -89,9 +88,10 @@ TEST_F(Prefs, EmptyStoreShowsTheDefaultsAndOkWritesAll22)
 
     // Every value is written; the stored-values test holds the exact layout.
     const QByteArray written = settings.contents();
-    EXPECT_EQ(written.count("\"="), 22) << written.toStdString();
-    for (const char *line : {"\"AppMaxi\"=dword:00000001\n", "\"Links\"=dword:00ff0000\n",
-                             "\"Host\"=\"ftp.\"\n", "\"InitDir\"=\"/\"\n"})
+    EXPECT_EQ(written.count("\"="), 23) << written.toStdString();
+    for (const char *line :
+         {"\"AppMaxi\"=dword:00000001\n", "\"Links\"=dword:00ff0000\n",
+          "\"SyntaxColouring\"=dword:00000001\n", "\"Host\"=\"ftp.\"\n", "\"InitDir\"=\"/\"\n"})
         EXPECT_TRUE(written.contains(line)) << line;
 }
 
@@ -155,6 +155,32 @@ TEST_F(Prefs, EditorColorsShowOnBothSamplesAndColorDialogStartsFromItsLastChoice
 
     EXPECT_EQ(stored().TextCol, 0x0000FFu);
     EXPECT_EQ(stored().BGCol, 0x00FFFFu);
+}
+
+TEST_F(Prefs, TagColourStartsFromItsLabelAndIsStoredWithTheColouringSwitch)
+{
+    TPrefs prefs;
+    driver
+        .then([&prefs](QWidget *) {
+            showPage(prefs, 1);
+            QTest::mouseDClick(prefs.lbLinks, Qt::LeftButton);
+        })
+        .then([](QWidget *w) {
+            auto *dialog = qobject_cast<QColorDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->currentColor(), QColor(Qt::blue));
+            dialog->setCurrentColor(Qt::green);
+            dialog->accept();
+        })
+        .then([&prefs](QWidget *) {
+            EXPECT_EQ(prefs.lbLinks->palette().color(QPalette::WindowText), QColor(Qt::green));
+            QCheckBox *colouring = prefs.cbSyntaxColouring;
+            QTest::mouseClick(colouring, Qt::LeftButton, {}, QPoint(8, colouring->height() / 2));
+            pressButton(&prefs, "bbOK");
+        });
+    prefs.ShowModal();
+    EXPECT_EQ(stored().Links, 0x00FF00u);
+    EXPECT_FALSE(stored().SyntaxColouring);
 }
 
 TEST_F(Prefs, FontOkWithoutAChangeKeepsTheNameAndAChosenBoldFontShowsBoldAndIsStored)
@@ -252,10 +278,13 @@ TEST_F(Prefs, FrameOpensTheDialogOverADamagedFileAndASavedChangeReachesOnlyNewWi
     THTML *before = frame.sbNewClick();
     ASSERT_NE(before, nullptr);
     settings.store("Editor", "TextCol", 0x0000FF);
+    settings.store("Editor", "SyntaxColouring", false);
     EXPECT_EQ(before->RichEdit->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_TRUE(before->RichEdit->isColouring());
     THTML *after = frame.sbNewClick();
     ASSERT_NE(after, nullptr);
     EXPECT_EQ(after->RichEdit->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_FALSE(after->RichEdit->isColouring());
     for (THTML *document : frame.documents())
         document->approveClose();
     frame.close();

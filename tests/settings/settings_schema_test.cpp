@@ -16,7 +16,7 @@ TEST_F(ReadSettings, EveryStoredSettingIsRead)
     const SettingsFields fields = readSettings();
 
     EXPECT_TRUE(fields.AppMaxi && fields.NewDoc && fields.ShowComp && fields.UseNetscapeExt);
-    EXPECT_FALSE(fields.Splash || fields.DocMaxi || fields.MinDoc);
+    EXPECT_FALSE(fields.Splash || fields.DocMaxi || fields.MinDoc || fields.SyntaxColouring);
     EXPECT_EQ(fields.TextCol, 0x00102030u);
     EXPECT_EQ(fields.BGCol, 0u);
     EXPECT_EQ(fields.StdFont, "Liberation Mono");
