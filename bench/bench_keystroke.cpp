@@ -33,18 +33,6 @@ namespace {
 
 constexpr double KeyTargetMs = 50;
 
-QByteArray manyLines(int lines)
-{
-    QByteArray bytes;
-    bytes.reserve(qsizetype(lines) * 58);
-    for (int i = 0; i < lines; ++i) {
-        bytes += "<TR><TD>Row ";
-        bytes += QByteArray::number(100000 + i);
-        bytes += "</TD><TD>cell of the table.</TD></TR>\r\n";
-    }
-    return bytes;
-}
-
 // Minified markup: one line, no line break.
 QByteArray longLine(qsizetype bytes)
 {
@@ -151,7 +139,7 @@ void closeDocument(THTML &document)
 
 void bigDocument(TMain &frame, const QTemporaryDir &dir)
 {
-    const QByteArray bytes = manyLines(900000);
+    const QByteArray bytes = bench::manyLines(900000);
     const QString path = bench::writeFile(dir, "big.htm", bytes);
     std::printf("big document: 900,000 lines, %.1f MB\n", bytes.size() / 1048576.0);
 

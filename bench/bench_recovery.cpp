@@ -24,18 +24,6 @@ namespace {
 
 constexpr double TargetMs = 50;
 
-QByteArray manyLines(int lines)
-{
-    QByteArray bytes;
-    bytes.reserve(qsizetype(lines) * 58);
-    for (int i = 0; i < lines; ++i) {
-        bytes += "<TR><TD>Row ";
-        bytes += QByteArray::number(100000 + i);
-        bytes += "</TD><TD>cell of the table.</TD></TR>\r\n";
-    }
-    return bytes;
-}
-
 // GUI-thread wall and CPU time of taking one copy, and the wall time until it is written.
 void copyOnce(const char *what, THTML &document)
 {
@@ -66,7 +54,7 @@ int main(int argc, char **argv)
     RecoveryStore store(home.filePath(QStringLiteral("recovery")));
     RecoveryStore::setCurrent(&store);
 
-    const QByteArray bytes = manyLines(700000);
+    const QByteArray bytes = bench::manyLines(700000);
     const QString path = bench::writeFile(home, QStringLiteral("big.htm"), bytes);
     std::printf("recovery copy of a document of 700,000 lines, %.1f MB\n",
                 bytes.size() / 1048576.0);

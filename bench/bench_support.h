@@ -14,6 +14,19 @@
 namespace bench {
 
 // Writes a file of the benchmark's own; returns its path.
+// A table of the given number of rows, one CRLF line each (about 58 bytes a line).
+inline QByteArray manyLines(int lines)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(lines) * 58);
+    for (int i = 0; i < lines; ++i) {
+        bytes += "<TR><TD>Row ";
+        bytes += QByteArray::number(100000 + i);
+        bytes += "</TD><TD>cell of the table.</TD></TR>\r\n";
+    }
+    return bytes;
+}
+
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(name);
