@@ -3,6 +3,7 @@
 #include "controls/choose_dialogs.h"
 #include "controls/dialog_rows.h"
 #include "controls/std_dialog.h"
+#include "core/command_error.h"
 #include "dialogs/url_button.h"
 #include "settings/settings_schema.h"
 #include "wizard/page_sketch.h"
@@ -220,6 +221,8 @@ THPWiz::THPWiz(QWidget *parent) : QDialog(parent)
     cbUseLinkClick();
     cbUseAuthorClick();
     eTitle->setFocus();
+    // An unreadable store stops the command here, before the wizard's event loop runs.
+    FormActivate();
 }
 
 void THPWiz::fillTitle(DialogRows &rows, TPageSketch *sketch)
@@ -341,8 +344,14 @@ void THPWiz::fillAuthor(DialogRows &rows, TPageSketch *)
 
 bool THPWiz::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+    if (event->type() == QEvent::WindowActivate) {
+        // No exception may cross the event loop: a store that fails once the wizard is open
+        // leaves the boxes as they are.
+        try {
+            FormActivate();
+        } catch (const CommandError &) {
+        }
+    }
     return QDialog::event(event);
 }
 
