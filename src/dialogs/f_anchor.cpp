@@ -14,12 +14,11 @@ TAnchor::TAnchor(QWidget *parent)
     : TStdDialog(QStringLiteral("Anchor"), QStringLiteral("Anchor"), parent)
 {
     DialogRows rows(this);
-    const DialogRows::ButtonRow link =
-        rows.editWithButton(QStringLiteral("&URL :"), "eLink", "sbURL", {}, "Label1");
+    const DialogRows::ButtonRow link = addUrlRow(rows, QStringLiteral("&URL :"), "eLink", "sbURL",
+                                                 QStringLiteral("Start the URL builder"), "Label1");
     Label1 = link.label;
     eLink = link.edit;
     sbURL = link.button;
-    connectUrlBuilder(sbURL, eLink, QStringLiteral("Start the URL builder"));
     eDesc = newLineEdit(this, "eDesc");
     Label2 = rows.labelled(QStringLiteral("&Description :"), eDesc, "Label2");
     eTarget = newLineEdit(this, "eTarget");

@@ -13,11 +13,11 @@ TImg::TImg(QWidget *parent) : TStdDialog(QStringLiteral("Img"), QStringLiteral("
 {
     DialogRows rows(this);
     const DialogRows::ButtonRow source =
-        rows.editWithButton(QStringLiteral("&Source"), "eImage", "sbLocateImg", {}, "Label1");
+        addUrlRow(rows, QStringLiteral("&Source"), "eImage", "sbLocateImg",
+                  QStringLiteral("Start the URL builder"), "Label1");
     Label1 = source.label;
     eImage = source.edit;
     sbLocateImg = source.button;
-    connectUrlBuilder(sbLocateImg, eImage, QStringLiteral("Start the URL builder"));
     eAltText = newLineEdit(this, "eAltText");
     Label2 = rows.labelled(QStringLiteral("&Alternate text :"), eAltText, "Label2");
     eImage->setMinimumWidth(eImage->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);

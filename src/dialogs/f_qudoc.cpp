@@ -45,12 +45,12 @@ TQuickDoc::TQuickDoc(QWidget *parent)
     document.layout()->addWidget(Label6, document.layout()->rowCount(), 0, Qt::AlignTop);
     eMainHead = newLineEdit(document.owner(), "eMainHead");
     Label4 = document.labelled(QStringLiteral("Main heading :"), eMainHead, "Label4");
-    const DialogRows::ButtonRow image = document.editWithButton(
-        QStringLiteral("Background image :"), "eBackImage", "sbLocateImage", {}, "Label5");
+    const DialogRows::ButtonRow image =
+        addUrlRow(document, QStringLiteral("Background image :"), "eBackImage", "sbLocateImage",
+                  QStringLiteral("Open the URL-Builder"), "Label5");
     Label5 = image.label;
     eBackImage = image.edit;
     sbLocateImage = image.button;
-    connectUrlBuilder(sbLocateImage, eBackImage, QStringLiteral("Open the URL-Builder"));
     lbBGColor = newSwatch("lbBGColor", QStringLiteral("Text"), defaults.text);
     Label16 = document.labelled(QStringLiteral("Background color :"), lbBGColor, "Label16");
 

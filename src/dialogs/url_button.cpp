@@ -3,11 +3,16 @@
 #include "controls/message_box.h"
 #include "dialogs/f_url.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
+#include <QPushButton>
 
-void connectUrlBuilder(QAbstractButton *button, QLineEdit *field, const QString &hint)
+DialogRows::ButtonRow addUrlRow(DialogRows &rows, const QString &caption, const char *editName,
+                                const char *buttonName, const QString &hint, const char *labelName)
 {
+    const DialogRows::ButtonRow row =
+        rows.editWithButton(caption, editName, buttonName, {}, labelName);
+    QPushButton *button = row.button;
+    QLineEdit *field = row.edit;
     button->setToolTip(hint);
     button->setAccessibleName(hint);
     QObject::connect(button, &QAbstractButton::clicked, field, [button, field] {
@@ -15,4 +20,5 @@ void connectUrlBuilder(QAbstractButton *button, QLineEdit *field, const QString 
         if (builder.ShowModal() == mrOk)
             field->setText(builder.URL);
     });
+    return row;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-class QAbstractButton;
-class QLineEdit;
+#include "controls/dialog_rows.h"
 
 class QString;
 
-// Makes button a "..." button for field, with hint as its tooltip and accessible name: a click runs
-// the URL builder, and OK copies its URL into field; Cancel leaves the field alone.
-void connectUrlBuilder(QAbstractButton *button, QLineEdit *field, const QString &hint);
+// A URL row: an edit with a "..." button beside it, hint its tooltip and accessible name. A click
+// runs the URL builder, and OK copies its URL into the edit; Cancel leaves the edit alone.
+DialogRows::ButtonRow addUrlRow(DialogRows &rows, const QString &caption, const char *editName,
+                                const char *buttonName, const QString &hint,
+                                const char *labelName = nullptr);

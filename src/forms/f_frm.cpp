@@ -13,10 +13,10 @@ TFormHeader::TFormHeader(QWidget *parent)
 {
     DialogRows rows(this);
     const DialogRows::ButtonRow action =
-        rows.editWithButton(QStringLiteral("&Action :"), "eAction", "SpeedButton1");
+        addUrlRow(rows, QStringLiteral("&Action :"), "eAction", "SpeedButton1",
+                  QStringLiteral("Start the URL Builder"));
     eAction = action.edit;
     SpeedButton1 = action.button;
-    connectUrlBuilder(SpeedButton1, eAction, QStringLiteral("Start the URL Builder"));
     eAction->setMinimumWidth(eAction->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
     cbMethod = newFreeCombo(this, "cbMethod", {QStringLiteral("get"), QStringLiteral("post")});
     rows.labelled(QStringLiteral("&Method :"), cbMethod);

@@ -15,11 +15,10 @@ TFrame::TFrame(QWidget *parent)
     : TStdDialog(QStringLiteral("Frame"), QStringLiteral("Frame"), parent)
 {
     DialogRows rows(this);
-    const DialogRows::ButtonRow source =
-        rows.editWithButton(QStringLiteral("&Source :"), "eSource", "sbLocateURL");
+    const DialogRows::ButtonRow source = addUrlRow(rows, QStringLiteral("&Source :"), "eSource",
+                                                   "sbLocateURL", QStringLiteral("Locate the URL"));
     eSource = source.edit;
     sbLocateURL = source.button;
-    connectUrlBuilder(sbLocateURL, eSource, QStringLiteral("Locate the URL"));
     cbName = newFreeCombo(this, "cbName",
                           {QStringLiteral("_blank"), QStringLiteral("_parent"),
                            QStringLiteral("_self"), QStringLiteral("_top")});

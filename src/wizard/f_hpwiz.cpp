@@ -280,10 +280,10 @@ void THPWiz::fillBackground(DialogRows &rows, TPageSketch *)
     parts->addStretch(1);
     rows.layout()->addLayout(parts, rows.layout()->rowCount(), 0, 1, -1);
     rbImage = rows.radioButton("rbImage", QStringLiteral("&Image :"));
-    const DialogRows::ButtonRow image = rows.editWithButton(QString(), "eBGImage", "sbLocateBGImg");
+    const DialogRows::ButtonRow image =
+        addUrlRow(rows, QString(), "eBGImage", "sbLocateBGImg", QStringLiteral("Locate the image"));
     eBGImage = image.edit;
     sbLocateBGImg = image.button;
-    connectUrlBuilder(sbLocateBGImg, eBGImage, QStringLiteral("Locate the image"));
     for (QRadioButton *button : {rbNoBG, rbColorBG, rbImage})
         connect(button, &QRadioButton::toggled, this, &THPWiz::rbBGClick);
     connect(sbChooseCol, &QPushButton::clicked, this, &THPWiz::sbChooseColClick);
@@ -293,11 +293,11 @@ void THPWiz::fillPicture(DialogRows &rows, TPageSketch *)
 {
     cbUsePic = rows.checkBox("cbUsePic", QStringLiteral("&I wan't to use a picture :"));
     const DialogRows::ButtonRow image =
-        rows.editWithButton(QStringLiteral("I&mage :"), "eImage", "sbLocateImg", {}, "lbImage");
+        addUrlRow(rows, QStringLiteral("I&mage :"), "eImage", "sbLocateImg",
+                  QStringLiteral("Locate the image ..."), "lbImage");
     lbImage = image.label;
     eImage = image.edit;
     sbLocateImg = image.button;
-    connectUrlBuilder(sbLocateImg, eImage, QStringLiteral("Locate the image ..."));
     cbUseCaption =
         rows.checkBox("cbUseCaption", QStringLiteral("My picture should have a &caption :"));
     eImgCaption = newLineEdit(rows.owner(), "eImgCaption");
@@ -321,11 +321,11 @@ void THPWiz::fillLink(DialogRows &rows, TPageSketch *)
 {
     cbUseLink = rows.checkBox("cbUseLink", QStringLiteral("&Yes, that's a good idea !"));
     const DialogRows::ButtonRow link =
-        rows.editWithButton(QStringLiteral("&Link :"), "eURL", "sbLocateURL", {}, "lbURL");
+        addUrlRow(rows, QStringLiteral("&Link :"), "eURL", "sbLocateURL",
+                  QStringLiteral("Start the URL-builder"), "lbURL");
     lbURL = link.label;
     eURL = link.edit;
     sbLocateURL = link.button;
-    connectUrlBuilder(sbLocateURL, eURL, QStringLiteral("Start the URL-builder"));
     eDesc = newLineEdit(rows.owner(), "eDesc");
     lbDesc = rows.labelled(QStringLiteral("&Description :"), eDesc, "lbDesc", 1);
     connect(cbUseLink, &QCheckBox::toggled, this, &THPWiz::cbUseLinkClick);

@@ -26,9 +26,12 @@ TEST(UrlBuilder, OpensBuiltAndRebuildsOnEveryChange)
 TEST(UrlBuilder, DotsButtonFillsItsFieldOnOkOnly)
 {
     QWidget owner;
-    auto *field = new QLineEdit(QStringLiteral("old"), &owner);
-    auto *button = new QPushButton(QStringLiteral("..."), &owner);
-    connectUrlBuilder(button, field, QStringLiteral("Start the URL builder"));
+    DialogRows rows(&owner);
+    const DialogRows::ButtonRow row = addUrlRow(rows, QStringLiteral("&Link :"), "eLink", "sbLink",
+                                                QStringLiteral("Start the URL builder"));
+    QLineEdit *field = row.edit;
+    QPushButton *button = row.button;
+    field->setText(QStringLiteral("old"));
     EXPECT_EQ(button->accessibleName(), "Start the URL builder");
     ModalDriver driver;
     const auto fill = [](const char *pressed) {
