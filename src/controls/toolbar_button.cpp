@@ -24,6 +24,8 @@ TExplorerButton *createPictureButton(QWidget *parent, const char *name, const QR
 {
     TExplorerButton *button = createButton(parent, name, geometry, hint, {});
     button->setOptions(boMonoDisplay | boIconOnly | boShowBevel);
+    // The glyphs' mid tones would turn white in the medium shading and vanish on the light bars.
+    button->setShadingType(stDark);
     button->setBitmap(glyphIcon(glyph), QSize(pictureSize, pictureSize));
     return button;
 }
