@@ -420,17 +420,13 @@ void TExplorerButton::contextMenuEvent(QContextMenuEvent *event)
         settleAfterMenu();
 }
 
+// Tab reaches the button as it reached the tool buttons before; Space works as its accelerator.
 void TExplorerButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
         accelerate();
     else
         QWidget::keyPressEvent(event);
-}
-
-void TExplorerButton::keyReleaseEvent(QKeyEvent *event)
-{
-    QWidget::keyReleaseEvent(event);
 }
 
 void TExplorerButton::pressLeft()
