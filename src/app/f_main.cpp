@@ -6,6 +6,7 @@
 #include "auxiliary/f_ftp.h"
 #include "controls/glyphs.h"
 #include "controls/run_guarded.h"
+#include "controls/toolbar_button.h"
 #include "document/f_html.h"
 #include "document/f_recover.h"
 #include "settings/f_prefs.h"
@@ -23,7 +24,6 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -54,16 +54,9 @@ struct Menu {
 
 void addSpeedButton(QWidget *panel, QAction *action, const SpeedButton &face)
 {
-    action->setIcon(glyphIcon(face.glyph));
-    action->setIconVisibleInMenu(false);
-    action->setToolTip(QString::fromUtf8(face.hint));
-    auto *button = new QToolButton(panel);
-    button->setObjectName(QLatin1String(face.name));
-    button->setGeometry(face.left, 0, 49, 41);
-    button->setAutoRaise(true);
-    button->setIconSize(QSize(28, 28));
-    button->setAccessibleName(QString::fromUtf8(face.hint));
-    button->setDefaultAction(action);
+    bindToAction(createPictureButton(panel, face.name, QRect(face.left, 0, 49, 41),
+                                     QString::fromUtf8(face.hint), face.glyph, 28),
+                 action);
 }
 
 } // namespace

@@ -12,7 +12,6 @@ class QMdiArea;
 class QPageSetupDialog;
 class QPrintDialog;
 class QPrinter;
-class QToolButton;
 
 // The frame: menus, the file tool bar and the document windows.
 class TMain : public QMainWindow {

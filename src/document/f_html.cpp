@@ -4,6 +4,7 @@
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
 #include "controls/run_guarded.h"
+#include "controls/toolbar_button.h"
 #include "core/command_error.h"
 #include "document/edit_commands.h"
 #include "document/file_names.h"
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -122,15 +122,9 @@ void THTML::buildPanel()
     Panel4->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel4->setGeometry(8, 8, 137, 57);
     for (const EditButton &face : EditButtons) {
-        auto *button = new QToolButton(Panel4);
-        button->setObjectName(QLatin1String(face.name));
-        button->setGeometry(face.left, face.top, 25, 25);
-        button->setAutoRaise(true);
-        button->setIcon(glyphIcon(face.glyph));
-        button->setIconSize(QSize(18, 18));
-        button->setToolTip(QLatin1String(face.hint));
-        button->setAccessibleName(QLatin1String(face.hint));
-        connect(button, &QToolButton::clicked, this,
+        auto *button = createPictureButton(Panel4, face.name, QRect(face.left, face.top, 25, 25),
+                                           QLatin1String(face.hint), face.glyph, 18);
+        connect(button, &QAbstractButton::clicked, this,
                 [this, handler = face.handler] { runGuarded(this, [&] { (this->*handler)(); }); });
     }
 

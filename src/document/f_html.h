@@ -13,7 +13,6 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QTabWidget;
-class QToolButton;
 class TFindDialog;
 class TReplaceDialog;
 class TSRichEdit;

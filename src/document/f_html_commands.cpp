@@ -2,6 +2,7 @@
 // run guarded so that an error is reported and the window goes on.
 #include "document/f_html.h"
 
+#include "controls/explbtn.h"
 #include "controls/run_guarded.h"
 #include "dialogs/anchor_commands.h"
 #include "dialogs/colormix_commands.h"
@@ -21,7 +22,6 @@
 #include "tags/tag_buttons_markup.h"
 
 #include <QMenu>
-#include <QToolButton>
 
 namespace {
 
@@ -97,12 +97,12 @@ const PopupItem PopupItems[] = {
 
 void THTML::bindTagButtons()
 {
-    buildTagButtons(PageControl1, [this](QToolButton *button, TagHandler handler) {
-        connect(button, &QToolButton::clicked, this,
+    buildTagButtons(PageControl1, [this](TExplorerButton *button, TagHandler handler) {
+        connect(button, &QAbstractButton::clicked, this,
                 [this, button, click = clickOf(handler)] { (this->*click)(button); });
     });
     for (const DialogCommand &command : DialogButtons) {
-        connect(addDialogButton(PageControl1, command.name), &QToolButton::clicked, this,
+        connect(addDialogButton(PageControl1, command.name), &QAbstractButton::clicked, this,
                 [this, click = command.click] { (this->*click)(); });
     }
 }

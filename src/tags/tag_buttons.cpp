@@ -2,13 +2,13 @@
 
 #include "controls/glyphs.h"
 #include "controls/message_box.h"
+#include "controls/toolbar_button.h"
 #include "core/insertion.h"
 #include "dialogs/f_hr.h"
 #include "settings/settings_schema.h"
 #include "tags/tag_buttons_markup.h"
 
 #include <QTabWidget>
-#include <QToolButton>
 
 namespace {
 
@@ -151,35 +151,17 @@ Glyph pictureOf(const char *name)
     Q_UNREACHABLE();
 }
 
-QToolButton *placeButton(QTabWidget *pages, const char *pageName, const char *name,
-                         const char *hintText, const char *captionText, TagFace face)
+TExplorerButton *placeButton(QTabWidget *pages, const char *pageName, const char *name,
+                             const char *hint, const char *caption, TagFace face)
 {
-    auto *button = new QToolButton(pages->findChild<QWidget *>(QLatin1String(pageName)));
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(tagButtonSlot(button->objectName()));
-    const QString hint = QString::fromUtf8(hintText);
-    const QString caption = QString::fromUtf8(captionText);
-    button->setToolTip(hint);
-    button->setAccessibleName(hint.isEmpty() ? caption : hint);
-    button->setAutoRaise(true);
-    if (face == TagFace::Picture) {
-        button->setIcon(glyphIcon(pictureOf(name)));
-        button->setIconSize(QSize(18, 18));
-        return button;
-    }
-    button->setText(caption);
-    QFont font = button->font();
-    font.setBold(face == TagFace::BlueBold);
-    font.setItalic(face == TagFace::BlueItalic);
-    font.setUnderline(face == TagFace::BlueUnderline);
-    // One-character captions stand for pictures: draw them as large as the glyphs.
-    if (caption.size() == 1)
-        font.setPointSizeF(font.pointSizeF() * 1.4);
-    button->setFont(font);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, Blue);
-    button->setPalette(palette);
-    return button;
+    QWidget *page = pages->findChild<QWidget *>(QLatin1String(pageName));
+    const QRect slot = tagButtonSlot(QLatin1String(name));
+    if (face == TagFace::Picture)
+        return createPictureButton(page, name, slot, QString::fromUtf8(hint), pictureOf(name), 18);
+    return createCaptionButton(page, name, slot, QString::fromUtf8(hint),
+                               QString::fromUtf8(caption),
+                               {face == TagFace::BlueBold, face == TagFace::BlueItalic,
+                                face == TagFace::BlueUnderline, Blue});
 }
 
 const char *pageOf(const char *name)
@@ -221,13 +203,13 @@ QRect tagButtonSlot(const QString &name)
 }
 
 void buildTagButtons(QTabWidget *pages,
-                     const std::function<void(QToolButton *button, TagHandler handler)> &bind)
+                     const std::function<void(TExplorerButton *button, TagHandler handler)> &bind)
 {
     for (const TagButton &row : tagButtons())
         bind(placeButton(pages, row.page, row.name, row.hint, row.caption, row.face), row.handler);
 }
 
-QToolButton *addDialogButton(QTabWidget *pages, const char *name)
+TExplorerButton *addDialogButton(QTabWidget *pages, const char *name)
 {
     for (const DialogFace &row : DialogFaces) {
         if (qstrcmp(row.name, name) == 0)

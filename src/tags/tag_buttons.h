@@ -6,7 +6,7 @@
 
 class QObject;
 class QTabWidget;
-class QToolButton;
+class TExplorerButton;
 class QWidget;
 class TextInsertion;
 enum class TagHandler;
@@ -14,10 +14,10 @@ enum class TagHandler;
 // Puts the fixed-text tag buttons on their pages; bind connects each new button to the handler
 // of its row.
 void buildTagButtons(QTabWidget *pages,
-                     const std::function<void(QToolButton *button, TagHandler handler)> &bind);
+                     const std::function<void(TExplorerButton *button, TagHandler handler)> &bind);
 
 // Puts the button called name that opens a dialog on its page, with its hint and face.
-QToolButton *addDialogButton(QTabWidget *pages, const char *name);
+TExplorerButton *addDialogButton(QTabWidget *pages, const char *name);
 
 // Where a button sits on its tag page. The pages keep slots for the dialog buttons too, in
 // display order, so every button finds its place whenever it is added.

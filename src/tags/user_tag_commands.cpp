@@ -1,21 +1,19 @@
 #include "tags/user_tag_commands.h"
 
 #include "controls/message_box.h"
+#include "controls/toolbar_button.h"
 #include "core/insertion.h"
 #include "tags/f_usrtag.h"
 #include "tags/user_tags.h"
-
-#include <QToolButton>
 
 UserTagButtons createUserTagButtons(QWidget *page, const std::function<void(int)> &click)
 {
     UserTagButtons buttons{};
     for (int n = 1; n <= UserTagCount; ++n) {
-        auto *button = new QToolButton(page);
-        button->setObjectName(QStringLiteral("sbUser%1").arg(n));
-        button->setGeometry((n - 1) * 49, 0, 50, 25);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        QObject::connect(button, &QToolButton::clicked, page, [click, n] { click(n); });
+        const QByteArray name = "sbUser" + QByteArray::number(n);
+        TExplorerButton *button =
+            createCaptionButton(page, name.constData(), QRect((n - 1) * 49, 0, 50, 25), {}, {});
+        QObject::connect(button, &QAbstractButton::clicked, page, [click, n] { click(n); });
         buttons[n - 1] = button;
     }
     return buttons;
@@ -26,9 +24,9 @@ void refreshUserTagButtons(const UserTagButtons &buttons)
     LoadUserTags();
     for (int n = 1; n <= UserTagCount; ++n) {
         const TUserTag &tag = userTags()[n - 1];
-        QAbstractButton *button = buttons[n - 1];
-        button->setText(tag.Title);
-        button->setToolTip(tag.Hint);
+        TExplorerButton *button = buttons[n - 1];
+        button->setCaption(tag.Title);
+        button->setHint(tag.Hint);
         // An empty tag still needs a name a screen reader can say.
         const QString name = !tag.Hint.isEmpty()    ? tag.Hint
                              : !tag.Title.isEmpty() ? tag.Title

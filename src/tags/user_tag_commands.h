@@ -4,11 +4,11 @@
 #include <array>
 #include <functional>
 
-class QAbstractButton;
+class TExplorerButton;
 class QWidget;
 class TextInsertion;
 
-using UserTagButtons = std::array<QAbstractButton *, 9>;
+using UserTagButtons = std::array<TExplorerButton *, 9>;
 
 // The nine buttons sbUser1 to sbUser9 on a document window's "User-Tags" page; a click on
 // button n calls click(n).

@@ -1,5 +1,6 @@
 #include "app/f_main.h"
 #include "app/registry_notices.h"
+#include "controls/explbtn.h"
 #include "controls/run_guarded.h"
 #include "document/f_html.h"
 #include "settings/corvane_registry.h"
@@ -15,7 +16,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QToolButton>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -86,7 +86,8 @@ TEST_F(UnreadableSettings, EveryCommandReportsItsErrorAndTheProgramGoesOn)
     frame.mdiArea()->addSubWindow(document)->show();
 
     QStringList walked;
-    const auto walk = [&](const QList<QAction *> &actions, const QList<QToolButton *> &buttons) {
+    const auto walk = [&](const QList<QAction *> &actions,
+                          const QList<TExplorerButton *> &buttons) {
         for (QAction *action : actions) {
             if (action->isEnabled() && !action->isSeparator() && !action->menu() &&
                 action->objectName() != "miExit") {
@@ -96,8 +97,8 @@ TEST_F(UnreadableSettings, EveryCommandReportsItsErrorAndTheProgramGoesOn)
                 processEvents();
             }
         }
-        for (QToolButton *button : buttons) {
-            if (button->isEnabled() && button->objectName() != "ebExit") {
+        for (TExplorerButton *button : buttons) {
+            if (button->Enabled() && button->objectName() != "ebExit") {
                 SCOPED_TRACE(button->objectName().toStdString());
                 walked << button->objectName();
                 EXPECT_NO_THROW(button->click());
@@ -105,9 +106,9 @@ TEST_F(UnreadableSettings, EveryCommandReportsItsErrorAndTheProgramGoesOn)
             }
         }
     };
-    walk(document->pmHTML->actions(), document->findChildren<QToolButton *>());
+    walk(document->pmHTML->actions(), document->findChildren<TExplorerButton *>());
     walk(frame.menuBar()->findChildren<QAction *>(),
-         frame.findChild<QWidget *>("SpeedPanel")->findChildren<QToolButton *>());
+         frame.findChild<QWidget *>("SpeedPanel")->findChildren<TExplorerButton *>());
 
     for (const char *name : {"ebHRule", "sbUser1", "ebBold", "ebUndo", "miNew", "miOpen", "miPrefs",
                              "miUserTags", "ebPrint"})

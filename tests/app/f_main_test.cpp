@@ -1,4 +1,5 @@
 #include "app/f_main.h"
+#include "controls/explbtn.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
 #include "document/find_dialogs.h"
@@ -13,7 +14,6 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,7 +77,7 @@ TEST_F(Frame, CaptionSizeAndToolBar)
     EXPECT_EQ(frame.size(), QSize(800, 600));
     EXPECT_FALSE(frame.isMaximized());
     EXPECT_TRUE(frame.documents().isEmpty());
-    auto *print = frame.findChild<QToolButton *>("ebPrint");
+    auto *print = frame.findChild<TExplorerButton *>("ebPrint");
     ASSERT_NE(print, nullptr);
     EXPECT_EQ(print->geometry(), QRect(152, 0, 49, 41));
     EXPECT_EQ(print->parentWidget(), frame.findChild<QWidget *>("SpeedPanel"));
@@ -86,12 +86,12 @@ TEST_F(Frame, CaptionSizeAndToolBar)
 TEST_F(Frame, MenuItemAndToolBarButtonShareOneAction)
 {
     TMain &frame = start();
-    auto *button = frame.findChild<QToolButton *>("ebSave");
+    auto *button = frame.findChild<TExplorerButton *>("ebSave");
     frame.findChild<QAction *>("miSave")->setEnabled(false);
-    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(button->Enabled());
     frame.findChild<QAction *>("miSave")->setEnabled(true);
-    EXPECT_TRUE(button->isEnabled());
-    QTest::mouseClick(frame.findChild<QToolButton *>("ebNew"), Qt::LeftButton);
+    EXPECT_TRUE(button->Enabled());
+    QTest::mouseClick(frame.findChild<TExplorerButton *>("ebNew"), Qt::LeftButton);
     EXPECT_EQ(frame.documents().size(), 1);
 }
 
@@ -152,9 +152,9 @@ TEST_F(Frame, CommandsWithoutDocumentDoNothing)
     frame.miSaveAsClick();
     QTest::keyClick(&frame, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_F3);
-    frame.findChild<QToolButton *>("ebPrint")->click();
+    frame.findChild<TExplorerButton *>("ebPrint")->click();
     QTest::keyClick(&frame, Qt::Key_F9);
-    frame.findChild<QToolButton *>("ebPreview")->click();
+    frame.findChild<TExplorerButton *>("ebPreview")->click();
     for (const char *name : {"miFind", "miReplace"}) {
         EXPECT_TRUE(frame.findChild<QAction *>(name)->isEnabled()) << name;
         frame.findChild<QAction *>(name)->trigger();

@@ -1,4 +1,5 @@
 #include "app/f_main.h"
+#include "controls/explbtn.h"
 #include "document/f_html.h"
 #include "document/trecode.h"
 #include "support/modal_driver.h"
@@ -14,7 +15,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,7 +96,7 @@ TEST_F(Printing, MultiPageDocumentPrintsEveryLineOnceWithoutHeaderOrNumbers)
     document(lines.join('\n'));
     printTo(pdf);
     driver.answer("OK");
-    frame->findChild<QToolButton *>("ebPrint")->click();
+    frame->findChild<TExplorerButton *>("ebPrint")->click();
     EXPECT_EQ(driver.messages(),
               QStringList{"Information|Document \u00BB\u00BBnoname\u00AB\u00AB printed."});
     EXPECT_EQ(pdfInfo(pdf, "Title"), "Pagewick - \u00BB\u00BBnoname\u00AB\u00AB");

@@ -1,3 +1,4 @@
+#include "controls/explbtn.h"
 #include "document/f_html.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
@@ -5,7 +6,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,7 +14,7 @@ class EditCommands : public TempSettingsTest {
 protected:
     static void click(THTML &document, const char *name)
     {
-        document.Panel4->findChild<QToolButton *>(QLatin1String(name))->click();
+        document.Panel4->findChild<TExplorerButton *>(QLatin1String(name))->click();
     }
 };
 

@@ -1,3 +1,4 @@
+#include "controls/explbtn.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
 #include "document/trecode.h"
@@ -8,7 +9,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,8 +82,8 @@ TEST_F(DocumentWindow, WrongStoredTypeIsReportedAndTheSetUpGoesOnWithTheDefault)
 TEST_F(DocumentWindow, LayoutBuildsEveryPart)
 {
     THTML document;
-    EXPECT_EQ(document.Panel4->findChildren<QToolButton *>().size(), 9);
-    EXPECT_EQ(document.findChild<QToolButton *>("ebComponents")->pos(), QPoint(109, 30));
+    EXPECT_EQ(document.Panel4->findChildren<TExplorerButton *>().size(), 9);
+    EXPECT_EQ(document.findChild<TExplorerButton *>("ebComponents")->pos(), QPoint(109, 30));
     ASSERT_EQ(document.PageControl1->count(), 8);
     EXPECT_EQ(document.PageControl1->widget(7)->objectName(), "tsUserTags");
     EXPECT_EQ(document.PageControl1->currentIndex(), 0);

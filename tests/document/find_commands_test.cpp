@@ -1,3 +1,4 @@
+#include "controls/explbtn.h"
 #include "document/f_html.h"
 #include "document/find_dialogs.h"
 #include "document/trecode.h"
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,7 +128,7 @@ TEST_F(FindDialogs, ButtonsOpenEachWindowsOwnDialogs)
     auto first = makeDocument("x");
     auto second = makeDocument("x");
     TFindDialog &find = *first->FindDialog1;
-    first->Panel4->findChild<QToolButton *>("ebSearch")->click();
+    first->Panel4->findChild<TExplorerButton *>("ebSearch")->click();
     EXPECT_TRUE(find.isVisible());
     EXPECT_FALSE(find.isModal());
     EXPECT_FALSE(find.bbFindNext->isEnabled());
@@ -145,7 +145,7 @@ TEST_F(FindDialogs, ButtonsOpenEachWindowsOwnDialogs)
     EXPECT_EQ(second->FindDialog1->FindText(), "");
     EXPECT_TRUE(second->FindDialog1->rbDown->isChecked());
 
-    first->Panel4->findChild<QToolButton *>("ebReplace")->click();
+    first->Panel4->findChild<TExplorerButton *>("ebReplace")->click();
     TReplaceDialog &replace = *first->ReplaceDialog1;
     EXPECT_TRUE(replace.isVisible());
     EXPECT_EQ(replace.FindText(), "");

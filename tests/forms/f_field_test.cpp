@@ -1,3 +1,4 @@
+#include "controls/explbtn.h"
 #include "controls/updown.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
@@ -5,7 +6,6 @@
 #include <QComboBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,7 +37,7 @@ TEST_F(FormDialogs, EveryFormsButtonOpensItsDialogAndCancelWritesNothing)
     open("abc", 0, 1);
     int left = -1;
     for (const auto &row : rows) {
-        auto *button = document->findChild<QToolButton *>(row.button);
+        auto *button = document->findChild<TExplorerButton *>(row.button);
         EXPECT_EQ(button->parentWidget()->objectName(), "tsForms");
         EXPECT_EQ(button->toolTip(), row.hint);
         EXPECT_GT(button->x(), left) << row.button;

@@ -1,11 +1,11 @@
 #include "support/document_fixture.h"
 
+#include "controls/explbtn.h"
 #include "document/trecode.h"
 
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 std::unique_ptr<THTML> makeDocument(const QString &text, int line, int column)
@@ -28,7 +28,7 @@ QString documentText(const THTML &document)
 
 void clickTagButton(THTML &document, const char *name)
 {
-    auto *button = document.findChild<QToolButton *>(QLatin1String(name));
+    auto *button = document.findChild<TExplorerButton *>(QLatin1String(name));
     ASSERT_NE(button, nullptr) << name;
     document.PageControl1->setCurrentWidget(button->parentWidget());
     QTest::mouseClick(button, Qt::LeftButton);

@@ -1,3 +1,4 @@
+#include "controls/explbtn.h"
 #include "document/f_html.h"
 #include "document/file_names.h"
 #include "document/trecode.h"
@@ -14,7 +15,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,8 +99,8 @@ TEST_F(Catalogue, WindowFaceAndTheCloseButtonFreesIt)
 TEST_F(Catalogue, TwoClicksGiveTwoWindowsAtTheSamePlaceThatOutliveTheDocument)
 {
     open("abcdef", 0, 3);
-    auto *button = document->findChild<QToolButton *>("ebComponents");
-    ASSERT_TRUE(button->isEnabled());
+    auto *button = document->findChild<TExplorerButton *>("ebComponents");
+    ASSERT_TRUE(button->Enabled());
     QTest::mouseClick(button, Qt::LeftButton);
     QTest::mouseClick(button, Qt::LeftButton);
     const QList<TComps *> windows = openCatalogues();

@@ -1,3 +1,4 @@
+#include "controls/explbtn.h"
 #include "document/trecode.h"
 #include "support/document_fixture.h"
 #include "tags/tag_buttons.h"
@@ -6,7 +7,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,9 +14,9 @@ namespace {
 // button() finds the one tag button of the window by that name.
 class TagButtons : public DocumentTest {
 protected:
-    QToolButton *button(const char *name)
+    TExplorerButton *button(const char *name)
     {
-        const auto found = document->findChildren<QToolButton *>(name);
+        const auto found = document->findChildren<TExplorerButton *>(name);
         EXPECT_EQ(found.size(), 1) << name;
         return found.value(0);
     }
@@ -45,13 +45,17 @@ TEST_F(TagButtons, EveryButtonIsDressedAndPlacedFromItsRow)
     const int pageWidth = document->PageControl1->currentWidget()->width();
     const TagButton *previous = nullptr;
     for (const TagButton &row : tagButtons()) {
-        QToolButton *face = button(row.name);
+        TExplorerButton *face = button(row.name);
         ASSERT_NE(face, nullptr) << row.name;
         EXPECT_EQ(face->parentWidget()->objectName(), row.page) << row.name;
         EXPECT_EQ(face->toolTip(), row.hint) << row.name;
-        EXPECT_TRUE(face->autoRaise()) << row.name;
-        EXPECT_EQ(face->text().isEmpty(), row.face == TagFace::Picture) << row.name;
-        EXPECT_EQ(face->icon().isNull(), row.face != TagFace::Picture) << row.name;
+        EXPECT_EQ(face->Caption().isEmpty(), row.face == TagFace::Picture) << row.name;
+        EXPECT_EQ(face->Bitmap().isNull(), row.face != TagFace::Picture) << row.name;
+        // Captions rest in the window text colour and turn blue under the pointer.
+        EXPECT_EQ(face->palette().color(QPalette::ButtonText) == QColor(Qt::blue),
+                  row.face != TagFace::Picture)
+            << row.name;
+        EXPECT_EQ(face->UnselectedFontColor(), face->palette().color(QPalette::WindowText));
         EXPECT_EQ(face->geometry(), tagButtonSlot(row.name)) << row.name;
         EXPECT_EQ(face->height(), 25) << row.name;
         EXPECT_LE(face->geometry().right(), pageWidth) << row.name;

@@ -1,13 +1,13 @@
 #include "tags/user_tag_commands.h"
 
+#include "controls/explbtn.h"
 #include "document/trecode.h"
 #include "settings/corvane_registry.h"
 #include "support/document_fixture.h"
 #include "tags/user_tags.h"
 
-#include <QAbstractButton>
 #include <QTabWidget>
-#include <QTest>
+#include <string>
 
 namespace {
 
@@ -31,7 +31,7 @@ protected:
             TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, userTagKey(n), name, text);
     }
 
-    void clickUser(int n) { QTest::mouseClick(document->sbUser[n - 1], Qt::LeftButton); }
+    void clickUser(int n) { click(("sbUser" + std::to_string(n)).c_str()); }
 };
 
 } // namespace
@@ -42,7 +42,7 @@ TEST_F(UserTagButtonsTest, FreshStoreGivesNineEmptyButtonsInARowThatInsertNothin
     QWidget *page = document->PageControl1->findChild<QWidget *>("tsUserTags");
     ASSERT_NE(page, nullptr);
     for (int n = 1; n <= 9; ++n) {
-        QAbstractButton *button = document->sbUser[n - 1];
+        TExplorerButton *button = document->sbUser[n - 1];
         EXPECT_EQ(button->objectName(), QStringLiteral("sbUser%1").arg(n));
         EXPECT_EQ(button->parentWidget(), page);
         EXPECT_EQ(button->geometry(), QRect((n - 1) * 49, 0, 50, 25));
