@@ -26,7 +26,7 @@ struct UploadTarget {
 };
 
 // Reads the FTP host setting: a host name, "host:port" or "host/folder", or a URL with the
-// scheme ftp://, ftps:// (explicit TLS) or sftp://, a port and a remote folder. nullopt and a
-// message, when error is given (it never repeats a user name or password written into it) when it
-// is no server.
+// scheme ftp://, ftps:// (explicit TLS) or sftp://, a port and a remote folder. When it names
+// no server: nullopt, and the reason in error if given (never repeating a user name or password
+// written into the setting).
 std::optional<UploadTarget> parseUploadHost(const QString &setting, QString *error);
