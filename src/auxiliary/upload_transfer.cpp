@@ -18,6 +18,8 @@ constexpr long StalledAfterS = 60;
 // Removing a part must not hold up the end of a cancelled transfer for long.
 constexpr long CleanupTimeoutS = 5;
 constexpr qint64 ProgressEveryMs = 30;
+// Progress and timeouts are looked at at least this often.
+constexpr int WaitMs = 200;
 
 // A test's throw-away certificate authority; not a setting, no user needs it.
 constexpr char CaFileVariable[] = "PAGEWICK_UPLOAD_CA_FILE";
@@ -79,8 +81,8 @@ QString plainReason(CURLcode code, const QString &host)
 // go to curl as options only, never into a URL or a message.
 class UploadTransfer::Session {
 public:
-    Session(const UploadRequest &request, const std::atomic_bool &cancel)
-        : m_curl(curl_easy_init()), m_request(request), m_cancel(cancel)
+    Session(const UploadRequest &request, const std::atomic_bool &cancel, CURLM *multi)
+        : m_curl(curl_easy_init()), m_multi(multi), m_request(request), m_cancel(cancel)
     {
     }
     ~Session() { curl_easy_cleanup(m_curl); }
@@ -173,14 +175,20 @@ private:
         curl_easy_setopt(m_curl, CURLOPT_NOPROGRESS, m_cleaning ? 1L : 0L);
         if (m_cleaning)
             curl_easy_setopt(m_curl, CURLOPT_TIMEOUT, CleanupTimeoutS);
-        if (target.scheme != UploadScheme::Sftp)
-            curl_easy_setopt(m_curl, CURLOPT_USE_SSL,
-                             target.scheme == UploadScheme::Ftps ? long(CURLUSESSL_ALL)
-                                                                 : long(CURLUSESSL_TRY));
-        else // only servers the user's SSH already knows
+        if (target.scheme == UploadScheme::Sftp) {
+            // Only servers the user's SSH already knows.
             curl_easy_setopt(
                 m_curl, CURLOPT_SSH_KNOWNHOSTS,
                 QDir::home().filePath(QStringLiteral(".ssh/known_hosts")).toUtf8().constData());
+        } else {
+            curl_easy_setopt(m_curl, CURLOPT_USE_SSL,
+                             target.scheme == UploadScheme::Ftps ? long(CURLUSESSL_ALL)
+                                                                 : long(CURLUSESSL_TRY));
+            // A TLS 1.3 server may send session tickets on the data connection, which an upload
+            // never reads; closing it then resets the connection and the server loses the
+            // file's tail while confirming it. TLS 1.2 sends nothing after the handshake.
+            curl_easy_setopt(m_curl, CURLOPT_SSLVERSION, long(CURL_SSLVERSION_MAX_TLSv1_2));
+        }
         if (const QByteArray ca = qgetenv(CaFileVariable); !ca.isEmpty())
             curl_easy_setopt(m_curl, CURLOPT_CAINFO, ca.constData());
     }
@@ -195,7 +203,23 @@ private:
         return perform();
     }
 
-    CURLcode perform() { return curl_easy_perform(m_curl); }
+    // Runs the request until it ends or the user cancels; the connection stays for the next.
+    CURLcode perform()
+    {
+        curl_multi_add_handle(m_multi, m_curl);
+        int running = 1;
+        while (running && (m_cleaning || !m_cancel) &&
+               curl_multi_perform(m_multi, &running) == CURLM_OK && running)
+            curl_multi_poll(m_multi, nullptr, 0, WaitMs, nullptr);
+        CURLcode code = CURLE_ABORTED_BY_CALLBACK;
+        int left = 0;
+        while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+            if (message->msg == CURLMSG_DONE)
+                code = message->data.result;
+        }
+        curl_multi_remove_handle(m_multi, m_curl);
+        return code;
+    }
 
     QString sftpPath(const QString &remote) const { return m_request.target.sftpPath(remote); }
     static QString fileName(const QString &remote)
@@ -241,6 +265,7 @@ private:
     }
 
     CURL *m_curl;
+    CURLM *m_multi;
     const UploadRequest &m_request;
     const std::atomic_bool &m_cancel;
     std::function<void(qint64)> m_sent;
@@ -253,8 +278,12 @@ private:
 };
 
 UploadTransfer::UploadTransfer(UploadRequest request, QObject *parent)
-    : QObject(parent), m_request(std::move(request))
+    : QObject(parent), m_request(std::move(request)), m_multi(nullptr)
 {
+    // Before any thread uses curl.
+    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
+    Q_UNUSED(initialised);
+    m_multi = curl_multi_init();
     for (const UploadFile &file : m_request.files) {
         m_sizes.append(QFileInfo(file.localPath).size());
         m_total += m_sizes.last();
@@ -266,19 +295,23 @@ UploadTransfer::~UploadTransfer()
     cancel();
     if (m_worker.joinable())
         m_worker.join();
+    curl_multi_cleanup(m_multi);
+}
+
+void UploadTransfer::cancel()
+{
+    m_cancel = true;
+    curl_multi_wakeup(m_multi);
 }
 
 void UploadTransfer::start()
 {
-    // Before any thread uses curl.
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    Q_UNUSED(initialised);
     m_worker = std::thread([this] { run(); });
 }
 
 void UploadTransfer::run()
 {
-    Session session(m_request, m_cancel);
+    Session session(m_request, m_cancel, m_multi);
     qint64 before = 0;
     for (int file = 0; file < m_request.files.size(); ++file) {
         const Result result = send(session, file, before);
@@ -310,9 +343,9 @@ UploadTransfer::Result UploadTransfer::send(Session &session, int index, qint64 
         return failed(QStringLiteral("it cannot be read (%1)").arg(local.errorString()));
     const qint64 size = local.size();
     QElapsedTimer shown;
-    shown.start();
     const auto sent = [&](qint64 done) {
-        if (shown.elapsed() >= ProgressEveryMs) {
+        // The first bytes at once, then at a pace the window can follow.
+        if (done > 0 && (!shown.isValid() || shown.elapsed() >= ProgressEveryMs)) {
             shown.restart();
             emit progressed(index, done, before + done);
         }

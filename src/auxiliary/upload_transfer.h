@@ -41,7 +41,9 @@ public:
 
     void start();
     // Safe from any thread: the transfer stops at its next step.
-    void cancel() { m_cancel = true; }
+    void cancel();
+    int count() const { return int(m_request.files.size()); }
+    QString localPath(int file) const { return m_request.files.value(file).localPath; }
     qint64 total() const { return m_total; }
     qint64 size(int file) const { return m_sizes.value(file); }
     // Complete once finished() is seen.
@@ -63,5 +65,7 @@ private:
     qint64 m_total = 0;
     UploadOutcome m_outcome;
     std::atomic_bool m_cancel{false};
+    // curl's multi handle: its wait wakes up at once when cancel() says so.
+    void *m_multi;
     std::thread m_worker;
 };
