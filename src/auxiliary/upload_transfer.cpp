@@ -346,7 +346,7 @@ UploadTransfer::Result UploadTransfer::send(Session &session, int index, qint64 
     const auto sent = [&](qint64 done) {
         // The first bytes at once, then at a pace the window can follow.
         if (done > 0 && (!shown.isValid() || shown.elapsed() >= ProgressEveryMs)) {
-            shown.restart();
+            shown.start();
             emit progressed(index, done, before + done);
         }
     };

@@ -1,7 +1,7 @@
 """Throw-away FTP server for the upload tests: serves ROOT to "ann" (password "pw") on a free
-loopback port, which it prints first, until its standard input closes. --tls CERT offers TLS with
-a new self-signed certificate written to CERT. Without TLS, --drop-after N closes the connection
-once a file brought N bytes; --stall-after N stops reading it there."""
+loopback port, printed first, until stdin closes. --tls CERT: TLS with a new certificate written
+to CERT. Without TLS, --drop-after N / --stall-after N: drop the connection / stop reading a file
+once it brought N bytes."""
 import argparse, logging, os, sys, threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
