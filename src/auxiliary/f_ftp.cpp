@@ -215,6 +215,8 @@ void TUploadFTP::lbFilesDragDrop()
     auto *item = new QListWidgetItem(local + QStringLiteral("  \u2192  ") + remote, lbFiles);
     item->setData(LocalPathRole, local);
     item->setData(RemotePathRole, remote);
+    // A long local path hides the remote one in the narrow list.
+    item->setToolTip(local + QStringLiteral("\ngoes to ") + remote);
 }
 
 void TUploadFTP::sbResetClick()
