@@ -30,6 +30,7 @@ public:
         setRange(0, Steps);
         disconnect(this, &QProgressDialog::canceled, this, &QProgressDialog::cancel);
         connect(this, &QProgressDialog::canceled, this, [this] {
+            m_cancelling = true;
             setLabelText(QStringLiteral("Cancelling..."));
             findChild<QPushButton *>()->setEnabled(false);
         });
@@ -39,13 +40,15 @@ public:
 
     void showProgress(int file, qint64 fileDone, qint64 totalDone)
     {
+        if (m_cancelling)
+            return;
         const QLocale locale;
+        // One pass, so that a "%" in a path stays as it is.
         setLabelText(QStringLiteral("Sending \"%1\" (file %2 of %3)\n%4 of %5 bytes\n%6 of %7 "
                                     "bytes in all")
-                         .arg(QDir::toNativeSeparators(m_transfer.localPath(file)))
-                         .arg(file + 1)
-                         .arg(m_transfer.count())
-                         .arg(locale.toString(fileDone), locale.toString(m_transfer.size(file)),
+                         .arg(QDir::toNativeSeparators(m_transfer.localPath(file)),
+                              QString::number(file + 1), QString::number(m_transfer.count()),
+                              locale.toString(fileDone), locale.toString(m_transfer.size(file)),
                               locale.toString(totalDone), locale.toString(m_transfer.total())));
         const qint64 total = m_transfer.total();
         setValue(total > 0 ? int(totalDone * Steps / total) : 0);
@@ -64,6 +67,7 @@ private:
     // QProgressDialog counts in int.
     static constexpr int Steps = 1000;
     const UploadTransfer &m_transfer;
+    bool m_cancelling = false;
 };
 
 QString report(const UploadOutcome &outcome, const QString &target)
