@@ -1,6 +1,7 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-          libgl-dev libgtest-dev clang-format fonts-liberation2 poppler-utils)
+          libgl-dev libgtest-dev clang-format fonts-liberation2 poppler-utils libcurl4-openssl-dev
+          python3-pyftpdlib python3-openssl)
 
 ensure_packages() {
     local missing=()

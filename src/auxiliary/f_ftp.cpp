@@ -1,9 +1,11 @@
 #include "auxiliary/f_ftp.h"
 
+#include "auxiliary/upload_commands.h"
 #include "auxiliary/upload_rules.h"
 #include "controls/dialog_rows.h"
 #include "controls/folder_lists.h"
 #include "controls/glyphs.h"
+#include "controls/run_guarded.h"
 
 #include <QAbstractFileIconProvider>
 #include <QBoxLayout>
@@ -22,6 +24,8 @@
 namespace {
 
 const int ListWidth = 180;
+const int LocalPathRole = Qt::UserRole;
+const int RemotePathRole = Qt::UserRole + 1;
 const int ListHeight = 200;
 
 // Marks a drag as coming from the file list, so the upload list can refuse every other one.
@@ -151,6 +155,7 @@ QLayout *TUploadFTP::buildUploadList()
         newGlyphButton(this, "sbUploadFiles", QStringLiteral("&Upload files"), Glyph::Upload);
 
     connect(sbResetList, &QPushButton::clicked, this, &TUploadFTP::sbResetClick);
+    connect(sbUploadFiles, &QPushButton::clicked, this, &TUploadFTP::sbUploadFilesClick);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(sbResetList);
     buttons->addWidget(sbUploadFiles);
@@ -161,7 +166,15 @@ QStringList TUploadFTP::files() const
 {
     QStringList paths;
     for (int row = 0; row < lbFiles->count(); ++row)
-        paths.append(lbFiles->item(row)->text());
+        paths.append(lbFiles->item(row)->data(LocalPathRole).toString());
+    return paths;
+}
+
+QStringList TUploadFTP::remotePaths() const
+{
+    QStringList paths;
+    for (int row = 0; row < lbFiles->count(); ++row)
+        paths.append(lbFiles->item(row)->data(RemotePathRole).toString());
     return paths;
 }
 
@@ -195,12 +208,31 @@ void TUploadFTP::lbFilesDragDrop()
     if (!current.isValid() || !flFile->selectionModel()->isSelected(current) ||
         m_files->filePath(current.parent()) != m_folder)
         return;
-    lbFiles->addItem(uploadPath(Directory(), m_files->fileName(current), QDir::separator()));
+    if (lbFiles->count() == 0)
+        m_base = m_folder;
+    const QString local = uploadPath(Directory(), m_files->fileName(current), QDir::separator());
+    const QString remote = remotePath(QDir::fromNativeSeparators(local), m_base);
+    auto *item = new QListWidgetItem(local + QStringLiteral("  \u2192  ") + remote, lbFiles);
+    item->setData(LocalPathRole, local);
+    item->setData(RemotePathRole, remote);
+    // A long local path hides the remote one in the narrow list.
+    item->setToolTip(local + QStringLiteral("\ngoes to ") + remote);
 }
 
 void TUploadFTP::sbResetClick()
 {
     lbFiles->clear();
+}
+
+void TUploadFTP::sbUploadFilesClick()
+{
+    runGuarded(this, [this] {
+        QList<UploadFile> uploads;
+        const QStringList remote = remotePaths();
+        for (const QString &local : files())
+            uploads.append({local, remote.at(uploads.size())});
+        runUpload(this, uploads);
+    });
 }
 
 bool TUploadFTP::eventFilter(QObject *watched, QEvent *event)

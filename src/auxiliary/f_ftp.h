@@ -31,6 +31,9 @@ public:
 
     // The collected paths, in the order they were dropped.
     QStringList files() const;
+    // Where each of them goes below the server's folder: its path relative to the folder shown
+    // when the list's first file was added, or its bare name when it lies elsewhere.
+    QStringList remotePaths() const;
     // Shows the folder in the folder list (on the drive that holds it) and its files.
     void ChangeDirectory(const QString &path);
     // The folder whose files are listed, as the folder list gives it.
@@ -41,6 +44,8 @@ public:
     // Appends the folder and the file selected in the file list (not the one under the mouse).
     void lbFilesDragDrop();
     void sbResetClick();
+    // Sends the listed files to the server of the FTP settings.
+    void sbUploadFilesClick();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,4 +59,6 @@ private:
     FolderLists *m_folders;
     QFileSystemModel *m_files;
     QString m_folder;
+    // The folder the list's remote paths are relative to.
+    QString m_base;
 };

@@ -1,5 +1,6 @@
 #include "app/f_main.h"
 #include "auxiliary/f_ftp.h"
+#include "ftp_test_server.h"
 #include "support/modal_driver.h"
 #include "support/temp_settings.h"
 
@@ -10,9 +11,11 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
@@ -93,6 +96,86 @@ TEST_F(UploadWindow, OpensFromTheToolsMenu)
         .then([](QWidget *window) { pressButton(window, "bbCancel"); });
     frame.findChild<QAction *>("miFTP")->trigger();
     frame.findChild<QAction *>("miFTP")->trigger();
+}
+
+// Shows the file in the window's lists, selects it and drags it into the upload list.
+void addFile(TUploadFTP &window, const QString &path)
+{
+    window.ChangeDirectory(QFileInfo(path).path());
+    const QAbstractItemModel &files = *window.flFile->model();
+    QModelIndexList found;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        found = files.match(files.index(0, 0, window.flFile->rootIndex()), Qt::DisplayRole,
+                            QFileInfo(path).fileName());
+        return found.size() == 1;
+    }));
+    window.flFile->setCurrentIndex(found[0]);
+    const std::unique_ptr<QMimeData> drag(files.mimeData(found));
+    ASSERT_TRUE(dropOnList(window, *drag));
+}
+
+// Upload sends the list to the server of the settings, each file to its remote path, with a
+// progress window whose Cancel stops it; the box tells what arrived.
+TEST_F(UploadWindow, SendsTheListToTheServerOfTheSettings)
+{
+    if (!FtpTestServer::available())
+        GTEST_SKIP() << "/usr/bin/python3 lacks pyftpdlib (tools/test.sh installs it)";
+    QTemporaryDir site(QDir::tempPath() + "/site%2-XXXXXX"); // a path is no pattern
+    QDir(site.path()).mkpath("img");
+    const QByteArray page = "<HTML></HTML>", picture(256 * 1024, 'p');
+    for (const auto &[name, bytes] : {std::pair{"index.htm", page}, {"img/a.gif", picture}}) {
+        QFile file(site.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    TUploadFTP window;
+    addFile(window, site.filePath("index.htm"));
+    addFile(window, site.filePath("img/a.gif"));
+    EXPECT_EQ(window.remotePaths(), QStringList({"index.htm", "img/a.gif"}));
+    EXPECT_TRUE(
+        window.lbFiles->item(1)->text().endsWith(QStringLiteral("a.gif  \u2192  img/a.gif")));
+    TempSettings::store("FTP", "Username", "ann");
+    TempSettings::store("FTP", "Password", "pw");
+
+    const QString sent = "Sent to ftp://127.0.0.1:%1/up/:\nindex.htm\nimg/a.gif";
+    const QString clear = "\n\nThe server offers no TLS: your password and files went over the "
+                          "network unencrypted.";
+    const struct {
+        QStringList serverOptions;
+        bool cancel;
+        QString message; // %1: the server's port
+    } rows[] = {
+        {{}, false, "Information|" + sent + clear},
+        {{}, false, "Information|" + sent},
+        {{"--stall-after", "65536"},
+         true,
+         "Information|The upload was cancelled.\n\nSent to ftp://127.0.0.1:%1/up/ "
+         "before:\nindex.htm"},
+    };
+    for (const auto &row : rows) {
+        FtpTestServer server(row.serverOptions);
+        TempSettings::store("FTP", "Host", server.address() + "/up");
+        bool progressShown = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!progress || progress->objectName() != "UploadProgress")
+                return;
+            progressShown |= progress->labelText().startsWith("Sending \"" + site.path());
+            if (row.cancel && progress->labelText().contains("file 2 of 2"))
+                QTest::keyClick(progress, Qt::Key_Escape);
+        });
+        watch.start(5);
+        ModalDriver boxes;
+        boxes.answer("OK");
+        window.sbUploadFiles->click();
+        ASSERT_TRUE(boxes.allHandled());
+        EXPECT_EQ(boxes.messages().value(0),
+                  QString(row.message).replace("%1", server.address().section(':', 1)));
+        EXPECT_TRUE(progressShown);
+        EXPECT_EQ(server.files().keys(),
+                  QStringList({"up/img/a.gif", "up/index.htm"}).mid(row.cancel ? 1 : 0));
+    }
 }
 
 } // namespace

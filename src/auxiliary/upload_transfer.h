@@ -1,0 +1,71 @@
+#pragma once
+
+#include "auxiliary/upload_target.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <atomic>
+#include <thread>
+
+struct UploadFile {
+    QString localPath;
+    QString remotePath; // below the target's folder, '/' between sub-folders
+};
+
+struct UploadRequest {
+    UploadTarget target;
+    QString user;
+    QString password;
+    QList<UploadFile> files;
+};
+
+struct UploadOutcome {
+    QStringList sent; // remote paths of the files that arrived, in order
+    QString error;    // names the file and the reason; empty when all arrived or on cancel
+    bool cancelled = false;
+    bool unencrypted = false; // the login (and so the password) went over plain FTP
+};
+
+// Sends files off the GUI thread. Each file is written under its part name, its size on the
+// server checked against the local file, then renamed: the server never holds half a file under
+// the real name. A failed or cancelled file's part is removed (best effort). Signals are queued
+// to the thread that owns the transfer.
+class UploadTransfer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UploadTransfer(UploadRequest request, QObject *parent = nullptr);
+    // Cancels and waits for the worker.
+    ~UploadTransfer() override;
+
+    void start();
+    // Safe from any thread: the transfer stops at its next step.
+    void cancel();
+    int count() const { return int(m_request.files.size()); }
+    QString localPath(int file) const { return m_request.files.value(file).localPath; }
+    qint64 total() const { return m_total; }
+    qint64 size(int file) const { return m_sizes.value(file); }
+    // Complete once finished() is seen.
+    const UploadOutcome &outcome() const { return m_outcome; }
+
+signals:
+    void progressed(int file, qint64 fileDone, qint64 totalDone);
+    void finished();
+
+private:
+    enum class Result { Sent, Failed, Cancelled };
+    class Session;
+
+    void run();
+    Result send(Session &session, int file, qint64 before);
+
+    const UploadRequest m_request;
+    QList<qint64> m_sizes;
+    qint64 m_total = 0;
+    UploadOutcome m_outcome;
+    std::atomic_bool m_cancel{false};
+    // curl's multi handle: its wait wakes up at once when cancel() says so.
+    void *m_multi;
+    std::thread m_worker;
+};

@@ -1,0 +1,113 @@
+#include "auxiliary/upload_transfer.h"
+#include "ftp_test_server.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the transfer while this thread turns its event loop, as the window does. The outcome, and
+// whether the last progress shown was the whole total.
+std::pair<UploadOutcome, bool> upload(const QString &host, const QString &password,
+                                      const QList<UploadFile> &files,
+                                      bool cancelInSecondFile = false)
+{
+    UploadTransfer transfer({*parseUploadHost(host, nullptr), "ann", password, files});
+    bool wholeTotalShown = false;
+    QEventLoop loop;
+    QObject::connect(&transfer, &UploadTransfer::progressed,
+                     [&](int file, qint64 done, qint64 all) {
+                         wholeTotalShown = all == transfer.total();
+                         if (cancelInSecondFile && file == 1 && done > 0)
+                             transfer.cancel();
+                     });
+    QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
+    transfer.start();
+    loop.exec();
+    return {transfer.outcome(), wholeTotalShown};
+}
+
+class UploadTransferTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!FtpTestServer::available())
+            GTEST_SKIP() << "/usr/bin/python3 lacks pyftpdlib (tools/test.sh installs it)";
+    }
+
+    UploadFile localFile(const QString &remote, qint64 size)
+    {
+        const QString path = m_local.filePath(QString(remote).replace('/', '_'));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        QByteArray bytes(size, Qt::Uninitialized);
+        QRandomGenerator(size).fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+        file.write(bytes);
+        m_bytes.insert(remote, bytes);
+        return {path, remote};
+    }
+
+    QTemporaryDir m_local;
+    QMap<QString, QByteArray> m_bytes; // by remote path
+};
+
+TEST_F(UploadTransferTest, SendsWholeFilesOrNothingUnderTheRealName)
+{
+    const QString cert = m_local.filePath("ca.pem");
+    qputenv("PAGEWICK_UPLOAD_CA_FILE", cert.toUtf8());
+    const QList<UploadFile> files = {localFile("index.htm", 1000),
+                                     localFile("img/a b.gif", 1 << 20), localFile("s.css", 300)};
+    const struct {
+        QStringList options;
+        const char *scheme, *password;
+        bool cancel;
+        int sent; // the first files, on the server byte for byte, and nothing else there
+        const char *failedFile, *reason;
+        bool unencrypted;
+    } rows[] = {
+        {{}, "", "pw", false, 3, "", "", true},
+        {{"--tls", cert}, "ftps://", "pw", false, 3, "", "", false},
+        {{}, "", "Wr0ngSecret", false, 0, "index.htm", "refused the login", true},
+        {{"--drop-after", "300000"}, "", "pw", false, 1, "img_a b.gif", "lost", true},
+        {{"--stall-after", "65536"}, "", "pw", true, 1, "", "", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.password + row.options.join(" ").toStdString());
+        FtpTestServer server(row.options);
+        const QString target = row.scheme + server.address() + "/up";
+        const UploadOutcome outcome = upload(target, row.password, files, row.cancel).first;
+        QMap<QString, QByteArray> expected;
+        QStringList sent;
+        for (const UploadFile &file : files.first(row.sent)) {
+            expected.insert("up/" + file.remotePath, m_bytes[file.remotePath]);
+            sent.append(file.remotePath);
+        }
+        EXPECT_TRUE(server.files() == expected) << server.files().keys().join(", ").toStdString();
+        EXPECT_EQ(outcome.sent, sent);
+        EXPECT_EQ(outcome.cancelled, row.cancel);
+        const QString failed = "\"" + m_local.filePath(row.failedFile) + "\" was not sent to ftp";
+        EXPECT_TRUE(*row.failedFile
+                        ? outcome.error.startsWith(failed) && outcome.error.contains(row.reason)
+                        : outcome.error.isEmpty())
+            << outcome.error.toStdString();
+        EXPECT_FALSE(outcome.error.contains(row.password));
+        EXPECT_EQ(outcome.unencrypted, row.unencrypted);
+    }
+    qunsetenv("PAGEWICK_UPLOAD_CA_FILE");
+}
+
+// bench_upload times it and the longest pause of the waiting thread.
+TEST_F(UploadTransferTest, BigFileReachesTheWholeTotal)
+{
+    FtpTestServer server;
+    const auto [outcome, wholeTotalShown] =
+        upload(server.address(), "pw", {localFile("big.bin", 50 << 20)});
+    EXPECT_TRUE(outcome.error.isEmpty()) << outcome.error.toStdString();
+    EXPECT_TRUE(wholeTotalShown);
+    EXPECT_EQ(server.files().value("big.bin").size(), 50 << 20);
+}
+
+} // namespace
