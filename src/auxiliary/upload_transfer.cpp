@@ -1,6 +1,7 @@
 #include "auxiliary/upload_transfer.h"
 
 #include "auxiliary/upload_rules.h"
+#include "core/quoting.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -32,15 +33,6 @@ CommandList commands(const QStringList &lines)
     for (const QString &line : lines)
         list.reset(curl_slist_append(list.release(), line.toUtf8().constData()));
     return list;
-}
-
-// A path as one argument of an SSH server command.
-QString quoted(const QString &path)
-{
-    QString escaped = path;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
 QString plainReason(CURLcode code, const QString &host)
@@ -119,9 +111,10 @@ public:
     CURLcode rename(const QString &part, const QString &remote)
     {
         if (m_request.target.scheme == UploadScheme::Sftp)
-            return afterwards(part, {QStringLiteral("*rm ") + quoted(sftpPath(remote)),
+            return afterwards(part, {QStringLiteral("*rm ") + backslashQuoted(sftpPath(remote)),
                                      QStringLiteral("rename %1 %2")
-                                         .arg(quoted(sftpPath(part)), quoted(sftpPath(remote)))});
+                                         .arg(backslashQuoted(sftpPath(part)),
+                                              backslashQuoted(sftpPath(remote)))});
         // Sent in the file's folder, so bare names.
         return afterwards(part, {QStringLiteral("RNFR ") + fileName(part),
                                  QStringLiteral("RNTO ") + fileName(remote)});
@@ -131,7 +124,7 @@ public:
     {
         m_cleaning = true;
         afterwards(part, {m_request.target.scheme == UploadScheme::Sftp
-                              ? QStringLiteral("rm ") + quoted(sftpPath(part))
+                              ? QStringLiteral("rm ") + backslashQuoted(sftpPath(part))
                               : QStringLiteral("DELE ") + fileName(part)});
         m_cleaning = false;
     }

@@ -1,5 +1,7 @@
 #include "settings/registry_file.h"
 
+#include "core/quoting.h"
+
 namespace {
 
 constexpr int kHexLineWidth = 76;
@@ -18,14 +20,6 @@ bool fitsOnOneLine(const QString &text)
             return false;
     }
     return true;
-}
-
-QString quoted(const QString &text)
-{
-    QString escaped = text;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
 QString hexText(const QString &prefix, const QString &text)
@@ -53,11 +47,12 @@ QString hexText(const QString &prefix, const QString &text)
 QString formatEntry(const RegFileEntry &entry)
 {
     const QString name =
-        (entry.name.isEmpty() ? QStringLiteral("@") : quoted(entry.name)) + QLatin1Char('=');
+        (entry.name.isEmpty() ? QStringLiteral("@") : backslashQuoted(entry.name)) +
+        QLatin1Char('=');
     if (entry.value.type == RegistryValue::Type::Dword)
         return name + QStringLiteral("dword:%1").arg(entry.value.dword, 8, 16, QLatin1Char('0'));
     if (fitsOnOneLine(entry.value.text))
-        return name + quoted(entry.value.text);
+        return name + backslashQuoted(entry.value.text);
     return hexText(name + QLatin1String("hex(1):"), entry.value.text);
 }
 
