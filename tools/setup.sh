@@ -10,14 +10,18 @@ ensure_packages() {
             missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    local as_root=()
     if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing packages. Run:" >&2
-        echo "  sudo apt-get install -y ${missing[*]}" >&2
-        exit 1
+        if ! command -v sudo >/dev/null; then
+            echo "Missing packages. As root, run:" >&2
+            echo "  apt-get install -y ${missing[*]}" >&2
+            exit 1
+        fi
+        as_root=(sudo)
     fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 build_pagewick() {
