@@ -3,6 +3,7 @@
 #include "support/modal_driver.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -27,6 +28,7 @@ TEST(UrlBuilder, DotsButtonFillsItsFieldOnOkOnly)
 {
     QWidget owner;
     DialogRows rows(&owner);
+    owner.setLayout(rows.layout());
     const DialogRows::ButtonRow row = addUrlRow(rows, QStringLiteral("&Link :"), "eLink", "sbLink",
                                                 QStringLiteral("Start the URL builder"));
     QLineEdit *field = row.edit;
