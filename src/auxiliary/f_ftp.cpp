@@ -212,10 +212,10 @@ void TUploadFTP::lbFilesDragDrop()
         m_base = m_folder;
     const QString local = uploadPath(Directory(), m_files->fileName(current), QDir::separator());
     const QString remote = remotePath(QDir::fromNativeSeparators(local), m_base);
-    auto *item = new QListWidgetItem(local + QStringLiteral("  \u2192  ") + remote, lbFiles);
+    // The remote path on a line of its own, so a long local path never hides it.
+    auto *item = new QListWidgetItem(local + QStringLiteral("\n    \u2192 ") + remote, lbFiles);
     item->setData(LocalPathRole, local);
     item->setData(RemotePathRole, remote);
-    // A long local path hides the remote one in the narrow list.
     item->setToolTip(local + QStringLiteral("\ngoes to ") + remote);
 }
 

@@ -133,7 +133,7 @@ TEST_F(UploadWindow, SendsTheListToTheServerOfTheSettings)
     addFile(window, site.filePath("img/a.gif"));
     EXPECT_EQ(window.remotePaths(), QStringList({"index.htm", "img/a.gif"}));
     EXPECT_TRUE(
-        window.lbFiles->item(1)->text().endsWith(QStringLiteral("a.gif  \u2192  img/a.gif")));
+        window.lbFiles->item(1)->text().endsWith(QStringLiteral("a.gif\n    \u2192 img/a.gif")));
     TempSettings::store("FTP", "Username", "ann");
     TempSettings::store("FTP", "Password", "pw");
 
