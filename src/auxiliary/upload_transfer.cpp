@@ -153,8 +153,11 @@ private:
         m_reply.clear();
         const UploadTarget &target = m_request.target;
         curl_easy_setopt(m_curl, CURLOPT_URL, target.url(remote).toUtf8().constData());
-        curl_easy_setopt(m_curl, CURLOPT_USERNAME, m_request.user.toUtf8().constData());
-        curl_easy_setopt(m_curl, CURLOPT_PASSWORD, m_request.password.toUtf8().constData());
+        // Without a user name curl logs in as "anonymous", as public servers expect.
+        if (!m_request.user.isEmpty()) {
+            curl_easy_setopt(m_curl, CURLOPT_USERNAME, m_request.user.toUtf8().constData());
+            curl_easy_setopt(m_curl, CURLOPT_PASSWORD, m_request.password.toUtf8().constData());
+        }
         curl_easy_setopt(m_curl, CURLOPT_ERRORBUFFER, m_error);
         curl_easy_setopt(m_curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutS);

@@ -35,6 +35,7 @@ parser.add_argument("root")
 parser.add_argument("--tls")
 parser.add_argument("--drop-after", type=int)
 parser.add_argument("--stall-after", type=int)
+parser.add_argument("--anonymous", action="store_true")
 args = parser.parse_args()
 
 handler = FTPHandler
@@ -66,6 +67,8 @@ if limit:
 handler.auth_failed_timeout = 0
 handler.authorizer = DummyAuthorizer()
 handler.authorizer.add_user("ann", "pw", args.root, perm="elradfmw")
+if args.anonymous:
+    handler.authorizer.add_anonymous(args.root, perm="elradfmw")
 logging.basicConfig(level=logging.ERROR)
 server = FTPServer(("127.0.0.1", 0), handler)
 print(server.address[1], flush=True)
