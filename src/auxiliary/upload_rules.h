@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 
@@ -13,3 +14,7 @@ QString remotePath(const QString &localFile, const QString &baseFolder);
 
 // The name a file is written under until it is complete and checked: beside it, hidden, ours.
 QString partPath(const QString &remotePath);
+
+// Whether an FTP reply line (without its line break) ends a reply: three digits, then a blank
+// or nothing. "230-" opens a reply of several lines, whose inner lines may be anything.
+bool endsFtpReply(const QByteArray &line);

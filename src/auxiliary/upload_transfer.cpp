@@ -245,7 +245,7 @@ private:
         else if ((code == "230" || code == "331") && !session.m_tls &&
                  session.m_request.target.scheme != UploadScheme::Sftp)
             session.m_unencrypted = true;
-        if (line.size() == 3 || line.at(3) == ' ')
+        if (endsFtpReply(line))
             session.m_reply = line;
         return size * count;
     }

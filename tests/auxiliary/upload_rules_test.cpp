@@ -41,6 +41,26 @@ TEST(UploadRules, RemotePathBelowTheBaseElseTheBareName)
     }
 }
 
+TEST(UploadRules, OnlyThreeDigitsAndABlankOrNothingEndAnFtpReply)
+{
+    const struct {
+        const char *line;
+        bool ends;
+    } rows[] = {
+        {"226 Transfer complete.", true},
+        {"550", true},
+        {"230-Welcome", false},
+        {"", false},
+        {"  x", false},
+        {"ab", false},
+        {" 230 inner line", false},
+        {"23x done", false},
+        {"2300 x", false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(endsFtpReply(row.line), row.ends) << row.line;
+}
+
 TEST(UploadRules, HostSettingGivesSchemePortAndFolder)
 {
     const struct {
