@@ -34,7 +34,8 @@ int main(int argc, char **argv)
     UploadTransfer transfer({*parseUploadHost(server.address(), nullptr),
                              QStringLiteral("ann"),
                              QStringLiteral("pw"),
-                             {{file.fileName(), QStringLiteral("big.bin")}}});
+                             {{file.fileName(), QStringLiteral("big.bin")}},
+                             true});
     QEventLoop loop;
     QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
     qint64 longestPauseMs = 0;

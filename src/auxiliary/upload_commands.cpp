@@ -10,11 +10,16 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSet>
 
 namespace {
 
-// Told once per session: plain FTP carries the password in clear.
-bool toldUnencrypted = false;
+// The hosts the user let have the password over plain FTP, for this session.
+QSet<QString> &plainAgreed()
+{
+    static QSet<QString> servers;
+    return servers;
+}
 
 // Cancel asks the transfer to stop; the window stays until the transfer has ended.
 class UploadProgress : public QProgressDialog {
@@ -83,12 +88,35 @@ QString report(const UploadOutcome &outcome, const QString &target)
                                                  "before:\n"))
                     .arg(target) +
                 outcome.sent.join(QLatin1Char('\n'));
-    if (outcome.unencrypted && !toldUnencrypted) {
-        toldUnencrypted = true;
-        text += QStringLiteral("\n\nThe server offers no TLS: your password and files went over "
-                               "the network unencrypted.");
-    }
     return text;
+}
+
+bool mayGoPlain(QWidget *parent, const UploadTarget &target)
+{
+    const bool yes =
+        MessageDlg(parent,
+                   QStringLiteral("The server %1 offers no TLS: your user name, password and files "
+                                  "would go over the network unencrypted.\n\nSend them anyway?")
+                       .arg(target.display()),
+                   MessageType::Confirmation, mbYes | mbNo) == mrYes;
+    if (yes)
+        plainAgreed().insert(target.host);
+    return yes;
+}
+
+// Runs one transfer with its progress window; the GUI thread keeps turning its event loop.
+UploadOutcome transferred(QWidget *parent, const UploadRequest &request)
+{
+    UploadTransfer transfer(request);
+    UploadProgress progress(parent, transfer);
+    QEventLoop loop;
+    QObject::connect(&transfer, &UploadTransfer::progressed, &progress,
+                     &UploadProgress::showProgress);
+    QObject::connect(&progress, &QProgressDialog::canceled, &transfer, &UploadTransfer::cancel);
+    QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
+    transfer.start();
+    loop.exec();
+    return transfer.outcome();
 }
 
 } // namespace
@@ -102,18 +130,17 @@ void runUpload(QWidget *parent, const QList<UploadFile> &files)
     const std::optional<UploadTarget> target = parseUploadHost(settings.Host, &error);
     if (!target)
         throw CommandError(error);
-    UploadTransfer transfer({*target, settings.Username, settings.Password, files});
-    UploadProgress progress(parent, transfer);
-    QEventLoop loop;
-    QObject::connect(&transfer, &UploadTransfer::progressed, &progress,
-                     &UploadProgress::showProgress);
-    QObject::connect(&progress, &QProgressDialog::canceled, &transfer, &UploadTransfer::cancel);
-    QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
-    transfer.start();
-    loop.exec();
-    progress.hide();
-    const UploadOutcome &outcome = transfer.outcome();
-    const QString text = report(outcome, target->display());
+    const QString server = target->display();
+    // An anonymous login has no secret to keep.
+    UploadRequest request{*target, settings.Username, settings.Password, files,
+                          settings.Username.isEmpty() || plainAgreed().contains(target->host)};
+    UploadOutcome outcome = transferred(parent, request);
+    // Asked only once the server has said it offers no TLS, before anything secret was sent.
+    if (outcome.noTls && mayGoPlain(parent, *target)) {
+        request.plainAllowed = true;
+        outcome = transferred(parent, request);
+    }
+    const QString text = report(outcome, server);
     if (outcome.error.isEmpty())
         ShowInformation(parent, text);
     else

@@ -59,7 +59,7 @@ QString plainReason(CURLcode code, const QString &host)
     case CURLE_PEER_FAILED_VERIFICATION:
         return QStringLiteral("the server's certificate could not be verified");
     case CURLE_USE_SSL_FAILED:
-        return QStringLiteral("the server offers no TLS, which ftps:// requires");
+        return QStringLiteral("the server offers no TLS");
     case CURLE_READ_ERROR:
         return QStringLiteral("the local file could not be read");
     default:
@@ -143,8 +143,6 @@ public:
                                        QLatin1Char(')');
     }
 
-    bool unencrypted() const { return m_unencrypted; }
-
 private:
     void prepare(const QString &remote)
     {
@@ -177,9 +175,9 @@ private:
                 m_curl, CURLOPT_SSH_KNOWNHOSTS,
                 QDir::home().filePath(QStringLiteral(".ssh/known_hosts")).toUtf8().constData());
         } else {
+            const bool tlsOnly = target.scheme == UploadScheme::Ftps || !m_request.plainAllowed;
             curl_easy_setopt(m_curl, CURLOPT_USE_SSL,
-                             target.scheme == UploadScheme::Ftps ? long(CURLUSESSL_ALL)
-                                                                 : long(CURLUSESSL_TRY));
+                             tlsOnly ? long(CURLUSESSL_ALL) : long(CURLUSESSL_TRY));
             // A TLS 1.3 server may send session tickets on the data connection, which an upload
             // never reads; closing it then resets the connection and the server loses the
             // file's tail while confirming it. TLS 1.2 sends nothing after the handshake.
@@ -232,19 +230,11 @@ private:
     // What a request without a body still reports (the size) is read through getinfo.
     static size_t ignore(char *, size_t size, size_t count, void *) { return size * count; }
 
-    // Every FTP reply line comes here: it tells whether the login ran inside TLS.
+    // Every FTP reply line comes here; the last one of a reply is kept for messages.
     static size_t onReply(char *data, size_t size, size_t count, void *self)
     {
         auto &session = *static_cast<Session *>(self);
         const QByteArray line = QByteArray(data, qsizetype(size * count)).trimmed();
-        const QByteArray code = line.left(3);
-        if (code == "220")
-            session.m_tls = false;
-        else if (code == "234")
-            session.m_tls = true;
-        else if ((code == "230" || code == "331") && !session.m_tls &&
-                 session.m_request.target.scheme != UploadScheme::Sftp)
-            session.m_unencrypted = true;
         if (endsFtpReply(line))
             session.m_reply = line;
         return size * count;
@@ -268,8 +258,6 @@ private:
     char m_error[CURL_ERROR_SIZE] = {};
     QByteArray m_reply; // the server's last final reply line of this request
     curl_off_t m_stored = -1;
-    bool m_tls = false;
-    bool m_unencrypted = false;
     bool m_cleaning = false;
 };
 
@@ -319,7 +307,6 @@ void UploadTransfer::run()
         }
         before += m_sizes[file];
     }
-    m_outcome.unencrypted = session.unencrypted();
     emit finished();
 }
 
@@ -362,6 +349,11 @@ UploadTransfer::Result UploadTransfer::send(Session &session, int index, qint64 
         code == CURLE_OK
             ? QStringLiteral("the server holds %1 bytes of its %2").arg(onServer).arg(size)
             : session.reason(code);
+    if (code == CURLE_USE_SSL_FAILED) {
+        // Left before the login: there is no part to remove.
+        m_outcome.noTls = m_request.target.scheme == UploadScheme::Ftp;
+        return failed(reason);
+    }
     session.removeQuietly(part);
     if (code == CURLE_ABORTED_BY_CALLBACK || m_cancel)
         return Result::Cancelled;

@@ -18,13 +18,16 @@ struct UploadRequest {
     QString user;
     QString password;
     QList<UploadFile> files;
+    // Whether plain FTP may carry the login when the server offers no TLS. Without this such a
+    // server is left before the user name and password are sent.
+    bool plainAllowed = false;
 };
 
 struct UploadOutcome {
     QStringList sent; // remote paths of the files that arrived, in order
     QString error;    // names the file and the reason; empty when all arrived or on cancel
     bool cancelled = false;
-    bool unencrypted = false; // the login (and so the password) went over plain FTP
+    bool noTls = false; // the server offers no TLS and plain FTP was not allowed: nothing sent
 };
 
 // Sends files off the GUI thread. Each file is written under its part name, its size on the

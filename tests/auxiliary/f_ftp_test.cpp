@@ -138,19 +138,29 @@ TEST_F(UploadWindow, SendsTheListToTheServerOfTheSettings)
     TempSettings::store("FTP", "Password", "pw");
 
     const QString sent = "Sent to ftp://127.0.0.1:%1/up/:\nindex.htm\nimg/a.gif";
-    const QString clear = "\n\nThe server offers no TLS: your password and files went over the "
-                          "network unencrypted.";
+    const QString ask = "Bestätigen|The server ftp://127.0.0.1:%1/up/ offers no TLS: your user "
+                        "name, password and files would go over the network unencrypted.\n\n"
+                        "Send them anyway?";
     const struct {
         QStringList serverOptions;
+        const char *answer; // to the question about plain FTP; "" once the user agreed
         bool cancel;
-        QString message; // %1: the server's port
+        QString message; // the start of the last box; %1: the server's port
+        QStringList files;
     } rows[] = {
-        {{}, false, "Information|" + sent + clear},
-        {{}, false, "Information|" + sent},
+        {{},
+         "&Nein",
+         false,
+         "Fehler|\"" + QDir::toNativeSeparators(site.filePath("index.htm")) +
+             "\" was not sent to ftp://127.0.0.1:%1/up/: the server offers no TLS",
+         {}},
+        {{}, "&Ja", false, "Information|" + sent, {"up/img/a.gif", "up/index.htm"}},
         {{"--stall-after", "65536"},
+         "",
          true,
          "Information|The upload was cancelled.\n\nSent to ftp://127.0.0.1:%1/up/ "
-         "before:\nindex.htm"},
+         "before:\nindex.htm",
+         {"up/index.htm"}},
     };
     for (const auto &row : rows) {
         FtpTestServer server(row.serverOptions);
@@ -167,14 +177,18 @@ TEST_F(UploadWindow, SendsTheListToTheServerOfTheSettings)
         });
         watch.start(5);
         ModalDriver boxes;
+        if (*row.answer)
+            boxes.answer(row.answer);
         boxes.answer("OK");
         window.sbUploadFiles->click();
         ASSERT_TRUE(boxes.allHandled());
-        EXPECT_EQ(boxes.messages().value(0),
-                  QString(row.message).replace("%1", server.address().section(':', 1)));
-        EXPECT_TRUE(progressShown);
-        EXPECT_EQ(server.files().keys(),
-                  QStringList({"up/img/a.gif", "up/index.htm"}).mid(row.cancel ? 1 : 0));
+        const QString port = server.address().section(':', 1);
+        EXPECT_EQ(boxes.messages().size() > 1, *row.answer != 0);
+        EXPECT_TRUE(!*row.answer || boxes.messages().value(0) == QString(ask).arg(port));
+        EXPECT_TRUE(boxes.messages().last().startsWith(QString(row.message).arg(port)))
+            << boxes.messages().last().toStdString();
+        EXPECT_TRUE(progressShown || row.files.isEmpty());
+        EXPECT_EQ(server.files().keys(), row.files);
     }
 }
 

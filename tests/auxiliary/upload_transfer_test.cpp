@@ -13,11 +13,11 @@ namespace {
 // password it logs in anonymously. The outcome, and whether the last progress shown was the
 // whole total.
 std::pair<UploadOutcome, bool> upload(const QString &host, const QString &password,
-                                      const QList<UploadFile> &files,
+                                      const QList<UploadFile> &files, bool plainAllowed = true,
                                       bool cancelInSecondFile = false)
 {
-    UploadTransfer transfer(
-        {*parseUploadHost(host, nullptr), password.isEmpty() ? "" : "ann", password, files});
+    UploadTransfer transfer({*parseUploadHost(host, nullptr), password.isEmpty() ? "" : "ann",
+                             password, files, plainAllowed});
     bool wholeTotalShown = false;
     QEventLoop loop;
     QObject::connect(&transfer, &UploadTransfer::progressed,
@@ -62,26 +62,30 @@ TEST_F(UploadTransferTest, SendsWholeFilesOrNothingUnderTheRealName)
     qputenv("PAGEWICK_UPLOAD_CA_FILE", cert.toUtf8());
     const QList<UploadFile> files = {localFile("index.htm", 1000),
                                      localFile("img/a b.gif", 1 << 20), localFile("s.css", 300)};
+    const char *noTls = "the server offers no TLS";
     const struct {
         QStringList options;
         const char *scheme, *password;
-        bool cancel;
+        bool plainAllowed, cancel;
         int sent; // the first files, on the server byte for byte, and nothing else there
         const char *failedFile, *reason;
-        bool unencrypted;
     } rows[] = {
-        {{}, "", "pw", false, 3, "", "", true},
-        {{"--tls", cert}, "ftps://", "pw", false, 3, "", "", false},
-        {{}, "", "Wr0ngSecret", false, 0, "index.htm", "refused the login", true},
-        {{"--anonymous"}, "", "", false, 3, "", "", true},
-        {{"--drop-after", "300000"}, "", "pw", false, 1, "img_a b.gif", "lost", true},
-        {{"--stall-after", "65536"}, "", "pw", true, 1, "", "", true},
+        {{}, "", "pw", true, false, 3, "", ""},
+        {{}, "", "pw", false, false, 0, "index.htm", noTls},
+        {{"--tls", cert}, "", "pw", false, false, 3, "", ""},
+        {{"--tls", cert}, "ftps://", "pw", false, false, 3, "", ""},
+        {{}, "ftps://", "pw", true, false, 0, "index.htm", noTls},
+        {{}, "", "Wr0ngSecret", true, false, 0, "index.htm", "refused the login"},
+        {{"--anonymous"}, "", "", true, false, 3, "", ""},
+        {{"--drop-after", "300000"}, "", "pw", true, false, 1, "img_a b.gif", "lost"},
+        {{"--stall-after", "65536"}, "", "pw", true, true, 1, "", ""},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.password + row.options.join(" ").toStdString());
         FtpTestServer server(row.options);
         const QString target = row.scheme + server.address() + "/up";
-        const UploadOutcome outcome = upload(target, row.password, files, row.cancel).first;
+        const UploadOutcome outcome =
+            upload(target, row.password, files, row.plainAllowed, row.cancel).first;
         QMap<QString, QByteArray> expected;
         QStringList sent;
         for (const UploadFile &file : files.first(row.sent)) {
@@ -97,7 +101,8 @@ TEST_F(UploadTransferTest, SendsWholeFilesOrNothingUnderTheRealName)
                         : outcome.error.isEmpty())
             << outcome.error.toStdString();
         EXPECT_TRUE(!*row.password || !outcome.error.contains(row.password));
-        EXPECT_EQ(outcome.unencrypted, row.unencrypted);
+        // Only plain FTP may ask the user whether to go on without TLS.
+        EXPECT_EQ(outcome.noTls, row.reason == noTls && !*row.scheme);
     }
     qunsetenv("PAGEWICK_UPLOAD_CA_FILE");
 }
