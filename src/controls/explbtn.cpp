@@ -1,5 +1,7 @@
 #include "controls/explbtn.h"
 
+#include "controls/explbtn_accessible.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -25,6 +27,9 @@ int textFlags(TAlignment alignment, bool wordWrap)
 
 TExplorerButton::TExplorerButton(QWidget *parent) : QAbstractButton(parent)
 {
+    static const bool accessible =
+        (QAccessible::installFactory(&ExplorerButtonAccessible::create), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::TabFocus);
     resize(49, 41);
 }
@@ -352,7 +357,7 @@ bool TExplorerButton::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Shortcut:
-        accelerate();
+        Press();
         return true;
     case QEvent::ToolTip:
         if (!m_showHint)
@@ -424,7 +429,7 @@ void TExplorerButton::contextMenuEvent(QContextMenuEvent *event)
 void TExplorerButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
-        accelerate();
+        Press();
     else
         QWidget::keyPressEvent(event);
 }
@@ -476,7 +481,7 @@ void TExplorerButton::settleAfterMenu()
     repaint();
 }
 
-void TExplorerButton::accelerate()
+void TExplorerButton::Press()
 {
     if (!m_enabled || !isVisible())
         return;

@@ -72,6 +72,8 @@ public:
 
     // Where the picture and the caption go at the button's present size.
     ButtonPlaces places() const;
+    // Pressed and released as with its accelerator: clicks, or drops its menu down, when enabled.
+    void Press();
 
 protected:
     bool event(QEvent *event) override;
@@ -97,7 +99,6 @@ private:
     void releaseLeft(bool inside);
     // After a menu, which kept the mouse from telling the button it left.
     void settleAfterMenu();
-    void accelerate();
     void drawBevel(QPainter &painter, bool raised) const;
     void drawCaption(QPainter &painter, const QRect &box, const QColor &colour) const;
     void drawPopupMark(QPainter &painter, QPoint anchor) const;

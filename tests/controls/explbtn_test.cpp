@@ -1,6 +1,7 @@
 #include "controls/explbtn.h"
 #include "controls/glyphs.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QMenu>
 #include <QSignalSpy>
@@ -351,6 +352,21 @@ TEST_F(FlatButton, ClicksFireOnlyWhenPressedAndReleasedOverAnEnabledButtonWithou
     EXPECT_EQ(menu.pos(), a().mapToGlobal(QPoint(0, 30)));
     QTest::mouseRelease(&a(), Qt::LeftButton);
     EXPECT_EQ(clicks.size(), 1) << "a drop-down button never clicks";
+}
+
+// A screen reader sees the button's own enabled flag, and its press goes the mouse's way.
+TEST_F(FlatButton, AssistiveToolsSeeTheOwnEnabledFlagAndPressLikeTheMouse)
+{
+    QSignalSpy clicks(&a(), &QAbstractButton::clicked);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&a());
+    ASSERT_TRUE(face && face->actionInterface());
+    for (const bool enabled : {false, true}) {
+        a().setEnabled(enabled);
+        EXPECT_EQ(face->state().disabled, !enabled);
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(150);
+        EXPECT_EQ(clicks.size(), enabled ? 1 : 0);
+    }
 }
 
 } // namespace
