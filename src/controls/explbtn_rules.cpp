@@ -19,8 +19,10 @@ int brightness(QRgb pixel)
     return qRed(pixel) + qGreen(pixel) + qBlue(pixel);
 }
 
-// Calls paint(pixel) for every pixel not in the top-left colour; paint returns its new value.
-template <typename Paint> QImage repainted(const QImage &picture, Paint paint)
+// Calls paint(pixel) for every pixel not in the top-left colour, or for every pixel in it when
+// clearOnes is set; paint returns its new value.
+template <typename Paint>
+QImage repainted(const QImage &picture, Paint paint, bool clearOnes = false)
 {
     QImage result = picture.convertToFormat(QImage::Format_ARGB32);
     if (result.isNull())
@@ -29,7 +31,7 @@ template <typename Paint> QImage repainted(const QImage &picture, Paint paint)
     for (int y = 0; y < result.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x) {
-            if (line[x] != transparent)
+            if ((line[x] == transparent) == clearOnes)
                 line[x] = paint(line[x]);
         }
     }
@@ -107,15 +109,8 @@ QString withoutAccelerators(const QString &caption)
 
 QImage transparentPicture(const QImage &picture)
 {
-    QImage result = picture.convertToFormat(QImage::Format_ARGB32);
-    if (result.isNull())
-        return result;
-    const QRgb transparent = result.pixel(0, 0);
-    for (int y = 0; y < result.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
-        std::replace(line, line + result.width(), transparent, QRgb(0));
-    }
-    return result;
+    return repainted(
+        picture, [](QRgb) { return QRgb(0); }, true);
 }
 
 QImage greyPicture(const QImage &picture, TExplorerButtonShadingType shading, QColor highlight,
