@@ -72,7 +72,6 @@ void TAbout::FormShow()
 void TAbout::showEvent(QShowEvent *event)
 {
     FormShow();
-    setFixedSize(sizeHint());
-    centreOnScreen(*this);
+    fixAndCentre(*this);
     QDialog::showEvent(event);
 }

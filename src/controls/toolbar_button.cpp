@@ -12,7 +12,6 @@ TExplorerButton *createButton(QWidget *parent, const char *name, const QRect &ge
     button->setGeometry(geometry);
     button->setCaption(caption);
     button->setHint(hint);
-    button->setShowHint(true);
     button->setAccessibleName(hint.isEmpty() ? withoutAccelerators(caption) : hint);
     return button;
 }

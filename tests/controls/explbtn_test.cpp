@@ -213,22 +213,23 @@ TEST_F(FlatButton, PictureIsDrawnAtFullResolutionOnADenseScreen)
 
 TEST(FlatButtonPicture, GreyPictureFollowsTheThresholdsOfEachShading)
 {
-    // Brightness of each pixel after the transparent top-left one: 600, 300, 231, 200, 100, 30.
+    // Brightness of each pixel after the transparent top-left one: 600, 300, 231, 200, 99, 30;
+    // the last pixel has the transparent colour again.
     const int grey[] = {200, 100, 77, 67, 33, 10};
-    QImage picture(7, 1, QImage::Format_ARGB32);
+    QImage picture(8, 1, QImage::Format_ARGB32);
     picture.setPixelColor(0, 0, QColor(1, 2, 3));
     for (int x = 1; x < 7; ++x)
         picture.setPixelColor(x, 0, QColor(grey[x - 1], grey[x - 1], grey[x - 1]));
-    picture.setPixelColor(6, 0, QColor(1, 2, 3, 255));
+    picture.setPixelColor(7, 0, QColor(1, 2, 3));
     const struct {
         TExplorerButtonShadingType shading;
         const char *expected; // W white, H highlight, S shadow, B black, T transparent colour
-    } rows[] = {{stLight, "TWWWHST"}, {stMedium, "TWHSSST"}, {stDark, "TWHSSBT"}};
+    } rows[] = {{stLight, "TWWWHSBT"}, {stMedium, "TWHSSSBT"}, {stDark, "TWHSSBBT"}};
     const QColor highlight(10, 20, 30), shadow(40, 50, 60);
     for (const auto &row : rows) {
         const QImage result = greyPicture(picture, row.shading, highlight, shadow);
         QString got;
-        for (int x = 0; x < 7; ++x) {
+        for (int x = 0; x < result.width(); ++x) {
             const QColor c = result.pixelColor(x, 0);
             got += c == Qt::white         ? 'W'
                    : c == highlight       ? 'H'

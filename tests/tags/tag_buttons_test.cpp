@@ -55,7 +55,6 @@ TEST_F(TagButtons, EveryButtonIsDressedAndPlacedFromItsRow)
         EXPECT_EQ(face->palette().color(QPalette::ButtonText) == QColor(Qt::blue),
                   row.face != TagFace::Picture)
             << row.name;
-        EXPECT_EQ(face->UnselectedFontColor(), face->palette().color(QPalette::WindowText));
         EXPECT_EQ(face->geometry(), tagButtonSlot(row.name)) << row.name;
         EXPECT_EQ(face->height(), 25) << row.name;
         EXPECT_LE(face->geometry().right(), pageWidth) << row.name;
