@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
@@ -36,8 +35,6 @@ int main(int argc, char **argv)
                              QStringLiteral("pw"),
                              {{file.fileName(), QStringLiteral("big.bin")}},
                              true});
-    QEventLoop loop;
-    QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
     qint64 longestPauseMs = 0;
     QElapsedTimer beat, wall;
     QTimer timer;
@@ -46,12 +43,11 @@ int main(int argc, char **argv)
     beat.start();
     wall.start();
     timer.start(5);
-    transfer.start();
-    loop.exec();
+    const UploadOutcome &outcome = transfer.exec();
     const double seconds = wall.nsecsElapsed() / 1e9;
     // Complete means the server holds the whole file under its name, not just no error.
-    const bool complete = transfer.outcome().error.isEmpty() &&
-                          server.files().value(QStringLiteral("big.bin")).size() == Size;
+    const bool complete =
+        outcome.error.isEmpty() && server.files().value(QStringLiteral("big.bin")).size() == Size;
     std::printf("upload of 50 MB to a loopback FTP server: %.2f s (%.0f MB/s), %s\n", seconds,
                 50 / seconds, complete ? "complete" : "FAILED");
     std::printf("  longest pause of the calling thread: %lld ms (target <= %.0f)\n",

@@ -162,20 +162,22 @@ QLayout *TUploadFTP::buildUploadList()
     return buttons;
 }
 
-QStringList TUploadFTP::files() const
+QStringList TUploadFTP::listed(int role) const
 {
     QStringList paths;
     for (int row = 0; row < lbFiles->count(); ++row)
-        paths.append(lbFiles->item(row)->data(LocalPathRole).toString());
+        paths.append(lbFiles->item(row)->data(role).toString());
     return paths;
+}
+
+QStringList TUploadFTP::files() const
+{
+    return listed(LocalPathRole);
 }
 
 QStringList TUploadFTP::remotePaths() const
 {
-    QStringList paths;
-    for (int row = 0; row < lbFiles->count(); ++row)
-        paths.append(lbFiles->item(row)->data(RemotePathRole).toString());
-    return paths;
+    return listed(RemotePathRole);
 }
 
 void TUploadFTP::ChangeDirectory(const QString &path)
@@ -185,14 +187,11 @@ void TUploadFTP::ChangeDirectory(const QString &path)
 
 QString TUploadFTP::Directory() const
 {
-    return QDir::toNativeSeparators(m_folder);
+    return QDir::toNativeSeparators(m_folders->folder());
 }
 
 void TUploadFTP::showFiles(const QString &folder)
 {
-    if (folder == m_folder)
-        return;
-    m_folder = folder;
     flFile->setRootIndex(m_files->setRootPath(folder));
 }
 
@@ -206,10 +205,10 @@ void TUploadFTP::lbFilesDragDrop()
     const QModelIndex current = flFile->currentIndex();
     // Only a file of the folder shown: a folder that is gone leaves the last one's files listed.
     if (!current.isValid() || !flFile->selectionModel()->isSelected(current) ||
-        m_files->filePath(current.parent()) != m_folder)
+        m_files->filePath(current.parent()) != m_folders->folder())
         return;
     if (lbFiles->count() == 0)
-        m_base = m_folder;
+        m_base = m_folders->folder();
     const QString local = uploadPath(Directory(), m_files->fileName(current), QDir::separator());
     const QString remote = remotePath(QDir::fromNativeSeparators(local), m_base);
     // The remote path on a line of its own, so a long local path never hides it.
@@ -228,9 +227,11 @@ void TUploadFTP::sbUploadFilesClick()
 {
     runGuarded(this, [this] {
         QList<UploadFile> uploads;
-        const QStringList remote = remotePaths();
-        for (const QString &local : files())
-            uploads.append({local, remote.at(uploads.size())});
+        for (int row = 0; row < lbFiles->count(); ++row) {
+            const QListWidgetItem &item = *lbFiles->item(row);
+            uploads.append(
+                {item.data(LocalPathRole).toString(), item.data(RemotePathRole).toString()});
+        }
         runUpload(this, uploads);
     });
 }

@@ -55,10 +55,11 @@ private:
     // Returns the row of its buttons.
     QLayout *buildUploadList();
     void showFiles(const QString &folder);
+    // Each listed file's path of this role, in list order.
+    QStringList listed(int role) const;
 
     FolderLists *m_folders;
     QFileSystemModel *m_files;
-    QString m_folder;
     // The folder the list's remote paths are relative to.
     QString m_base;
 };

@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -104,19 +103,15 @@ bool mayGoPlain(QWidget *parent, const UploadTarget &target)
     return yes;
 }
 
-// Runs one transfer with its progress window; the GUI thread keeps turning its event loop.
+// Runs one transfer with its progress window.
 UploadOutcome transferred(QWidget *parent, const UploadRequest &request)
 {
     UploadTransfer transfer(request);
     UploadProgress progress(parent, transfer);
-    QEventLoop loop;
     QObject::connect(&transfer, &UploadTransfer::progressed, &progress,
                      &UploadProgress::showProgress);
     QObject::connect(&progress, &QProgressDialog::canceled, &transfer, &UploadTransfer::cancel);
-    QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
-    transfer.start();
-    loop.exec();
-    return transfer.outcome();
+    return transfer.exec();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <curl/curl.h>
@@ -288,9 +289,14 @@ void UploadTransfer::cancel()
     curl_multi_wakeup(m_multi);
 }
 
-void UploadTransfer::start()
+const UploadOutcome &UploadTransfer::exec()
 {
+    QEventLoop loop;
+    // Queued from the worker: it arrives once the loop below runs, however soon it is sent.
+    connect(this, &UploadTransfer::finished, &loop, &QEventLoop::quit);
     m_worker = std::thread([this] { run(); });
+    loop.exec();
+    return m_outcome;
 }
 
 void UploadTransfer::run()

@@ -42,18 +42,19 @@ public:
     // Cancels and waits for the worker.
     ~UploadTransfer() override;
 
-    void start();
+    // Sends the files and returns once all are through, turning this thread's event loop
+    // meanwhile: queued progress arrives and the windows stay responsive.
+    const UploadOutcome &exec();
     // Safe from any thread: the transfer stops at its next step.
     void cancel();
     int count() const { return int(m_request.files.size()); }
     QString localPath(int file) const { return m_request.files.value(file).localPath; }
     qint64 total() const { return m_total; }
     qint64 size(int file) const { return m_sizes.value(file); }
-    // Complete once finished() is seen.
-    const UploadOutcome &outcome() const { return m_outcome; }
 
 signals:
     void progressed(int file, qint64 fileDone, qint64 totalDone);
+    // The worker is through; exec() waits for it.
     void finished();
 
 private:

@@ -7,6 +7,10 @@
 #include <QStorageInfo>
 #include <QTreeView>
 
+namespace {
+
+// Fills a drive box with the mounted volumes that hold folders, each item's data its root path,
+// and the home folder when no volume is rooted there.
 void fillDriveBox(QComboBox &drives)
 {
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
@@ -27,6 +31,7 @@ void fillDriveBox(QComboBox &drives)
     }
 }
 
+// The drive item whose root holds path most closely; -1 when none does.
 int driveOf(const QComboBox &drives, const QString &path)
 {
     int best = -1;
@@ -42,6 +47,8 @@ int driveOf(const QComboBox &drives, const QString &path)
     }
     return best;
 }
+
+} // namespace
 
 FolderLists::FolderLists(QComboBox &drives, QTreeView &folders,
                          std::function<void(const QString &)> showFolder)
@@ -59,7 +66,7 @@ FolderLists::FolderLists(QComboBox &drives, QTreeView &folders,
     connect(folders.selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
-                    m_showFolder(m_model->filePath(current));
+                    handOn(m_model->filePath(current));
             });
 }
 
@@ -76,14 +83,23 @@ void FolderLists::changeDirectory(const QString &path)
         m_folders.setCurrentIndex(index);
         m_folders.scrollTo(index);
     }
-    m_showFolder(folder);
+    handOn(folder);
 }
 
 void FolderLists::driveChanged()
 {
     const QString root = m_drives.currentData().toString();
     showDriveRoot(root);
-    m_showFolder(root);
+    handOn(root);
+}
+
+// Picking a folder in the tree and showing it by path both hand it on; the window hears it once.
+void FolderLists::handOn(const QString &folder)
+{
+    if (folder == m_folder)
+        return;
+    m_folder = folder;
+    m_showFolder(folder);
 }
 
 void FolderLists::showDriveRoot(const QString &root)

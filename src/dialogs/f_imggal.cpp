@@ -153,11 +153,13 @@ void TImgGal::showEvent(QShowEvent *event)
     lbDir->scrollTo(lbDir->currentIndex());
 }
 
+QString TImgGal::Directory() const
+{
+    return m_folders->folder();
+}
+
 void TImgGal::showFiles(const QString &path)
 {
-    if (path == m_folder)
-        return;
-    m_folder = path;
     // The model reads the folder in the background: a slow folder fills in as it answers, and
     // one that cannot be read stays empty. One that is gone has no place in the model: the list
     // goes blank rather than keep the last folder.

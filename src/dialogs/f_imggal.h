@@ -50,7 +50,7 @@ public:
     // Shows the folder in the directory tree (on the drive that holds it) and its files.
     void ChangeDirectory(const QString &path);
     // The folder whose files are listed.
-    QString Directory() const { return m_folder; }
+    QString Directory() const;
 
     void sbAddImage();
     void sbRemoveImgage();
@@ -70,5 +70,4 @@ private:
 
     FolderLists *m_folders;
     QFileSystemModel *m_files;
-    QString m_folder;
 };

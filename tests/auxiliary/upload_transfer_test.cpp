@@ -1,7 +1,6 @@
 #include "auxiliary/upload_transfer.h"
 #include "ftp_test_server.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -19,17 +18,13 @@ std::pair<UploadOutcome, bool> upload(const QString &host, const QString &passwo
     UploadTransfer transfer({*parseUploadHost(host, nullptr), password.isEmpty() ? "" : "ann",
                              password, files, plainAllowed});
     bool wholeTotalShown = false;
-    QEventLoop loop;
     QObject::connect(&transfer, &UploadTransfer::progressed,
                      [&](int file, qint64 done, qint64 all) {
                          wholeTotalShown = all == transfer.total();
                          if (cancelInSecondFile && file == 1 && done > 0)
                              transfer.cancel();
                      });
-    QObject::connect(&transfer, &UploadTransfer::finished, &loop, &QEventLoop::quit);
-    transfer.start();
-    loop.exec();
-    return {transfer.outcome(), wholeTotalShown};
+    return {transfer.exec(), wholeTotalShown};
 }
 
 class UploadTransferTest : public ::testing::Test {
