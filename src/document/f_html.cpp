@@ -247,15 +247,15 @@ void THTML::RecoverDocument(const RecoveryCopy &copy, const QString &copyPath)
     if (prefs.DocMaxi)
         maximize();
     applyEditorLook(prefs);
-    m_format = FileFormat{copy.format.encoding, copy.format.bom, copy.format.lineBreak};
+    m_format = copy.format;
     m_disk = copy.disk;
     RichEdit->setPlainText(copy.text);
     if (prefs.ShowComp)
         sbComponentsClick();
     setWindowTitle(m_fileName);
     finishSetup();
-    m_recovery->adopt(copyPath);
     setModified(true);
+    m_recovery->adopt(copyPath);
 }
 
 void THTML::keepRecoveryCopy()

@@ -149,5 +149,9 @@ void RecoveryWriter::remove()
 
 void RecoveryWriter::adopt(const QString &path)
 {
-    m_path = path;
+    // The ended instance's folder is no longer locked: another Pagewick could claim the copy.
+    m_path = m_store ? m_store->adopt(path) : path;
+    // It already holds the text: the next write waits for the next change.
+    m_quiet.stop();
+    m_longest.stop();
 }

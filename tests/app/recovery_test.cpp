@@ -74,6 +74,10 @@ TEST_F(Recovery, KilledProcessLeavesCopyThatComesBackByteExact)
     EXPECT_EQ(document->windowTitle(), path);
     EXPECT_TRUE(document->isModified());
     EXPECT_EQ(documentText(*document), "<B>\u00A0</B><P>caf\u00E9\u00A0one\n<P>two\n");
+    // The copy moves into this instance's own folder, where no other Pagewick claims it.
+    const QStringList copies = copiesIn(folder);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(QFileInfo(copies[0]).path(), store->folder());
     frame->sbSaveClick();
     EXPECT_EQ(readBytes(path), "<B>\xA0</B><P>caf\xE9\xA0one\r<P>two\r");
     EXPECT_EQ(copiesIn(folder), QStringList());
