@@ -206,8 +206,7 @@ void THTML::NewDocument(bool SkipSkeleton)
     if (prefs.MinDoc && !SkipSkeleton) {
         const PageStamp now = regionalNow();
         const QStringList lines = skeletonLines(prefs.Author, prefs.EMail, now.date, now.time);
-        for (const QString &line : lines)
-            AppendLine(line);
+        AppendLines(lines);
         // A fresh page has nothing to undo.
         RichEdit->document()->clearUndoRedoStacks();
     }

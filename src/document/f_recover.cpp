@@ -1,5 +1,6 @@
 #include "document/f_recover.h"
 
+#include "controls/dialog_rows.h"
 #include "controls/std_dialog.h"
 #include "document/file_names.h"
 
@@ -27,15 +28,13 @@ QStringList rowTexts(const LeftCopy &left)
         return {QStringLiteral("Damaged copy %1").arg(left.path), written(left.fileTime),
                 left.read.damage};
     }
-    QString disk;
-    if (copy.fileName.isEmpty())
-        disk = QStringLiteral("no file yet");
-    else if (fileStamp(copy.fileName) == copy.disk)
-        disk = QStringLiteral("file unchanged");
-    else if (fileStamp(copy.fileName).size < 0)
-        disk = QStringLiteral("file no longer there");
-    else
-        disk = QStringLiteral("file changed since");
+    QString disk = QStringLiteral("no file yet");
+    if (!copy.fileName.isEmpty()) {
+        const FileStamp now = fileStamp(copy.fileName);
+        disk = now == copy.disk ? QStringLiteral("file unchanged")
+               : now.size < 0   ? QStringLiteral("file no longer there")
+                                : QStringLiteral("file changed since");
+    }
     if (!left.read.damage.isEmpty())
         disk = QStringLiteral("damaged: %1; %2").arg(left.read.damage, disk);
     return {copy.fileName.isEmpty() ? NoName : copy.fileName, written(copy.written), disk};
@@ -43,9 +42,9 @@ QStringList rowTexts(const LeftCopy &left)
 
 QPushButton *addButton(QDialogButtonBox *box, const char *name, const char *caption)
 {
-    QPushButton *button = box->addButton(QLatin1String(caption), QDialogButtonBox::ActionRole);
-    button->setObjectName(QLatin1String(name));
+    auto *button = newButton<QPushButton>(box, name, QString::fromUtf8(caption));
     button->setAutoDefault(false);
+    box->addButton(button, QDialogButtonBox::ActionRole);
     return button;
 }
 

@@ -31,10 +31,9 @@ public:
     static PreviewCopies &instance()
     {
         static QPointer<PreviewCopies> copies;
-        if (!copies) {
+        // A child of the application: its end removes what is left.
+        if (!copies)
             copies = new PreviewCopies(QCoreApplication::instance());
-            connect(qApp, &QCoreApplication::aboutToQuit, copies, &PreviewCopies::removeAll);
-        }
         return *copies;
     }
 

@@ -6,5 +6,5 @@ class THTML;
 // raises CommandError when the copy cannot be written or the browser cannot be started.
 void previewDocument(THTML &document);
 
-// Removes every preview copy at once, as the program ends.
+// Removes every preview copy at once, without waiting for the program to end.
 void removePreviewCopies();

@@ -12,6 +12,14 @@ namespace {
 constexpr int LongestWaitMs = 30'000;
 constexpr int DefaultQuietMs = 2'000;
 
+// Delay after the last change, from PAGEWICK_RECOVERY_QUIET_MS (for tests), else 2 s.
+int quietDelay()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("PAGEWICK_RECOVERY_QUIET_MS", &ok);
+    return ok && ms >= 0 ? ms : DefaultQuietMs;
+}
+
 } // namespace
 
 // A removal must not be undone by a write that was already under way: writes happen under the
@@ -35,7 +43,8 @@ RecoveryWriter::RecoveryWriter(QTextDocument &document, RecoveryStore *store, De
     connect(&m_longest, &QTimer::timeout, this, &RecoveryWriter::writeNow);
     connect(&document, &QTextDocument::contentsChanged, this, &RecoveryWriter::changed);
     if (m_store) {
-        connect(&TextSnapshot::of(document), &TextSnapshot::completed, this, [this] {
+        m_snapshot = &TextSnapshot::of(document);
+        connect(m_snapshot, &TextSnapshot::completed, this, [this] {
             if (std::exchange(m_waitingForText, false))
                 writeNow();
         });
@@ -53,13 +62,6 @@ RecoveryWriter::~RecoveryWriter()
     m_pool.waitForDone();
 }
 
-int RecoveryWriter::quietDelay()
-{
-    bool ok = false;
-    const int ms = qEnvironmentVariableIntValue("PAGEWICK_RECOVERY_QUIET_MS", &ok);
-    return ok && ms >= 0 ? ms : DefaultQuietMs;
-}
-
 void RecoveryWriter::changed()
 {
     // Loading a file (undo off meanwhile) changes the text too, but leaves nothing to keep.
@@ -69,7 +71,7 @@ void RecoveryWriter::changed()
     if (!m_longest.isActive())
         m_longest.start();
     // A big document's first copy is taken in slices meanwhile.
-    TextSnapshot::of(m_document).prepare();
+    m_snapshot->prepare();
 }
 
 bool RecoveryWriter::writeNow()
@@ -82,9 +84,8 @@ bool RecoveryWriter::writeNow()
         m_pending = true;
         return false;
     }
-    TextSnapshot &snapshot = TextSnapshot::of(m_document);
-    if (!snapshot.isComplete()) {
-        snapshot.prepare();
+    if (!m_snapshot->isComplete()) {
+        m_snapshot->prepare();
         m_waitingForText = true;
         return false;
     }
@@ -99,7 +100,7 @@ void RecoveryWriter::startWrite()
         m_path = m_store->newCopyPath();
     RecoveryCopy copy = m_describe();
     copy.written = QDateTime::currentDateTimeUtc();
-    QString raw = TextSnapshot::of(m_document).sharedText();
+    QString raw = m_snapshot->sharedText();
     m_pool.start([this, shared = m_shared, generation = m_shared->generation, path = m_path,
                   copy = std::move(copy), raw = std::move(raw)]() mutable {
         copy.text = std::move(raw); // any copy of the shared text is made here, off the GUI

@@ -10,6 +10,7 @@
 
 class QTextDocument;
 class RecoveryStore;
+class TextSnapshot;
 
 // Keeps the recovery copy of one document while it has unsaved changes: written a quiet moment
 // after typing stops, and at least every half minute while it goes on. The text is taken on the
@@ -38,8 +39,6 @@ public:
     void adopt(const QString &path);
 
     QString path() const { return m_path; }
-    // Delay after the last change, from PAGEWICK_RECOVERY_QUIET_MS (for tests), else 2 s.
-    static int quietDelay();
 
 private:
     struct Shared;
@@ -50,6 +49,7 @@ private:
 
     QTextDocument &m_document;
     RecoveryStore *m_store;
+    TextSnapshot *m_snapshot = nullptr; // the document's, while there is a store
     Describe m_describe;
     QString m_path;
     QTimer m_quiet;

@@ -18,8 +18,8 @@ struct SyntaxColours {
 };
 
 // Colours a document's lines only when they are shown. Each block keeps, in its user state,
-// the state it hands on; the blocks above validUntil() agree with the text, those below are
-// checked again when they are shown, so an edit costs nothing beyond the lines in view.
+// the state it hands on; the blocks down to the last agreeing one agree with the text, those
+// below are checked again when they are shown, so an edit costs nothing beyond the lines in view.
 class SyntaxColouring : public QObject {
 public:
     // stale is called when lines shown from a guessed state may now show other colours.
@@ -38,13 +38,12 @@ public:
     // The blocks first..last were just coloured in order; when first started from an agreeing
     // state, they agree now too.
     void coloured(int first, int last);
-    int validUntil() const { return m_validUntil; }
     QColor textColour() const { return m_formats[0].foreground().color(); }
 
+private:
     // How far stateBefore walks at most.
     static constexpr int kWalk = 2000;
 
-private:
     void catchUp();
 
     QTextDocument *m_document;
@@ -53,5 +52,5 @@ private:
     // The first line shown from a guessed state; the idle slices agree up to it.
     int m_guessedFrom = -1;
     std::array<QTextCharFormat, 4> m_formats;
-    int m_validUntil = 0;
+    int m_validUntil = 0; // the last line that agrees with the text
 };

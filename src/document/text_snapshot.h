@@ -19,8 +19,8 @@ public:
 
     // The document's text as it stands; valid until the next call.
     QStringView text();
-    // The same as a string that shares the copy: O(1), for handing to another thread. The copy
-    // is copied once more only if the document changes while the string is still held.
+    // The same as a string that shares the copy, for handing to another thread: no copy of its
+    // own. The copy is copied once more only if the document changes while the string is held.
     QString sharedText();
 
     // Starts the first copy as a series of short slices while the event loop is idle, so that

@@ -21,11 +21,7 @@ int main(int argc, char **argv)
     TMain frame({arguments.value(1)});
     frame.show();
     QCoreApplication::processEvents();
-    if (THTML *document = frame.activeDocument()) {
+    if (THTML *document = frame.activeDocument())
         QTest::keyClicks(document->RichEdit, arguments.value(2));
-        qWarning("typed %d", document->isModified());
-    } else {
-        qWarning("none");
-    }
     return app.exec();
 }
