@@ -85,3 +85,14 @@ TEST_F(EditorColouring, ClosingACommentAboveRecoloursTheShownLines)
     edit.document()->undo();
     EXPECT_EQ(coloursOf(12), QSet<QRgb>{magentaOther});
 }
+
+// A comment opened far above the view: the lines in between are caught up while idle, and the
+// shown lines then take the comment's colour.
+TEST_F(EditorColouring, CommentFarAboveReachesTheShownLinesOnceIdle)
+{
+    const int lines = 5000;
+    show("<!-- MM\n" + QString("MM\n").repeated(lines));
+    edit.verticalScrollBar()->setValue(edit.verticalScrollBar()->maximum());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return coloursOf(lines - 1) == QSet<QRgb>{magentaOther}; }))
+        << coloursOf(lines - 1).size();
+}
