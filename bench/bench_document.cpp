@@ -20,22 +20,15 @@
 
 namespace {
 
-using bench::cpuMs;
-using bench::resetPeak;
 using bench::statusKb;
 
 void step(const char *name, double fileMb, const std::function<void()> &work)
 {
-    resetPeak();
-    const double cpuStart = cpuMs();
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    const double ms = timer.nsecsElapsed() / 1e6;
-    const double cpu = cpuMs() - cpuStart;
+    bench::resetPeak();
+    const bench::Cost cost = bench::measure(work);
     const double peakMb = statusKb("VmHWM:") / 1024.0;
-    std::printf("%-34s %10.1f ms (cpu %7.1f ms)   peak RSS %7.0f MB (%.1f x file)\n", name, ms, cpu,
-                peakMb, peakMb / fileMb);
+    std::printf("%-34s %10.1f ms (cpu %7.1f ms)   peak RSS %7.0f MB (%.1f x file)\n", name,
+                cost.wallMs, cost.cpuMs, peakMb, peakMb / fileMb);
 }
 
 QByteArray generatedHtml(int lines)
@@ -79,10 +72,7 @@ int main(int argc, char **argv)
     std::printf("frame shown, RSS %ld MB before the open\n", statusKb("VmRSS:") / 1024);
 
     THTML *document = nullptr;
-    step("open into a shown window", fileMb, [&] {
-        document = frame.openDocument(path);
-        QCoreApplication::processEvents();
-    });
+    step("open into a shown window", fileMb, [&] { document = frame.openDocument(path); });
     if (!document)
         return 1;
     TSRichEdit &edit = *document->RichEdit;
@@ -100,7 +90,6 @@ int main(int argc, char **argv)
             edit.setCol(5);
             document->InsertAtCaret(QStringLiteral("<B></B>"), true, 3);
         }
-        QCoreApplication::processEvents();
     });
 
     long sink = 0;
@@ -112,14 +101,8 @@ int main(int argc, char **argv)
                 reads.nsecsElapsed() / 1e3 / 1000, sink % 10);
 
     auto *window = qobject_cast<QMdiSubWindow *>(document->parentWidget());
-    step("maximise", fileMb, [&] {
-        window->showMaximized();
-        QCoreApplication::processEvents();
-    });
-    step("restore", fileMb, [&] {
-        window->showNormal();
-        QCoreApplication::processEvents();
-    });
+    step("maximise", fileMb, [&] { window->showMaximized(); });
+    step("restore", fileMb, [&] { window->showNormal(); });
 
     step("save", fileMb, [&] { document->WriteFile(home.filePath("saved.htm")); });
     document->approveClose();

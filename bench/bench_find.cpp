@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -18,17 +17,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <functional>
 
 namespace {
-
-double milliseconds(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // Lines of table rows; with bold set, four of every ten lines hold a bold word.
 QByteArray generatedHtml(int lines, bool bold)
@@ -56,10 +46,7 @@ void findNext(THTML &document, const QString &text, bool wholeWord, const char *
     document.RichEdit->setCaret(0, 0);
     document.FindDialog1->eFindText->setText(text);
     document.FindDialog1->cbWholeWord->setChecked(wholeWord);
-    const double ms = milliseconds([&] {
-        document.FindDialog1->bbFindNext->click();
-        QCoreApplication::processEvents();
-    });
+    const double ms = bench::measure([&] { document.FindDialog1->bbFindNext->click(); }).wallMs;
     std::printf("Find Next, %-40s %8.1f ms (caret %d:%d)\n", what, ms, document.RichEdit->Col(),
                 document.RichEdit->Row());
 }
@@ -86,10 +73,7 @@ int main(int argc, char **argv)
         if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
             QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
     });
-    const double openMs = milliseconds([&] {
-        document->sbSearchClick();
-        QCoreApplication::processEvents();
-    });
+    const double openMs = bench::measure([&] { document->sbSearchClick(); }).wallMs;
     std::printf("open the Find dialog (copies the text once)     %8.1f ms\n", openMs);
     findNext(*document, QStringLiteral("Row %1<").arg(bigLines - 1), false, "hit in the last line");
     findNext(*document, QStringLiteral("Row %1").arg(bigLines - 1), true, "whole word, last line");
@@ -108,25 +92,20 @@ int main(int argc, char **argv)
     dialog.eFindText->setText(QStringLiteral("<B>"));
     dialog.eReplaceText->setText(QStringLiteral("<STRONG>"));
     document->RichEdit->setCaret(0, 0);
-    const double replaceMs = milliseconds([&] {
-        dialog.bbReplaceAll->click();
-        QCoreApplication::processEvents();
-    });
+    const double replaceMs = bench::measure([&] { dialog.bbReplaceAll->click(); }).wallMs;
     const qsizetype hits =
         document->RichEdit->document()->toRawText().count(QStringLiteral("<STRONG>"));
-    const double undoMs = milliseconds([&] {
-        document->sbUndoClick();
-        QCoreApplication::processEvents();
-    });
+    const double undoMs = bench::measure([&] { document->sbUndoClick(); }).wallMs;
     document->approveClose();
 
     // The file holds no lower-case "<b>", so sed's exact match replaces the same hits.
     QProcess sed;
     sed.setStandardOutputFile(home.filePath("sed.htm"));
-    const double sedMs = milliseconds([&] {
-        sed.start(QStringLiteral("sed"), {QStringLiteral("s/<B>/<STRONG>/g"), bold});
-        sed.waitForFinished(-1);
-    });
+    const double sedMs =
+        bench::measure([&] {
+            sed.start(QStringLiteral("sed"), {QStringLiteral("s/<B>/<STRONG>/g"), bold});
+            sed.waitForFinished(-1);
+        }).wallMs;
     std::printf("Replace All: %.1f MB, %lld hits of \"<B>\" by \"<STRONG>\"\n", mb,
                 static_cast<long long>(hits));
     std::printf("  Pagewick Replace All                         %8.1f ms\n", replaceMs);

@@ -16,7 +16,6 @@
 #include "bench_support.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMdiArea>
@@ -27,9 +26,11 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <cstdio>
-#include <functional>
 
 namespace {
+
+using bench::Cost;
+using bench::measure;
 
 constexpr double KeyTargetMs = 50;
 
@@ -40,22 +41,6 @@ QByteArray longLine(qsizetype bytes)
     QByteArray line = cell.repeated(bytes / cell.size() + 1);
     line.truncate(bytes);
     return line;
-}
-
-// Wall and CPU time of a piece of work, with the repaint it causes.
-struct Cost {
-    double wallMs;
-    double cpuMs;
-};
-
-Cost measure(const std::function<void()> &work)
-{
-    const double cpuStart = bench::cpuMs();
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    QCoreApplication::processEvents();
-    return {timer.nsecsElapsed() / 1e6, bench::cpuMs() - cpuStart};
 }
 
 void focus(QWidget &window, QWidget &editor)

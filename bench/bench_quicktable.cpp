@@ -7,10 +7,9 @@
 #include "document/f_html.h"
 #include "document/trecode.h"
 #include "tables/f_tabed.h"
-#include "tables/table_commands.h"
+#include "tables/table_markup.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -20,12 +19,8 @@ namespace {
 
 void step(const char *name, const std::function<void()> &work)
 {
-    const double cpuStart = bench::cpuMs();
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    std::printf("%-44s %8.1f ms (cpu %7.1f ms)\n", name, timer.nsecsElapsed() / 1e6,
-                bench::cpuMs() - cpuStart);
+    const bench::Cost cost = bench::measure(work);
+    std::printf("%-44s %8.1f ms (cpu %7.1f ms)\n", name, cost.wallMs, cost.cpuMs);
 }
 
 } // namespace
@@ -53,7 +48,6 @@ int main(int argc, char **argv)
         dialog.eNrCols->setText(size);
         dialog.eNrRows->setText(size);
         dialog.sgTable->repaint();
-        QCoreApplication::processEvents();
     });
     for (int row = 0; row < dialog.sgTable->rowCount(); ++row) {
         for (int column = 0; column < dialog.sgTable->columnCount(); ++column)
@@ -66,16 +60,11 @@ int main(int argc, char **argv)
             QCoreApplication::processEvents();
         }
     });
-    step("table read from the grid and inserted", [&] {
-        insertQuickTable(document, dialog.GetTableData());
-        QCoreApplication::processEvents();
-    });
+    step("table read from the grid and inserted",
+         [&] { document.InsertLines(quickTableLines(dialog.GetTableData())); });
     std::printf("document now %d lines, caret on line %d\n", document.LineCount(),
                 document.RichEdit->Row());
-    step("one undo takes the table out again", [&] {
-        document.RichEdit->undo();
-        QCoreApplication::processEvents();
-    });
+    step("one undo takes the table out again", [&] { document.RichEdit->undo(); });
     std::printf("document now %d lines\n", document.LineCount());
     return 0;
 }

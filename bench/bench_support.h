@@ -5,9 +5,12 @@
 #include "settings/registry_file_store.h"
 #include "settings/settings_schema.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/resource.h>
 
@@ -76,6 +79,22 @@ inline double cpuMs()
     getrusage(RUSAGE_SELF, &usage);
     const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Wall and CPU time of a piece of work, with the repaint it causes.
+struct Cost {
+    double wallMs;
+    double cpuMs;
+};
+
+inline Cost measure(const std::function<void()> &work)
+{
+    const double cpuStart = cpuMs();
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QCoreApplication::processEvents();
+    return {timer.nsecsElapsed() / 1e6, cpuMs() - cpuStart};
 }
 
 } // namespace bench

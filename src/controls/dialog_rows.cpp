@@ -57,6 +57,20 @@ QComboBox *newFreeCombo(QWidget *parent, const char *name, const QStringList &it
     return box;
 }
 
+QPushButton *newEllipsisButton(QWidget *parent, const char *name, const QString &hint)
+{
+    auto *button = new QPushButton(QStringLiteral("..."), parent);
+    nameControl(button, name, hint);
+    button->setToolTip(hint);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+    return button;
+}
+
+int charsWide(const QWidget &widget, int chars)
+{
+    return widget.fontMetrics().horizontalAdvance(QLatin1Char('x')) * chars;
+}
+
 QLabel *DialogRows::labelled(const QString &caption, QWidget *control, const char *labelName,
                              int columnSpan)
 {
@@ -82,9 +96,8 @@ DialogRows::ButtonRow DialogRows::editWithButton(const QString &caption, const c
 {
     QLineEdit *box = newLineEdit(m_owner, editName, text);
     QLabel *label = labelled(caption, box, labelName, 1);
-    auto *button = new QPushButton(QStringLiteral("..."), m_owner);
-    nameControl(button, buttonName, caption);
-    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+    QPushButton *button = newEllipsisButton(m_owner, buttonName);
+    nameControl(button, nullptr, caption);
     m_grid->addWidget(button, m_grid->rowCount() - 1, 2);
     return {label, box, button};
 }

@@ -32,6 +32,11 @@ QLineEdit *newLineEdit(QWidget *parent, const char *name, const QString &text = 
 // A box that offers items but takes any text of any length, starting with text.
 QComboBox *newFreeCombo(QWidget *parent, const char *name, const QStringList &items,
                         const QString &text = {});
+// The narrow "..." button beside a box; a hint is its tooltip and accessible name.
+QPushButton *newEllipsisButton(QWidget *parent, const char *name, const QString &hint = {});
+
+// The width of chars average characters in the widget's font, for boxes sized by what they hold.
+int charsWide(const QWidget &widget, int chars);
 
 // The rows every dialog is built from: "label  control  [button]" in a grid, check boxes, radio
 // buttons and groups, each control named as the dialog's table says (labelName may be null for

@@ -8,6 +8,12 @@ int count(const LineBuffer &buffer)
     return buffer.blockLength(blocks - 1) == 0 ? blocks - 1 : blocks;
 }
 
+void dropFinalEmptyLine(QStringList &lines)
+{
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+}
+
 bool insertAt(LineBuffer &buffer, int i, const QString &s)
 {
     if (i >= 0 && i < buffer.blockCount()) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 // The editor's text as blocks: "A\nB" is two blocks, "A\n" is "A" and a final empty block.
 // An editor offers these primitives; the rules of the lines collection are built on them once.
@@ -23,6 +23,8 @@ namespace textlines {
 
 // The line count leaves out a final empty line: "" has 0 lines, "A\n" has 1, "A\nB" has 2.
 int count(const LineBuffer &buffer);
+// The same rule for the lines a box hands over: a final empty line is only the last line break.
+void dropFinalEmptyLine(QStringList &lines);
 
 // Inserts S as line i: before line i when it exists (the final empty line included), else after
 // a non-empty line i - 1; otherwise nothing. Returns whether anything was inserted.

@@ -25,7 +25,7 @@ TAnchor::TAnchor(QWidget *parent)
     Label3 = rows.labelled(QStringLiteral("&Target :"), eTarget, "Label3");
     eName = newLineEdit(this, "eName");
     Label4 = rows.labelled(QStringLiteral("&Name :"), eName, "Label4");
-    eLink->setMinimumWidth(eLink->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eLink->setMinimumWidth(charsWide(*eLink, 32));
     body()->addLayout(rows.layout());
 }
 

@@ -18,7 +18,7 @@ THeading::THeading(QWidget *parent)
     Label1 = rows.labelled(QStringLiteral("&Size :"), UpDown1, "Label1", 1);
     eHeadText = newLineEdit(this, "eHeadText");
     Label2 = rows.labelled(QStringLiteral("&Text :"), eHeadText, "Label2");
-    eHeadText->setMinimumWidth(eHeadText->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eHeadText->setMinimumWidth(charsWide(*eHeadText, 32));
     body()->addLayout(rows.layout());
     connect(eHeadSize, &QLineEdit::textChanged, this, &THeading::HeadingChange);
     connect(eHeadText, &QLineEdit::textChanged, this, &THeading::HeadingChange);

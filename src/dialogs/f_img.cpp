@@ -20,7 +20,7 @@ TImg::TImg(QWidget *parent) : TStdDialog(QStringLiteral("Img"), QStringLiteral("
     sbLocateImg = source.button;
     eAltText = newLineEdit(this, "eAltText");
     Label2 = rows.labelled(QStringLiteral("&Alternate text :"), eAltText, "Label2");
-    eImage->setMinimumWidth(eImage->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eImage->setMinimumWidth(charsWide(*eImage, 32));
     body()->addLayout(rows.layout());
 }
 

@@ -69,7 +69,7 @@ TQuickDoc::TQuickDoc(QWidget *parent)
     Label11 = colors.labelled(QStringLiteral("Visited link color :"), lbVisitedLinkCol, "Label11");
     // Both groups' fields start in one column.
     colors.layout()->setColumnMinimumWidth(0, Label5->sizeHint().width());
-    eTitle->setMinimumWidth(eTitle->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eTitle->setMinimumWidth(charsWide(*eTitle, 32));
     body()->addLayout(rows.layout());
 
     ColorDialog1 = new QColorDialog(this);

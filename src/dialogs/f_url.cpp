@@ -38,7 +38,7 @@ TURLBuilder::TURLBuilder(QWidget *parent)
     eURL->setReadOnly(true);
     eURL->setEnabled(false);
     Label6 = rows.labelled(QStringLiteral("builded URL :"), eURL, "Label6");
-    eURL->setMinimumWidth(eURL->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+    eURL->setMinimumWidth(charsWide(*eURL, 40));
     body()->addLayout(rows.layout());
 
     connect(cbURL, &QComboBox::editTextChanged, this, &TURLBuilder::URLChange);

@@ -86,7 +86,7 @@ TFieldDialog::TFieldDialog(FormField field, QWidget *parent)
     DialogRows rows(this);
     for (const Box &box : shape.boxes) {
         QLineEdit *edit = rows.edit(QString::fromUtf8(box.caption), box.name);
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
+        edit->setMinimumWidth(charsWide(*edit, 24));
         m_boxes.emplace_back(edit, box.value);
     }
     if (shape.options) {

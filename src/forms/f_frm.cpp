@@ -17,7 +17,7 @@ TFormHeader::TFormHeader(QWidget *parent)
                   QStringLiteral("Start the URL Builder"));
     eAction = action.edit;
     SpeedButton1 = action.button;
-    eAction->setMinimumWidth(eAction->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eAction->setMinimumWidth(charsWide(*eAction, 32));
     cbMethod = newFreeCombo(this, "cbMethod", {QStringLiteral("get"), QStringLiteral("post")});
     rows.labelled(QStringLiteral("&Method :"), cbMethod);
     cbEnctype = newFreeCombo(this, "cbEnctype",

@@ -8,7 +8,6 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -45,13 +44,11 @@ TQuickForm::TQuickForm(QWidget *parent)
     labels->addStretch(1);
     body()->addLayout(labels);
 
-    cbItems = new QComboBox(this);
-    nameControl(cbItems, "cbItems", Label1->text());
-    cbItems->setEditable(true);
-    cbItems->setInsertPolicy(QComboBox::NoInsert);
+    QStringList kinds;
     for (const Item &item : Items)
-        cbItems->addItem(QString::fromUtf8(item.caption));
-    cbItems->setCurrentIndex(-1);
+        kinds << QString::fromUtf8(item.caption);
+    cbItems = newFreeCombo(this, "cbItems", kinds);
+    nameControl(cbItems, nullptr, Label1->text());
     Label1->setBuddy(cbItems);
     bbInsert = newButton<QPushButton>(this, "bbInsert", QStringLiteral("&Insert"));
     bbInsert->setIcon(glyphIcon(Glyph::Insert));
@@ -65,9 +62,7 @@ TQuickForm::TQuickForm(QWidget *parent)
     QFont fixed(QStringLiteral("Courier New"), 8);
     fixed.setStyleHint(QFont::TypeWriter);
     lbItems->setFont(fixed);
-    const QFontMetrics metrics(fixed);
-    lbItems->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 64,
-                            metrics.lineSpacing() * 16);
+    lbItems->setMinimumSize(charsWide(*lbItems, 64), lbItems->fontMetrics().lineSpacing() * 16);
     body()->addWidget(lbItems);
 
     connect(bbInsert, &QPushButton::clicked, this, &TQuickForm::InsertClick);

@@ -29,7 +29,7 @@ TFrame::TFrame(QWidget *parent)
     cbScrolling = newFreeCombo(
         this, "cbScrolling", {QStringLiteral("YES"), QStringLiteral("NO"), QStringLiteral("AUTO")});
     rows.labelled(QStringLiteral("&Scrolling :"), cbScrolling);
-    eSource->setMinimumWidth(eSource->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eSource->setMinimumWidth(charsWide(*eSource, 32));
     body()->addLayout(rows.layout());
 }
 

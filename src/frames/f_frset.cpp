@@ -7,7 +7,6 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QRadioButton>
 
 namespace {

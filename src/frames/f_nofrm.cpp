@@ -16,8 +16,7 @@ TNoFrames::TNoFrames(QWidget *parent)
     mMessage = new QPlainTextEdit(noFramesMessage().join(QLatin1Char('\n')), this);
     nameControl(mMessage, "mMessage", Label1->text());
     mMessage->setLineWrapMode(QPlainTextEdit::NoWrap);
-    mMessage->setMinimumSize(mMessage->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 60,
-                             mMessage->fontMetrics().height() * 8);
+    mMessage->setMinimumSize(charsWide(*mMessage, 60), mMessage->fontMetrics().height() * 8);
     Label1->setBuddy(mMessage);
     body()->addWidget(Label1);
     body()->addWidget(mMessage, 1);

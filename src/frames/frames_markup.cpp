@@ -1,5 +1,7 @@
 #include "frames/frames_markup.h"
 
+#include "core/text_lines.h"
+
 QString frameSetLine(const FrameSetValues &values)
 {
     const QString attribute = values.rows ? QStringLiteral("ROWS") : QStringLiteral("Cols");
@@ -33,8 +35,7 @@ QStringList noFramesMessage()
 
 QStringList noFramesLines(QStringList message)
 {
-    if (!message.isEmpty() && message.constLast().isEmpty())
-        message.removeLast();
+    textlines::dropFinalEmptyLine(message);
     for (QString &line : message)
         line.prepend(QStringLiteral("  "));
     message.prepend(QStringLiteral("<NOFRAMES>"));

@@ -29,7 +29,7 @@ TTab::TTab(QWidget *parent) : TStdDialog(QStringLiteral("Tab"), QStringLiteral("
                            {});
     rows.labelled(QStringLiteral("&Align :"), cbAlign);
     eColSpec = rows.edit(QStringLiteral("&ColSpec :"), "eColSpec");
-    eColSpec->setMinimumWidth(eColSpec->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
+    eColSpec->setMinimumWidth(charsWide(*eColSpec, 28));
     eCellPadding = rows.edit(QStringLiteral("&Cell Padding :"), "eCellPadding");
     eCellSpacing = rows.edit(QStringLiteral("Cell &Spacing :"), "eCellSpacing");
     eWidth = rows.edit(QStringLiteral("&Width :"), "eWidth");

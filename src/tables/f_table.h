@@ -5,6 +5,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
+class QPushButton;
 class TUpDown;
 
 // The table dialog: one empty TABLE element with up to eight attributes.

@@ -2,7 +2,6 @@
 
 #include "controls/dialog_rows.h"
 #include "tables/table_markup.h"
-#include "tables/table_rows.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -17,7 +16,7 @@ TTabCaption::TTabCaption(QWidget *parent)
                            QStringLiteral("top"));
     rows.labelled(QStringLiteral("&Align :"), cbAlign);
     eCaption = rows.edit(QStringLiteral("&Caption :"), "eCaption");
-    eCaption->setMinimumWidth(eCaption->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
+    eCaption->setMinimumWidth(charsWide(*eCaption, 32));
     body()->addLayout(rows.layout());
 }
 

@@ -5,18 +5,14 @@
 #include "tables/f_tabed.h"
 #include "tables/f_table.h"
 #include "tables/f_tcap.h"
+#include "tables/table_markup.h"
 
 void runQuickTable(TextInsertion &target, QWidget *parent)
 {
     TTableEdit dialog(parent);
     if (dialog.ShowModal() != mrOk)
         return;
-    insertQuickTable(target, dialog.GetTableData());
-}
-
-void insertQuickTable(TextInsertion &target, const TTableData &data)
-{
-    target.InsertLines(quickTableLines(data));
+    target.InsertLines(quickTableLines(dialog.GetTableData()));
 }
 
 void runTable(TextInsertion &target, QWidget *parent)

@@ -20,10 +20,7 @@ ColorRow addColorRow(DialogRows &rows, const QString &caption, const char *editN
     swatch->setBackColor(0xFFFFFF);
     swatch->setEnabled(false);
     swatch->setFixedSize(edit->sizeHint().height() * 2, edit->sizeHint().height());
-    auto *button = new QPushButton(QStringLiteral("..."), box);
-    nameControl(button, buttonName, QStringLiteral("Choose a color..."));
-    button->setToolTip(QStringLiteral("Choose a color..."));
-    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+    QPushButton *button = newEllipsisButton(box, buttonName, QStringLiteral("Choose a color..."));
     auto *line = new QHBoxLayout(box);
     line->setContentsMargins({});
     line->addWidget(edit, 1);

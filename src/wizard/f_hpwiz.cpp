@@ -3,6 +3,7 @@
 #include "controls/choose_dialogs.h"
 #include "controls/dialog_rows.h"
 #include "controls/std_dialog.h"
+#include "core/color_value.h"
 #include "core/command_error.h"
 #include "dialogs/url_button.h"
 #include "settings/settings_schema.h"
@@ -36,11 +37,6 @@ struct PageFace {
     bool warning; // the explanation is a caution
     Fill fill;    // null: the page only explains
 };
-
-QPushButton *THPWiz::*const NextButtons[] = {&THPWiz::bbNext1, &THPWiz::bbNext2, &THPWiz::bbNext3,
-                                             &THPWiz::bbNext4, &THPWiz::bbNext5, &THPWiz::bbNext6};
-QPushButton *THPWiz::*const BackButtons[] = {&THPWiz::bbBack1, &THPWiz::bbBack2, &THPWiz::bbBack3,
-                                             &THPWiz::bbBack4, &THPWiz::bbBack5, &THPWiz::bbBack6};
 
 QLabel *textLabel(QWidget *parent, const QString &text, const QColor &color = {})
 {
@@ -187,20 +183,18 @@ THPWiz::THPWiz(QWidget *parent) : QDialog(parent)
     for (int index = 0; index <= last; ++index) {
         const auto [page, navigation] = newPage(*this, Pages[index]);
         if (index > 0) {
-            QPushButton *back =
-                this->*BackButtons[index - 1] = newButton<QPushButton>(
-                    page, QStringLiteral("bbBack%1").arg(index).toLatin1().constData(),
-                    QStringLiteral("&Back"));
+            auto *back = newButton<QPushButton>(
+                page, QStringLiteral("bbBack%1").arg(index).toLatin1().constData(),
+                QStringLiteral("&Back"));
             back->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
             connect(back, &QPushButton::clicked, this,
                     [this, index] { pcHPWizard->setCurrentIndex(index - 1); });
             navigation->addWidget(back);
         }
         if (index < last) {
-            QPushButton *next =
-                this->*NextButtons[index] = newButton<QPushButton>(
-                    page, QStringLiteral("bbNext%1").arg(index + 1).toLatin1().constData(),
-                    QStringLiteral("&Next"));
+            auto *next = newButton<QPushButton>(
+                page, QStringLiteral("bbNext%1").arg(index + 1).toLatin1().constData(),
+                QStringLiteral("&Next"));
             next->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
             next->setLayoutDirection(Qt::RightToLeft); // the arrow on the right
             connect(next, &QPushButton::clicked, this,
@@ -271,11 +265,7 @@ void THPWiz::fillBackground(DialogRows &rows, TPageSketch *)
     eColR = part("eColR", "lbColR", QStringLiteral("&R :"), lbColR);
     eColG = part("eColG", "lbColG", QStringLiteral("&G :"), lbColG);
     eColB = part("eColB", "lbColB", QStringLiteral("&B :"), lbColB);
-    sbChooseCol = newButton<QPushButton>(owner, "sbChooseCol", QStringLiteral("..."));
-    sbChooseCol->setToolTip(QStringLiteral("Choose a color..."));
-    sbChooseCol->setAccessibleName(sbChooseCol->toolTip());
-    sbChooseCol->setFixedWidth(
-        sbChooseCol->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+    sbChooseCol = newEllipsisButton(owner, "sbChooseCol", QStringLiteral("Choose a color..."));
     parts->addWidget(sbChooseCol);
     parts->addStretch(1);
     rows.layout()->addLayout(parts, rows.layout()->rowCount(), 0, 1, -1);
@@ -394,24 +384,27 @@ void THPWiz::sbChooseColClick()
     if (!chosen)
         return;
     m_lastColor = *chosen;
-    // Six digits of 0x00BBGGRR: blue, green, red.
-    const QString digits = QStringLiteral("%1").arg(*chosen, 6, 16, QLatin1Char('0')).toUpper();
-    eColR->setText(digits.mid(4, 2));
-    eColG->setText(digits.mid(2, 2));
-    eColB->setText(digits.left(2));
+    const QString html = ColorToHTML(*chosen);
+    eColR->setText(html.mid(1, 2));
+    eColG->setText(html.mid(3, 2));
+    eColB->setText(html.mid(5, 2));
 }
 
 void THPWiz::cbUsePicClick()
 {
-    const bool used = cbUsePic->isChecked();
-    enable({lbImage, eImage, sbLocateImg, cbUseCaption, cbCenterPic}, used);
-    // The caption box follows its own check box, so a caption that will be written can be edited.
-    enable({lbImgCaption, eImgCaption}, used && cbUseCaption->isChecked());
+    enable({lbImage, eImage, sbLocateImg, cbUseCaption, cbCenterPic}, cbUsePic->isChecked());
+    updateCaptionBox();
+}
+
+// The caption box follows both check boxes, so a caption that will be written can be edited.
+void THPWiz::updateCaptionBox()
+{
+    enable({lbImgCaption, eImgCaption}, cbUsePic->isChecked() && cbUseCaption->isChecked());
 }
 
 void THPWiz::cbUseCaptionClick()
 {
-    enable({lbImgCaption, eImgCaption}, cbUseCaption->isChecked());
+    updateCaptionBox();
     cbCenterPic->setText(cbUseCaption->isChecked() ? QStringLiteral("C&enter picture and caption")
                                                    : QStringLiteral("C&enter picture"));
 }

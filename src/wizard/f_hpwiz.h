@@ -70,8 +70,6 @@ public:
     QLabel *lbEMail;
     QLineEdit *eEMail;
 
-    QPushButton *bbNext1, *bbNext2, *bbNext3, *bbNext4, *bbNext5, *bbNext6;
-    QPushButton *bbBack1, *bbBack2, *bbBack3, *bbBack4, *bbBack5, *bbBack6;
     QPushButton *bbFinish;
 
     // Name and e-mail as the settings hold them now, whatever the boxes held.
@@ -99,6 +97,7 @@ private:
     void rbBGClick();
     void cbUsePicClick();
     void cbUseCaptionClick();
+    void updateCaptionBox();
     void cbUseParagraphClick();
     void cbUseLinkClick();
     void cbUseAuthorClick();

@@ -1,5 +1,7 @@
 #include "wizard/homepage_markup.h"
 
+#include "core/text_lines.h"
+
 namespace {
 
 QString indented(int blanks, const QString &text)
@@ -29,8 +31,7 @@ void addPicture(QStringList &lines, const HomepageValues &values)
 
 void addParagraph(QStringList &lines, QStringList paragraph)
 {
-    if (!paragraph.isEmpty() && paragraph.constLast().isEmpty())
-        paragraph.removeLast();
+    textlines::dropFinalEmptyLine(paragraph);
     lines << indented(4, QStringLiteral("<P>"));
     for (const QString &line : std::as_const(paragraph))
         lines << indented(4, line + QStringLiteral("<BR>"));

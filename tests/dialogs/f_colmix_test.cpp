@@ -14,7 +14,7 @@ using ColorMixerDialog = DocumentTest;
 TEST_F(ColorMixerDialog, TheSpecialPageButtonWritesTheMixAtTheCaret)
 {
     open("ab cd", 0, 2);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "Color-Mixer");
             pressButton(dialog, "bbOK");

@@ -10,7 +10,7 @@ using ImageDialog = DocumentTest;
 TEST_F(ImageDialog, TheGeneralPageButtonWritesALineOnOkAndNothingOnCancel)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             setControlText(dialog, "eAltText", "Logo");
             pressButton(dialog, "sbLocateImg");
@@ -19,7 +19,7 @@ TEST_F(ImageDialog, TheGeneralPageButtonWritesALineOnOkAndNothingOnCancel)
             setControlText(builder, "eFile", "pic.gif");
             pressButton(builder, "BitBtn1");
         })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
+        .press("bbOK");
     click("ebImage");
     EXPECT_FALSE(document->isModified());
     click("ebImage");

@@ -96,7 +96,7 @@ TEST_F(ImgGalDialog, ListButtonsMoveFileNamesAndTheFilterSetsTheMask)
 TEST_F(ImgGalDialog, RowCountRefusedUntilOneTo255ThenAppendedAsOneUndoStep)
 {
     open("abc\ndef", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); });
+    driver.press("bbCancel");
     for (const char *refused : {"0", "256", "x"}) {
         driver
             .then([refused](QWidget *dialog) {

@@ -17,7 +17,7 @@ using PartyDialog = DocumentTest;
 TEST_F(PartyDialog, TheSpecialPageButtonWritesTheLettersAsOneUndoStep)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "\"Party\" - tag");
             EXPECT_FALSE(findControl(dialog, "sbCol2")->isEnabled());

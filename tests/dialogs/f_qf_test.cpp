@@ -48,7 +48,7 @@ TEST_F(QuickFontDialog, SamplesAndSizeMakeTheTagAndEveryRunStartsFromTheDefaults
             setControlText(dialog, "eFontSize", "+1");
             pressButton(dialog, "bbOK");
         })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
+        .press("bbOK");
     click("ebQuickFont");
     document->pmHTML->findChild<QAction *>(QStringLiteral("miQuickFont"))->trigger();
     EXPECT_EQ(text(), "<FONT SIZE=\"+1\" COLOR=\"#FF0000\" FACE=\"Courier New\">\n"

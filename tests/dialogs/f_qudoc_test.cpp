@@ -49,15 +49,11 @@ TEST_F(QuickDocCommand, AsksThenReplacesTheWholeTextAsOneUndoStep)
     TCorvaneRegistry::WriteValue(HKEY_CURRENT_USER, "Software\\Corvane\\Pagewick\\Settings\\",
                                  "Author", "Ann");
     open("abc\ndef", 0, 1);
-    driver.answer("&Nein")
-        .answer("&Ja")
-        .then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
-        .answer("&Ja")
-        .then([](QWidget *dialog) {
-            setControlText(dialog, "eTitle", "Home");
-            setControlChecked(dialog, "cbUseColor", true);
-            pressButton(dialog, "bbOK");
-        });
+    driver.answer("&Nein").answer("&Ja").press("bbCancel").answer("&Ja").then([](QWidget *dialog) {
+        setControlText(dialog, "eTitle", "Home");
+        setControlChecked(dialog, "cbUseColor", true);
+        pressButton(dialog, "bbOK");
+    });
     click("ebQuickDoc");
     QAction *item = document->pmHTML->findChild<QAction *>("miQuickDoc");
     ASSERT_TRUE(item && item->isEnabled());

@@ -57,7 +57,7 @@ TEST_F(FormDialogs, EveryFormsButtonOpensItsDialogAndCancelWritesNothing)
 TEST_F(FormDialogs, HeaderAndTextAreaWriteTheirLinesAboveTheCaretsLine)
 {
     open("x\nabc", 1, 2);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "SpeedButton1"); })
+    driver.press("SpeedButton1")
         .then([](QWidget *builder) {
             setControlText(builder, "eFile", "go.cgi");
             pressButton(builder, "BitBtn1");

@@ -39,11 +39,6 @@ ModalDriver::Handler field(const QString &name, const QString &value = {})
     };
 }
 
-ModalDriver::Handler press(const char *button)
-{
-    return [button](QWidget *dialog) { pressButton(dialog, button); };
-}
-
 // The pop-up item runs it too; a kind that is not one of the list is refused; a cancelled field
 // adds nothing; the whole form is one undo step.
 TEST_F(QuickForm, CollectsFieldsInOrderAndWritesThemIndentedInsideTheForm)
@@ -60,12 +55,12 @@ TEST_F(QuickForm, CollectsFieldsInOrderAndWritesThemIndentedInsideTheForm)
         .then(insert("text box"))
         .then(field("a"))
         .then(insert("drop-down list"))
-        .then(press("bbCancel"))
+        .press("bbCancel")
         .then(insert("reset-button"))
         .then(field("r", "Clear"))
         .then(insert("drop-down list"))
         .then(field("c"))
-        .then(press("bbOK"));
+        .press("bbOK");
     QAction *item = document->pmHTML->findChild<QAction *>("miQuickForm");
     ASSERT_TRUE(item->isEnabled());
     item->trigger();
@@ -84,11 +79,11 @@ TEST_F(QuickForm, CollectsFieldsInOrderAndWritesThemIndentedInsideTheForm)
 TEST_F(QuickForm, CancelLeavesAnEmptyFormAndTwentyOneFieldsAreAllWritten)
 {
     open("abc");
-    driver.then(press("bbCancel")).then(header("")).then(insert("checkbox")).then(field("x"));
-    driver.then(press("bbCancel")).then(header("m"));
+    driver.press("bbCancel").then(header("")).then(insert("checkbox")).then(field("x"));
+    driver.press("bbCancel").then(header("m"));
     for (int i = 0; i < 21; ++i)
         driver.then(insert("radio-button")).then(field("r", QString::number(i)));
-    driver.then(press("bbOK"));
+    driver.press("bbOK");
     click("ebQuickForm");
     EXPECT_EQ(text(), "abc");
     click("ebQuickForm");

@@ -24,14 +24,14 @@ TEST_F(FrameDialog, WritesTheTypedValuesAndTakesTheSourceFromTheUrlBuilder)
             setControlText(dialog, "eMrgHeight", "5");
             pressButton(dialog, "sbLocateURL");
         })
-        .then([](QWidget *builder) { pressButton(builder, "BitBtn2"); })
+        .press("BitBtn2")
         .then([](QWidget *dialog) {
             EXPECT_EQ(qobject_cast<QLineEdit *>(findControl(dialog, "eSource"))->text(), "");
             pressButton(dialog, "sbLocateURL");
         })
-        .then([](QWidget *builder) { pressButton(builder, "BitBtn1"); })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); });
+        .press("BitBtn1")
+        .press("bbOK")
+        .press("bbCancel");
     click("ebFrame");
     click("ebFrame");
     click("ebFrame");

@@ -26,7 +26,7 @@ QString shown(QWidget *dialog, const char *edit)
 TEST_F(FrameSetDialog, WritesTheCheckedGroupKeepingTheOther)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "FrameSet");
             step(dialog, "UpDown1", 12);
@@ -45,7 +45,7 @@ TEST_F(FrameSetDialog, WritesTheCheckedGroupKeepingTheOther)
             setControlChecked(dialog, "rbCols", true);
             pressButton(dialog, "bbOK");
         })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
+        .press("bbOK");
     click("ebFrameset");
     click("ebFrameset");
     click("ebFrameset");

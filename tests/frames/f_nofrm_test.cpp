@@ -10,14 +10,14 @@ using NoFramesDialog = DocumentTest;
 TEST_F(NoFramesDialog, WritesTheMessageAsOneUndoStepAndNothingOnCancel)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "NoFrames");
             EXPECT_LT(dialog->minimumWidth(), dialog->maximumWidth());
             setControlText(dialog, "mMessage", "");
             pressButton(dialog, "bbOK");
         })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); })
+        .press("bbOK")
         .then([](QWidget *dialog) {
             setControlText(dialog, "mMessage", "a\u00a0b\n\n");
             pressButton(dialog, "bbOK");

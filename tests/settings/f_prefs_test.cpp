@@ -268,7 +268,7 @@ TEST_F(Prefs, FrameOpensTheDialogOverADamagedFileAndASavedChangeReachesOnlyNewWi
     TMain frame;
     frame.show();
     processEvents();
-    driver.then([](QWidget *w) { pressButton(w, "bbOK"); });
+    driver.press("bbOK");
     frame.findChild<QAction *>("miPrefs")->trigger();
     ASSERT_EQ(settings.notices().size(), 1);
     EXPECT_TRUE(settings.notices().first().contains("line 4"))
@@ -294,7 +294,7 @@ TEST_F(Prefs, FailedSaveIsReportedAndTheDialogStillCloses)
 {
     FailingStore::install(FailingStore::Writes);
     TPrefs prefs;
-    driver.then([](QWidget *w) { pressButton(w, "bbOK"); }).answer("OK");
+    driver.press("bbOK").answer("OK");
     EXPECT_EQ(prefs.ShowModal(), 1);
 
     EXPECT_EQ(driver.messages(),

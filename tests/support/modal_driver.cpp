@@ -273,6 +273,11 @@ ModalDriver &ModalDriver::answer(const QString &buttonLabel)
     });
 }
 
+ModalDriver &ModalDriver::press(const QString &button)
+{
+    return then([button](QWidget *dialog) { pressButton(dialog, button); });
+}
+
 ModalDriver &ModalDriver::chooseFile(const QString &path, const QString &title)
 {
     return then([path, title](QWidget *widget) {

@@ -32,6 +32,8 @@ public:
     // Answers the next message box by its button label ("&Ja", "&Nein", "Abbrechen", "OK"),
     // keeping its title and text for checks.
     ModalDriver &answer(const QString &buttonLabel);
+    // Presses a button of the next dialog by its objectName.
+    ModalDriver &press(const QString &button);
     // Chooses a file in the next file dialog, or cancels it when path is empty; checks the
     // dialog's title when one is given.
     ModalDriver &chooseFile(const QString &path, const QString &title = {});

@@ -27,7 +27,7 @@ void typeAndMove(TStringGrid *grid, const char *text, Qt::Key key)
 TEST_F(QuickTableDialog, ButtonAndMenuItemWriteTheTypedCellsAsOneUndoStepAndCancelNothing)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); }).then([](QWidget *dialog) {
+    driver.press("bbCancel").then([](QWidget *dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Quick Table");
         setControlText(dialog, "eNrCols", "2");
         setControlText(dialog, "eNrRows", "2");

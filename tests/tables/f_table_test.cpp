@@ -15,7 +15,7 @@ using TableDialog = DocumentTest;
 TEST_F(TableDialog, BorderBoxSwitchesTheWidthWhichOnlyTheArrowsChangeAndAPickedColourIsTyped)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "Table");
             auto *upDown = qobject_cast<TUpDown *>(findControl(dialog, "UpDown1"));
@@ -40,7 +40,7 @@ TEST_F(TableDialog, BorderBoxSwitchesTheWidthWhichOnlyTheArrowsChangeAndAPickedC
             EXPECT_EQ(dialog->findChild<ColorLabel *>("eCol")->backColor(), 0x0000FFu);
             pressButton(dialog, "bbOK");
         })
-        .then([](QWidget *dialog) { pressButton(dialog, "bbOK"); });
+        .press("bbOK");
     for (int run = 0; run < 3; ++run)
         click("ebTable");
     EXPECT_EQ(text(), "<TABLE BORDER=3 ALIGN=CENTER COLSPEC=\"c20\" WIDTH=80% BGCOLOR=\"#FF0000\">"
@@ -50,7 +50,7 @@ TEST_F(TableDialog, BorderBoxSwitchesTheWidthWhichOnlyTheArrowsChangeAndAPickedC
 TEST_F(TableDialog, CaptionStartsAlignedTopAndWritesNoAlignOnceItIsCleared)
 {
     open("abc", 0, 1);
-    driver.then([](QWidget *dialog) { pressButton(dialog, "bbCancel"); })
+    driver.press("bbCancel")
         .then([](QWidget *dialog) {
             EXPECT_EQ(dialog->windowTitle(), "Table caption");
             pressButton(dialog, "bbOK");

@@ -169,7 +169,7 @@ TEST_F(Manager, DoubleClickEditsTheRowAndTheCloseBoxSavesToo)
 TEST_F(Manager, FailedSaveIsReportedAndGivesNoNotice)
 {
     FailingStore::install(FailingStore::Writes);
-    driver.then([](QWidget *w) { pressButton(w, "bbOK"); }).answer("OK");
+    driver.press("bbOK").answer("OK");
     runUserTagManager(nullptr);
 
     EXPECT_EQ(driver.messages(),

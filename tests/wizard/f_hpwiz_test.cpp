@@ -27,7 +27,7 @@ void turnTo(QWidget *wizard, const char *name)
     wizard->findChild<QTabWidget *>("pcHPWizard")->setCurrentWidget(page);
 }
 
-// The tabs in order; Next and Back go one page on or back, and a page can be picked by its tab.
+// The tabs in order; Next and Back go one page on or back.
 TEST_F(Wizard, PagesInOrderNextAndBackStepThroughThem)
 {
     THPWiz wizard;
@@ -48,9 +48,6 @@ TEST_F(Wizard, PagesInOrderNextAndBackStepThroughThem)
         pressButton(&wizard, QString("bbBack%1").arg(page));
         EXPECT_EQ(wizard.pcHPWizard->currentIndex(), page - 1);
     }
-    wizard.pcHPWizard->setCurrentIndex(4);
-    pressButton(&wizard, "bbBack4");
-    EXPECT_EQ(wizard.pcHPWizard->currentIndex(), 3);
 }
 
 // Each click in turn, with the controls it leaves enabled and disabled.
@@ -156,7 +153,7 @@ TEST_F(Wizard, ReturningFromTheUrlBuilderRefillsNameAndEMail)
             setControlChecked(wizard, "cbUseLink", true);
             pressButton(wizard, "sbLocateURL");
         })
-        .then([](QWidget *builder) { pressButton(builder, "BitBtn1"); })
+        .press("BitBtn1")
         .then([](QWidget *wizard) {
             // A desktop gives the focus back to the wizard; the offscreen platform needs asking.
             wizard->activateWindow();
