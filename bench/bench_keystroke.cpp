@@ -8,7 +8,6 @@
 // for windows without syntax colouring.
 #include "app/f_main.h"
 #include "app/file_commands.h"
-#include "core/syntax_colour.h"
 #include "document/f_html.h"
 #include "document/memory_reuse.h"
 #include "document/trecode.h"
@@ -181,9 +180,6 @@ void longLineDocument(TMain &frame, const QTemporaryDir &dir, double megabytes)
         bench::writeFile(dir, QStringLiteral("line%1.htm").arg(megabytes), longLine(size));
     const double target = megabytes <= 1 ? 50 : 300;
     std::printf("one line of %.0f MB\n", megabytes);
-    const QString text = QString::fromLatin1(longLine(size));
-    const Cost rules = measure([&] { colourLine(text, {}); });
-    std::printf("  %-38s cpu %8.1f ms\n", "colouring rules over the whole line", rules.cpuMs);
 
     THTML *document = nullptr;
     const Cost open = measure([&] { document = openFocused(frame, path); });

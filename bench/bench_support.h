@@ -16,7 +16,6 @@
 
 namespace bench {
 
-// Writes a file of the benchmark's own; returns its path.
 // A table of the given number of rows, one CRLF line each (about 58 bytes a line).
 inline QByteArray manyLines(int lines)
 {
@@ -30,6 +29,7 @@ inline QByteArray manyLines(int lines)
     return bytes;
 }
 
+// Writes a file of the benchmark's own; returns its path.
 inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(name);

@@ -93,7 +93,7 @@ TEST_F(UploadWindow, OpensFromTheToolsMenu)
             EXPECT_EQ(window->windowTitle(), "Upload to FTP-site");
             pressButton(window, "bbOK");
         })
-        .then([](QWidget *window) { pressButton(window, "bbCancel"); });
+        .press("bbCancel");
     frame.findChild<QAction *>("miFTP")->trigger();
     frame.findChild<QAction *>("miFTP")->trigger();
 }

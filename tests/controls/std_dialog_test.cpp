@@ -36,7 +36,7 @@ TEST(StdDialog, RefusedOkKeepsTheDialogOpen)
 {
     NeedsText dialog;
     ModalDriver driver;
-    driver.then([](QWidget *w) { pressButton(w, "bbOK"); }).answer("OK").then([](QWidget *w) {
+    driver.press("bbOK").answer("OK").then([](QWidget *w) {
         setControlText(w, "eValue", "42");
         pressButton(w, "bbOK");
     });
