@@ -196,63 +196,59 @@ void THTML::finishSetup()
     PosChange();
 }
 
-void THTML::NewDocument(bool SkipSkeleton)
-{
-    setWindowTitle(NoName);
-    const SettingsFields prefs = readSettings();
-    if (prefs.DocMaxi)
-        maximize();
-    m_format = FileFormat();
-    if (prefs.MinDoc && !SkipSkeleton) {
-        const PageStamp now = regionalNow();
-        const QStringList lines = skeletonLines(prefs.Author, prefs.EMail, now.date, now.time);
-        AppendLines(lines);
-        // A fresh page has nothing to undo.
-        RichEdit->document()->clearUndoRedoStacks();
-    }
-    applyEditorLook(prefs);
-    if (prefs.ShowComp)
-        sbComponentsClick();
-    finishSetup();
-}
-
-void THTML::LoadDocument()
+void THTML::setUpDocument(const std::function<void(const SettingsFields &)> &fillText)
 {
     const SettingsFields prefs = readSettings();
     if (prefs.DocMaxi)
         maximize();
     // The look goes on before the text: a font change later would re-lay out every line.
     applyEditorLook(prefs);
-    BusyProgress busy(this, QStringLiteral("Opening %1 ...").arg(m_fileName),
-                      QFileInfo(m_fileName).size());
-    const LoadResult loaded =
-        RichEdit->loadFile(m_fileName, [&busy](qint64 done) { busy.advance(done); });
-    if (!loaded.ok)
-        throw CommandError(loaded.error);
-    m_format = loaded.format;
-    m_disk = fileStamp(m_fileName);
+    fillText(prefs);
     if (prefs.ShowComp)
         sbComponentsClick();
-    setWindowTitle(m_fileName);
     finishSetup();
-    const QString notice = savingChangesNotice(m_fileName, loaded.format);
+}
+
+void THTML::NewDocument(bool SkipSkeleton)
+{
+    setUpDocument([&](const SettingsFields &prefs) {
+        setWindowTitle(NoName);
+        m_format = FileFormat();
+        if (prefs.MinDoc && !SkipSkeleton) {
+            const PageStamp now = regionalNow();
+            AppendLines(skeletonLines(prefs.Author, prefs.EMail, now.date, now.time));
+            // A fresh page has nothing to undo.
+            RichEdit->document()->clearUndoRedoStacks();
+        }
+    });
+}
+
+void THTML::LoadDocument()
+{
+    setUpDocument([&](const SettingsFields &) {
+        BusyProgress busy(this, QStringLiteral("Opening %1 ...").arg(m_fileName),
+                          QFileInfo(m_fileName).size());
+        const LoadResult loaded =
+            RichEdit->loadFile(m_fileName, [&busy](qint64 done) { busy.advance(done); });
+        if (!loaded.ok)
+            throw CommandError(loaded.error);
+        m_format = loaded.format;
+        m_disk = fileStamp(m_fileName);
+        setWindowTitle(m_fileName);
+    });
+    const QString notice = savingChangesNotice(m_fileName, m_format);
     if (!notice.isEmpty())
         ShowInformation(this, notice);
 }
 
 void THTML::RecoverDocument(const RecoveryCopy &copy, const QString &copyPath)
 {
-    const SettingsFields prefs = readSettings();
-    if (prefs.DocMaxi)
-        maximize();
-    applyEditorLook(prefs);
-    m_format = copy.format;
-    m_disk = copy.disk;
-    RichEdit->setPlainText(copy.text);
-    if (prefs.ShowComp)
-        sbComponentsClick();
-    setWindowTitle(m_fileName);
-    finishSetup();
+    setUpDocument([&](const SettingsFields &) {
+        m_format = copy.format;
+        m_disk = copy.disk;
+        RichEdit->setPlainText(copy.text);
+        setWindowTitle(m_fileName);
+    });
     setModified(true);
     m_recovery->adopt(copyPath);
 }

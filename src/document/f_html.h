@@ -163,6 +163,8 @@ private:
     void maximize();
     void applyEditorLook(const struct SettingsFields &settings);
     void finishSetup();
+    // What every way a document comes in shares, around fillText, which puts the text in.
+    void setUpDocument(const std::function<void(const SettingsFields &)> &fillText);
 
     QString m_fileName;
     FileFormat m_format;
