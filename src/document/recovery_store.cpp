@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -131,15 +130,4 @@ QString RecoveryStore::adopt(const QString &path)
 {
     const QString target = newCopyPath();
     return QFile::rename(path, target) ? target : path;
-}
-
-bool writeRecoveryFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) &&
-                    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) &&
-                    file.write(bytes) == bytes.size() && file.commit();
-    if (!ok && error)
-        *error = file.errorString();
-    return ok;
 }

@@ -58,7 +58,3 @@ private:
     QStringList m_claimedFolders;
     int m_next = 0;
 };
-
-// Replaces path with bytes atomically (temporary file, then rename), readable by the owner
-// only; false with the reason on failure.
-bool writeRecoveryFile(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -1,5 +1,6 @@
 #include "document/recovery_writer.h"
 
+#include "core/private_files.h"
 #include "document/recovery_store.h"
 #include "document/text_snapshot.h"
 
@@ -110,7 +111,7 @@ void RecoveryWriter::startWrite()
         {
             QMutexLocker held(&shared->mutex);
             if (generation == shared->generation)
-                writeRecoveryFile(path, bytes);
+                writePrivateFile(path, bytes);
         }
         QMetaObject::invokeMethod(this, &RecoveryWriter::written, Qt::QueuedConnection);
     });

@@ -1,5 +1,6 @@
 #include "settings/registry_file_store.h"
 
+#include "core/private_files.h"
 #include "settings/registry_file.h"
 
 #include <QDateTime>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 #include <sys/stat.h>
@@ -96,11 +96,10 @@ QString moveAside(const QString &path)
 // Always private: the file holds the FTP password, whatever mode it was given.
 void save(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(kOwnerFile) ||
-        file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+    QString error;
+    if (!writePrivateFile(path, bytes, &error))
         throw RegistryError(
-            QStringLiteral("%1 cannot be written: %2").arg(nativePath(path), file.errorString()));
+            QStringLiteral("%1 cannot be written: %2").arg(nativePath(path), error));
 }
 
 QString fullKeyPath(quint32 root, const QString &key)

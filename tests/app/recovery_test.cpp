@@ -1,4 +1,5 @@
 #include "app/f_main.h"
+#include "core/private_files.h"
 #include "document/f_recover.h"
 #include "document/file_names.h"
 #include "document/recovery_store.h"
@@ -98,10 +99,10 @@ TEST_F(Recovery, OfferListsDamagedCopiesAndKeepsWhatIsNotActedOn)
         QDir(folder).removeRecursively();
         {
             RecoveryStore ended(folder);
-            writeRecoveryFile(ended.newCopyPath(),
-                              encodeRecoveryCopy(
-                                  {{}, {}, QDateTime::currentDateTimeUtc(), {}, "untitled\ntext"}));
-            writeRecoveryFile(ended.newCopyPath(), "Pagewick recovery copy 1\nfile=");
+            writePrivateFile(ended.newCopyPath(),
+                             encodeRecoveryCopy(
+                                 {{}, {}, QDateTime::currentDateTimeUtc(), {}, "untitled\ntext"}));
+            writePrivateFile(ended.newCopyPath(), "Pagewick recovery copy 1\nfile=");
         }
         QStringList listed;
         const auto frame = start([&](QWidget *offer) {

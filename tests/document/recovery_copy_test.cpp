@@ -1,3 +1,4 @@
+#include "core/private_files.h"
 #include "document/recovery_copy.h"
 #include "document/recovery_store.h"
 #include "support/test_files.h"
@@ -96,7 +97,7 @@ TEST(RecoveryStore, InstancesKeepApartAndOnlyLeftCopiesAreClaimed)
     EXPECT_EQ(mode(folder), 0700);
 
     const QString path = first->newCopyPath();
-    ASSERT_TRUE(writeRecoveryFile(path, encodeRecoveryCopy({{}, {}, When, {}, "kept"})));
+    ASSERT_TRUE(writePrivateFile(path, encodeRecoveryCopy({{}, {}, When, {}, "kept"})));
     EXPECT_EQ(mode(path), 0600);
     writeBytes(first->folder() + "/2.copy", "garbage");
     writeBytes(first->folder() + "/1.copy.Ab12Cd", "a cut-off write");
